@@ -1,0 +1,39 @@
+# Entry points: `make run` starts the window, `make test` runs every test. Both install what is missing first.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build test run bench test-asan fuzz screenshot clean
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/src/app/kelvane ]; then exec $(BUILD)/src/app/kelvane; \
+	else echo "The Kelvane window is not built yet."; exit 1; fi
+
+bench: build
+	@for b in $(BUILD)/benchmarks/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVANE_SANITIZE=ON -DKELVANE_BENCHMARKS=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

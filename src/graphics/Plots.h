@@ -1,0 +1,20 @@
+// The three pictures: the planform, the circulation and the effective angle of attack along the span.
+#pragma once
+
+#include "graphics/PlotSurface.h"
+#include "model/Module_ortak.h"
+
+namespace kelvane {
+
+enum class PlanformType { Elliptic, Trapezoidal };
+
+// Draws the top view of the whole wing; for a trapezoidal planform also fills nE, yE and cE.
+void PlanCiz(PlotSurface& picture, PlanformType type);
+
+// The circulation along the span (red) against the equivalent elliptic wing's (blue).
+void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const StationTable& GammaE);
+
+// The effective angle of attack along the span (red) against the elliptic wing's (blue), with degree ticks.
+void AlfaE_Distr_Ciz(PlotSurface& picture);
+
+}  // namespace kelvane

@@ -1,0 +1,148 @@
+// The main window, toolkit neutral: every control by its name, every reaction, the configuration files and
+// the file panel. A front end mirrors the controls as widgets and forwards the user's actions to them.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "solver/LiftingLine.h"
+#include "ui/AboutWindow.h"
+#include "ui/Controls.h"
+
+namespace kelvane::ui {
+
+inline constexpr const char* kWindowCaption = "Kelvane - Prandtl's Lifting Line Model for 3D Low-Speed Wings";
+inline constexpr int kClientWidth = 766;
+inline constexpr int kClientHeight = 550;
+inline constexpr const char* kLastConfigFileName = "LastConfig.cfg";
+
+using MessageHook = std::function<void(const std::string&)>;
+using AboutHook = std::function<void(AboutWindow&)>;
+
+class Form_Wing {
+ public:
+  Form_Wing();
+  Form_Wing(const Form_Wing&) = delete;
+  Form_Wing& operator=(const Form_Wing&) = delete;
+
+  // --- Front-end wiring -------------------------------------------------------------------------------
+  // Every message box goes through this hook; by default the messages are only kept in Messages().
+  void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
+  const std::vector<std::string>& Messages() const { return messages_; }
+  // Called after any control changed what it shows.
+  void SetChangeHook(ChangeHook hook) { changeHook_ = std::move(hook); }
+  // Called when the About window is to be shown (a front end creates its window once, then shows it).
+  void SetAboutHook(AboutHook hook) { aboutHook_ = std::move(hook); }
+  // Every control, parents before children, in the order they were created.
+  const std::vector<Control*>& AllControls() const { return controls_; }
+  const std::vector<MenuItem*>& AllMenuItems() const { return menuItems_; }
+
+  // --- Reactions --------------------------------------------------------------------------------------
+  void Form_Load();
+  void Cmd_Planform_Click();
+  void PLL_Click();
+  void Option_Eliptik_Click();
+  void Option_Trapez_Click();
+  void Text_nTrap_Change();
+  void Option_CL_Click();
+  void Option_Alfa_Click();
+  void Mn_About_Click();
+  void Mn_Open_Click();
+  void Mn_Save_Click();
+  void Drive1_Change();
+  void Dir1_Change();
+  void File1_Click();
+  void Command_Save_Click();
+  void Command_Cancel_Click();
+
+  // --- Methods ----------------------------------------------------------------------------------------
+  // Each returns whether it ran to its end; a failure has been shown as a message.
+  bool Planform();
+  bool ReadAnExistingConfig_from_aFile();
+  bool WriteExistingConfig_in_aFile();
+  void Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE);
+  void AlfaE_Distr_Ciz();
+
+  void MsgBox(const std::string& text);
+
+  // The path of the configuration file for the next read or write.
+  std::string ConfigFileName;
+
+  // --- Controls, in their frames ----------------------------------------------------------------------
+  Frame Frame_PlanPar;
+  Label Label1;
+  CheckBox Check_Area, Check_AR, Check_b, Check_cOrt;
+  TextBox Text_Area, Text_AR, Text_b, Text_cOrt;
+
+  Frame Frame3;
+  Label Label18;
+  TextBox Text_N;
+
+  Frame Frame5;
+  Label Label3, Label15;
+  TextBox Text_dAlfa;
+
+  Frame Frame4;
+  Label Label8, Label9, Label10, Label11, Label4, Label14, Label5, Label6;
+  TextBox Text_AszK, Text_Alfa0K, Text_AszU, Text_Alfa0U;
+
+  Frame Frame7;
+  Label Label12;
+  TextBox Text_Voo;
+
+  CommandButton Cmd_Planform;
+  CheckBox Check1;
+  PictureBox Picture1, Picture2, Picture3;
+
+  Frame Frame1;
+  OptionButton Option_Eliptik, Option_Trapez;
+  Frame Frame_Trap;
+  Label Label_nTrap;
+  TextBox Text_nTrap;
+  // Panel rows 1..4; entry 0 is unused so that row i is element i.
+  std::array<Label*, 5> Label_ks{}, Label_kc{};
+  std::array<TextBox*, 5> Text_ks{}, Text_kc{};
+
+  CommandButton PLL;
+
+  Frame Frame2;
+  OptionButton Option_CL;
+  TextBox Text_CL;
+  OptionButton Option_Alfa;
+  Label Label7, Label_deg1, Label17, Label20;
+  TextBox Text_AlfaK, Text_CDi, Text_E;
+
+  Frame Frame6;
+  Label Label16, Label19, Label2, Label13;
+  TextBox Text_AlfE, Text_CDiE, Text_EE;
+
+  // The configuration file panel, in front of Picture1 and Picture2 when shown.
+  Frame Frm_IO;
+  DriveListBox Drive1;
+  DirListBox Dir1;
+  FileListBox File1;
+  TextBox Text_OutFile;
+  CommandButton Command_Save, Command_Cancel;
+
+  MenuItem Mn_About, Mn_Param, Mn_Open, Mn_Save;
+
+  AboutWindow Form_About;
+
+ private:
+  void Register(Control& control);
+  void Register(MenuItem& item);
+
+  MessageHook messageHook_;
+  ChangeHook changeHook_;
+  AboutHook aboutHook_;
+  std::vector<std::string> messages_;
+  std::vector<Control*> controls_;
+  std::vector<MenuItem*> menuItems_;
+  // Storage for the panel rows that Label_ks, Text_ks, Label_kc and Text_kc point into.
+  std::vector<std::unique_ptr<Control>> panelRows_;
+};
+
+}  // namespace kelvane::ui
