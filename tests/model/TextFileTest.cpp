@@ -1,0 +1,187 @@
+#include "model/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/ScopedWorkDir.h"
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadFile;
+using testing::ScopedWorkDir;
+using testing::WriteFile;
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+// Makes every write beyond a few bytes fail as on a full disk (EFBIG instead of a signal).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limited = previous_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+constexpr rlim_t kSmallLimit = 64;
+const std::string kOldContent = "old line\r\n";
+const std::string kTooLong(4 * kSmallLimit, 'x');
+
+bool RunningAsRoot() { return geteuid() == 0; }
+
+TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
+  ScopedWorkDir dir;
+  std::string error;
+  ASSERT_TRUE(WriteFileReplacing("out.txt", "first, longer content\r\n", &error)) << error;
+  ASSERT_TRUE(WriteFileReplacing("out.txt", "second\r\n", &error)) << error;
+  EXPECT_EQ(ReadFile("out.txt"), "second\r\n");
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"out.txt"});
+}
+
+TEST(WriteFileReplacing, KeepsThePermissionsAndFollowsALink) {
+  ScopedWorkDir dir;
+  WriteFile("real.cfg", kOldContent);
+  fs::permissions("real.cfg", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("real.cfg", "link.cfg");
+  ASSERT_TRUE(WriteFileReplacing("link.cfg", "new\r\n", nullptr));
+  EXPECT_TRUE(fs::is_symlink("link.cfg"));
+  EXPECT_EQ(ReadFile("real.cfg"), "new\r\n");
+  EXPECT_EQ(fs::status("real.cfg").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST(WriteFileReplacing, FailsCleanlyWhereItCannotWrite) {
+  ScopedWorkDir dir;
+  fs::create_directory("folder");
+  std::string error;
+  EXPECT_FALSE(WriteFileReplacing("folder", "text", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(fs::is_directory("folder"));
+  EXPECT_FALSE(WriteFileReplacing("missing/out.txt", "text", &error));
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"folder"});
+}
+
+TEST(WriteFileReplacing, KeepsTheOldFileWhenTheDiskIsFull) {
+  ScopedWorkDir dir;
+  WriteFile("out.txt", kOldContent);
+  std::string error;
+  {
+    FileSizeLimit limit(kSmallLimit);
+    EXPECT_FALSE(WriteFileReplacing("out.txt", kTooLong, &error));
+  }
+  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(ReadFile("out.txt"), kOldContent);
+  EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"out.txt"});
+}
+
+TEST(WriteFileReplacing, KeepsTheOldFileInAReadOnlyFolder) {
+  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
+  ScopedWorkDir dir;
+  WriteFile("out.txt", kOldContent);
+  fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_FALSE(WriteFileReplacing("out.txt", "new", nullptr));
+  EXPECT_EQ(ReadFile("out.txt"), kOldContent);
+}
+
+TEST(WriteFileReplacing, RefusesADeviceAndLeavesItInPlace) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  std::string error;
+  EXPECT_FALSE(WriteFileReplacing("/dev/full", "text", &error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+}
+
+TEST(AppendToFile, CreatesThenAppends) {
+  ScopedWorkDir dir;
+  std::string error;
+  ASSERT_TRUE(AppendToFile("log.txt", "a\r\n", &error)) << error;
+  ASSERT_TRUE(AppendToFile("log.txt", "b\r\n", &error)) << error;
+  EXPECT_EQ(ReadFile("log.txt"), "a\r\nb\r\n");
+}
+
+TEST(AppendToFile, LeavesTheFileAsItWasWhenAWriteFails) {
+  ScopedWorkDir dir;
+  WriteFile("log.txt", kOldContent);
+  {
+    FileSizeLimit limit(kSmallLimit);
+    EXPECT_FALSE(AppendToFile("log.txt", kTooLong, nullptr));
+    EXPECT_FALSE(AppendToFile("new.txt", kTooLong, nullptr));
+  }
+  EXPECT_EQ(ReadFile("log.txt"), kOldContent);
+  EXPECT_FALSE(fs::exists("new.txt"));
+}
+
+TEST(AppendToFile, FailsOnAFolderAndOnAFullDevice) {
+  ScopedWorkDir dir;
+  fs::create_directory("folder");
+  std::string error;
+  EXPECT_FALSE(AppendToFile("folder", "text", &error));
+  EXPECT_FALSE(error.empty());
+  if (fs::exists("/dev/full")) {
+    EXPECT_FALSE(AppendToFile("/dev/full", "text", nullptr));
+  }
+}
+
+TEST(ReadWholeFile, ReadsEveryByte) {
+  ScopedWorkDir dir;
+  const std::string content = std::string("a\r\n\0b\xc4\xb1\r\n", 8);
+  WriteFile("in.cfg", content);
+  std::string read;
+  std::string error;
+  ASSERT_TRUE(ReadWholeFile("in.cfg", &read, &error)) << error;
+  EXPECT_EQ(read, content);
+  ASSERT_TRUE(ReadWholeFile("in.cfg", &read, &error, content.size())) << error;
+  EXPECT_EQ(read, content);
+}
+
+TEST(ReadWholeFile, FailsCleanlyAndLeavesTheContentAlone) {
+  ScopedWorkDir dir;
+  fs::create_directory("folder");
+  WriteFile("big.cfg", "0123456789");
+  std::string read = "unchanged";
+  std::string error;
+  EXPECT_FALSE(ReadWholeFile("missing.cfg", &read, &error));
+  EXPECT_FALSE(ReadWholeFile("folder", &read, &error));
+  EXPECT_FALSE(ReadWholeFile("big.cfg", &read, &error, 9));
+  EXPECT_FALSE(error.empty());
+  if (fs::exists("/dev/zero")) {
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", &read, nullptr));
+  }
+  EXPECT_EQ(read, "unchanged");
+}
+
+TEST(ReadWholeFile, FailsOnAnUnreadableFile) {
+  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
+  ScopedWorkDir dir;
+  WriteFile("secret.cfg", kOldContent);
+  fs::permissions("secret.cfg", fs::perms::none);
+  std::string read;
+  EXPECT_FALSE(ReadWholeFile("secret.cfg", &read, nullptr));
+}
+
+}  // namespace
+}  // namespace kelvane
