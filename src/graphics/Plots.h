@@ -8,6 +8,9 @@ namespace kelvane {
 
 enum class PlanformType { Elliptic, Trapezoidal };
 
+// Every picture reaches this many semi-spans to either side of the plane of symmetry.
+inline constexpr double kPlotHalfWidth = 1.05;
+
 // Draws the top view of the whole wing; for a trapezoidal planform also fills nE, yE and cE.
 void PlanCiz(PlotSurface& picture, PlanformType type);
 

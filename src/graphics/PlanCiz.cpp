@@ -1,0 +1,86 @@
+#include <cmath>
+
+#include "graphics/Plots.h"
+
+namespace kelvane {
+namespace {
+
+// The quarter-chord line lies on the span axis; the chordwise axis points to the leading edge.
+constexpr double kLeadingEdge = 0.25;
+constexpr double kTrailingEdge = -0.75;
+constexpr double kWindowTop = 0.3;      // in semi-spans
+constexpr double kWindowBottom = -0.6;  // in semi-spans; with kPlotHalfWidth the picture's 7 : 3
+constexpr int kEllipseIntervals = 30;
+
+// The station outline: both halves for an ellipse, the left half alone when panels fill the right.
+void DrawStations(PlotSurface& picture, PlanformType type) {
+  const Module_ortak& m = ortak;
+  const int n = static_cast<int>(m.N);
+  for (int i = 0; i <= n; ++i) {
+    const double le = kLeadingEdge * m.c[i];
+    const double te = kTrailingEdge * m.c[i];
+    if (i < n) {
+      const double nextLe = kLeadingEdge * m.c[i + 1];
+      const double nextTe = kTrailingEdge * m.c[i + 1];
+      if (type == PlanformType::Elliptic) {
+        picture.DrawLine(m.y[i], le, m.y[i + 1], nextLe, kBlue);
+        picture.DrawLine(m.y[i], te, m.y[i + 1], nextTe, kBlue);
+      }
+      picture.DrawLine(-m.y[i], le, -m.y[i + 1], nextLe, kBlue);
+      picture.DrawLine(-m.y[i], te, -m.y[i + 1], nextTe, kBlue);
+    }
+    picture.DrawLine(-m.y[i], le, -m.y[i], te, kBlue);
+  }
+}
+
+void DrawTipChords(PlotSurface& picture) {
+  const Module_ortak& m = ortak;
+  const double s = m.SemiSpan;
+  picture.DrawLine(s, kLeadingEdge * m.c[0], s, kTrailingEdge * m.c[0], kBlue);
+  picture.DrawLine(-s, kLeadingEdge * m.c[0], -s, kTrailingEdge * m.c[0], kBlue);
+}
+
+// The elliptic wing of equal span and area, for comparison with the panels.
+void DrawComparisonEllipse(PlotSurface& picture) {
+  Module_ortak& m = ortak;
+  m.SemiSpan = m.b / 2;
+  const double c0 = 8 * m.SemiSpan / (m.AR * m.Pi);
+  m.nE = kEllipseIntervals;
+  for (int k = 0; k <= kEllipseIntervals; ++k) {
+    m.yE[k] = m.SemiSpan * std::cos(k * m.PiHalf / m.nE);
+    m.cE[k] = c0 * std::sin(k * m.PiHalf / m.nE);
+  }
+  for (int k = 1; k <= kEllipseIntervals; ++k) {
+    picture.DrawLine(m.yE[k - 1], kLeadingEdge * m.cE[k - 1], m.yE[k], kLeadingEdge * m.cE[k], kBlue);
+    picture.DrawLine(m.yE[k - 1], kTrailingEdge * m.cE[k - 1], m.yE[k], kTrailingEdge * m.cE[k], kBlue);
+  }
+}
+
+// Each panel as a closed outline, outer chord first; drawn last so that red covers blue.
+void DrawPanels(PlotSurface& picture) {
+  const Module_ortak& m = ortak;
+  const int panels = static_cast<int>(m.nTrap);
+  for (int j = 1; j <= panels; ++j) {
+    picture.DrawLine(m.yTrap[j], kLeadingEdge * m.cTrap[j], m.yTrap[j], kTrailingEdge * m.cTrap[j], kRed);
+    picture.DrawLineTo(m.yTrap[j + 1], kTrailingEdge * m.cTrap[j + 1], kRed);
+    picture.DrawLineTo(m.yTrap[j + 1], kLeadingEdge * m.cTrap[j + 1], kRed);
+    picture.DrawLineTo(m.yTrap[j], kLeadingEdge * m.cTrap[j], kRed);
+  }
+}
+
+}  // namespace
+
+// Coordinates are computed in double and narrowed to float by the surface's signature.
+void PlanCiz(PlotSurface& picture, PlanformType type) {
+  const double s = ortak.SemiSpan;
+  picture.SetUserScale(-kPlotHalfWidth * s, kWindowTop * s, kPlotHalfWidth * s, kWindowBottom * s);
+  picture.Clear();
+  DrawStations(picture, type);
+  DrawTipChords(picture);
+  if (type == PlanformType::Trapezoidal) {
+    DrawComparisonEllipse(picture);
+    DrawPanels(picture);
+  }
+}
+
+}  // namespace kelvane

@@ -1,0 +1,17 @@
+#include <cmath>
+
+#include "planform/Chords.h"
+
+namespace kelvane {
+
+void Planform_Eliptik(StationTable& c) {
+  const Module_ortak& m = ortak;
+  const int n = static_cast<int>(m.N);
+  c[n] = 8 * m.SemiSpan / (m.Pi * m.AR);
+  for (int i = 0; i < n; ++i) {
+    const double ratio = m.y[i] / m.SemiSpan;
+    c[i] = c[n] * std::sqrt(1 - ratio * ratio);
+  }
+}
+
+}  // namespace kelvane

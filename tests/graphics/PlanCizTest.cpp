@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "graphics/Plots.h"
+#include "planform/Chords.h"
+#include "planform/yDist.h"
+
+namespace kelvane {
+namespace {
+
+using Kind = PlotCommand::Kind;
+
+class PlanCizTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetModuleOrtak();
+    ortak.Pi = 4 * std::atan(1);
+    ortak.PiHalf = ortak.Pi / 2;
+    ortak.S = 10;
+    ortak.AR = 10;
+    ortak.b = 10;
+  }
+  static void Stations(const char* count) { ASSERT_EQ(yDist(count), ""); }
+  static void TwoPanels() {
+    TrapezInput input{"2", {}, {}};
+    input.ks[1] = "1";
+    input.kc[1] = "0.5";
+    input.ks[2] = "0.5";
+    input.kc[2] = "1";
+    ASSERT_EQ(Planform_Trapez(input), "");
+  }
+  RecordingSurface picture;
+};
+
+TEST_F(PlanCizTest, EllipticCountsAndWindow) {
+  const struct {
+    const char* stations;
+    int lines;
+  } cases[] = {{"15", 5 * 15 + 3}, {"3", 18}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stations);
+    Stations(c.stations);
+    Planform_Eliptik(ortak.c);
+    PlanCiz(picture, PlanformType::Elliptic);
+    const auto& commands = picture.Commands();
+    ASSERT_GE(commands.size(), 2u);
+    EXPECT_EQ(commands[0], (PlotCommand{Kind::SetUserScale, -5.25f, 1.5f, 5.25f, -3.0f, {}}));
+    EXPECT_EQ(commands[1].kind, Kind::Clear);
+    EXPECT_EQ(picture.CountOf(Kind::SetUserScale), 1);
+    EXPECT_EQ(picture.CountOf(Kind::DrawLine), c.lines);
+    EXPECT_EQ(picture.CountOf(Kind::DrawLineTo), 0);
+    EXPECT_TRUE(std::all_of(commands.begin() + 2, commands.end(),
+                            [](const PlotCommand& command) { return command.color == kBlue; }));
+  }
+  EXPECT_EQ(ortak.nE, 0);  // the comparison ellipse belongs to the trapezoidal drawing
+  EXPECT_EQ(ortak.yE[0], 0);
+}
+
+TEST_F(PlanCizTest, TrapezoidalPanelsOverTheComparisonEllipse) {
+  Stations("15");
+  TwoPanels();
+  PlanCiz(picture, PlanformType::Trapezoidal);
+  EXPECT_EQ(picture.CountOf(Kind::SetUserScale), 1);
+  EXPECT_EQ(picture.CountOf(Kind::Clear), 1);
+  EXPECT_EQ(picture.CountOf(Kind::DrawLine), 3 * 15 + 63 + 2);
+  EXPECT_EQ(picture.CountOf(Kind::DrawLineTo), 3 * 2);
+
+  const auto& commands = picture.Commands();
+  const auto isRed = [](const PlotCommand& command) { return command.color == kRed; };
+  const auto firstRed = std::find_if(commands.begin(), commands.end(), isRed);
+  EXPECT_EQ(std::count_if(commands.begin(), commands.end(), isRed), 4 * 2);
+  EXPECT_TRUE(std::all_of(firstRed, commands.end(), isRed));
+  // The outer panel: its tip chord, then along the trailing edge to the inner end.
+  const double tipChord = ortak.cTrap[1];
+  EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, static_cast<float>(0.25 * tipChord), 5,
+                                    static_cast<float>(-0.75 * tipChord), kRed}));
+  EXPECT_EQ(firstRed[1],
+            (PlotCommand{Kind::DrawLineTo, 2.5f, static_cast<float>(-0.75 * ortak.cTrap[2]), 0, 0, kRed}));
+
+  EXPECT_EQ(ortak.nE, 30);
+  EXPECT_EQ(ortak.yE[0], 5);
+  EXPECT_GT(ortak.yE[30], 0);
+  EXPECT_LT(ortak.yE[30], 1e-14);
+  EXPECT_EQ(ortak.cE[0], 0);
+  EXPECT_DOUBLE_EQ(ortak.cE[30], 8 * 5 / (10 * ortak.Pi));
+}
+
+}  // namespace
+}  // namespace kelvane

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/Module_ortak.h"
+#include "planform/yDist.h"
+
+namespace kelvane {
+namespace {
+
+class yDistTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetModuleOrtak();
+    ortak.Pi = 4 * std::atan(1);
+    ortak.PiHalf = ortak.Pi / 2;
+    ortak.b = 10;
+  }
+};
+
+TEST_F(yDistTest, FifteenStationsWithCosineSpacing) {
+  EXPECT_EQ(yDist("15"), "");
+  EXPECT_FALSE(ortak.InputError);
+  EXPECT_EQ(ortak.N, 15);
+  EXPECT_EQ(ortak.N1, 16);
+  EXPECT_EQ(ortak.SemiSpan, 5);
+  for (int i = 0; i <= 15; ++i) EXPECT_DOUBLE_EQ(ortak.theta[i], i * ortak.Pi / 30) << i;
+  EXPECT_EQ(ortak.y[0], 5);
+  EXPECT_EQ(ortak.y[15], 0);
+  EXPECT_DOUBLE_EQ(ortak.y[5], 5 * std::cos(ortak.Pi / 6));
+  for (int i = 1; i <= 15; ++i) EXPECT_LT(ortak.y[i], ortak.y[i - 1]) << i;
+}
+
+TEST_F(yDistTest, AcceptedTexts) {
+  const struct {
+    const char* text;
+    double N;
+  } cases[] = {{"99", 99}, {"3", 3}, {"  15", 15}, {"15 istasyon", 15}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(yDist(c.text), "");
+    EXPECT_FALSE(ortak.InputError);
+    EXPECT_EQ(ortak.N, c.N);
+    EXPECT_EQ(ortak.y[static_cast<int>(c.N)], 0);
+  }
+}
+
+TEST_F(yDistTest, RejectedCountsKeepTheStations) {
+  const char* kTooMany = "Yarı-açıklık boyunca istasyon sayısı 99 dan büyük olamaz";
+  const char* kTooFew = "Yarı-açıklık boyunca istasyon sayısı 2 den küçük olamaz";
+  const char* kEven = " İstasyon sayısı simetrik yük dağılımı için ÇİFT SAYI olamaz";
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"100", kTooMany}, {"101", kTooMany},   {"1e400", kTooMany},
+      {"2", kEven},      {"16", kEven},       {"1", kTooFew},
+      {"0", kTooFew},    {"-5", kTooFew},     {"", kTooFew},
+      {"abc", kTooFew},  {"-1e400", kTooFew}, {"15.5", "İstasyon sayısı tam sayı olmalıdır"},
+  };
+  ASSERT_EQ(yDist("5"), "");
+  const Module_ortak before = ortak;
+  ortak.b = 20;  // would move every station if it were used
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    ortak.InputError = false;
+    EXPECT_EQ(yDist(c.text), c.message);
+    EXPECT_TRUE(ortak.InputError);
+    EXPECT_EQ(ortak.SemiSpan, before.SemiSpan);
+    EXPECT_EQ(ortak.theta, before.theta);
+    EXPECT_EQ(ortak.y, before.y);
+  }
+}
+
+TEST_F(yDistTest, RejectedCountIsStillRecorded) {
+  EXPECT_NE(yDist("16"), "");
+  EXPECT_EQ(ortak.N, 16);
+  EXPECT_EQ(ortak.N1, 17);
+}
+
+}  // namespace
+}  // namespace kelvane
