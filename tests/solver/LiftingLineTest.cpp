@@ -1,0 +1,273 @@
+#include "solver/LiftingLine.h"
+
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "model/Module_ortak.h"
+#include "solver/Gauss.h"
+#include "solver/WingOnRecord.h"
+
+namespace kelvane {
+namespace {
+
+using testing::EllipticChords;
+using testing::kTwoPiAsSaved;
+using testing::PlaceStations;
+using testing::SolveWing;
+using testing::TaperedChords;
+using testing::UniformSections;
+
+constexpr double kRootAngle = 10;
+constexpr double kDisplayTolerance = 5e-7;  // the six-digit figures quoted for these wings
+constexpr double kExampleTolerance = 1e-12;  // relative, against the saved worked examples
+
+// b = S = AR = 10, equal sections of slope 2π, no twist, given root angle 10 degrees.
+void SetUpWing(int n, double taper, bool elliptic) {
+  ResetModuleOrtak();
+  PlaceStations(10, 10, 10, n);
+  if (elliptic) {
+    EllipticChords();
+  } else {
+    TaperedChords(taper);
+  }
+  UniformSections(kTwoPiAsSaved);
+  ortak.AlfaK = kRootAngle;
+}
+
+double InducedDragFactor() { return ortak.CDi * ortak.Pi * ortak.AR / (ortak.CL * ortak.CL) - 1; }
+
+TEST(LiftingLine, EllipticWingGivenAngleMatchesTheEllipticTheory) {
+  SetUpWing(15, 1, true);
+  const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenAngle);
+  ASSERT_TRUE(elliptic);
+  EXPECT_NEAR(ortak.An[1], 0.0290888, kDisplayTolerance);
+  for (int j = 2; j <= 15; ++j) EXPECT_NEAR(ortak.An[j], 0, 1e-15) << j;
+  EXPECT_NEAR(ortak.CL, 0.913852, kDisplayTolerance);
+  EXPECT_NEAR(InducedDragFactor(), 0, 1e-12);
+  EXPECT_NEAR(ortak.CDi, 0.0265829, kDisplayTolerance);
+  EXPECT_NEAR(elliptic->CDiE, 0.0265829, kDisplayTolerance);
+  EXPECT_NEAR(ortak.E, 34.3775, 5e-5);
+  EXPECT_NEAR(elliptic->EE, 34.3775, 5e-5);
+  EXPECT_NEAR(ortak.AlfE, 10, 1e-12);
+  for (int i = 1; i <= 15; ++i) EXPECT_NEAR(ortak.AlfaE[i], 8.33333, 5e-6) << i;
+  EXPECT_NEAR(ortak.AlfaEE, 8.33333, 5e-6);
+  EXPECT_NEAR(ortak.Gamma[15], 0.581776, kDisplayTolerance);
+  EXPECT_NEAR(ortak.GammaE[static_cast<int>(ortak.nE)], 0.581776, kDisplayTolerance);
+}
+
+TEST(LiftingLine, GivenLiftFindsTheRootAngleThatGivesIt) {
+  SetUpWing(15, 1, true);
+  ortak.AlfaK = 0;
+  ortak.CL = 0.913852;
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenCL));
+  EXPECT_NEAR(ortak.AlfaK, 10, 5e-4);
+  EXPECT_NEAR(ortak.AlfaKR, ortak.Pi * 10 / 180, 1e-5);
+  EXPECT_EQ(ortak.CL, 0.913852);
+  EXPECT_NEAR(ortak.CDi, 0.0265829, kDisplayTolerance);
+}
+
+TEST(LiftingLine, RectangularWingLosesLiftToTheTips) {
+  SetUpWing(15, 1, false);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  EXPECT_NEAR(ortak.CL, 0.880827, kDisplayTolerance);
+  EXPECT_NEAR(InducedDragFactor(), 0.0859, 5e-5);
+  EXPECT_NEAR(ortak.CDi, 0.0268173, kDisplayTolerance);
+  EXPECT_NEAR(ortak.E, 32.845, 5e-4);
+  EXPECT_NEAR(ortak.AlfaE[15], 8.928, 5e-4);
+  EXPECT_NEAR(ortak.AlfaE[1], 1.970, 5e-4);
+  for (int i = 2; i <= 15; ++i) {
+    EXPECT_GT(ortak.AlfaE[i], ortak.AlfaE[1]) << i;
+    EXPECT_LE(ortak.AlfaE[i], ortak.AlfaE[15]) << i;
+  }
+}
+
+// Full-precision results saved in tests/examples for the wing of SetUpWing.
+TEST(LiftingLine, ReproducesTheSavedWorkedExamples) {
+  struct Case {
+    const char* folder;
+    int n;
+    bool elliptic;
+    double cl, cdi, e, alfE, cdiE, ee;
+  };
+  const Case cases[] = {
+      {"01-default-elliptic", 15, true, 0.913852259360126, 0.026582884671038955,
+       34.377467707849384, 10.0, 0.026582884671038955, 34.377467707849384},
+      {"07-rectangular-N3-detail", 3, false, 0.8776838185886968, 0.02625780477340736,
+       33.425635774304055, 9.604220043218428, 0.0245203299839719, 35.79412753263959},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder);
+    SetUpWing(c.n, 1, c.elliptic);
+    const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenAngle);
+    ASSERT_TRUE(elliptic);
+    for (auto [actual, expected] : {std::pair{ortak.CL, c.cl}, {ortak.CDi, c.cdi}, {ortak.E, c.e},
+                                    {ortak.AlfE, c.alfE}, {elliptic->CDiE, c.cdiE},
+                                    {elliptic->EE, c.ee}})
+      EXPECT_NEAR(actual, expected, expected * kExampleTolerance);
+  }
+}
+
+TEST(LiftingLine, SmallerSecondSolutionEqualsAFreshOne) {
+  SetUpWing(5, 1, false);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  const Module_ortak fresh = ortak;
+
+  SetUpWing(15, 1, false);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  PlaceStations(10, 10, 10, 5);
+  TaperedChords(1);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+
+  EXPECT_EQ(ortak.CL, fresh.CL);
+  EXPECT_EQ(ortak.CDi, fresh.CDi);
+  EXPECT_EQ(ortak.E, fresh.E);
+  for (int i = 1; i <= 5; ++i) {
+    EXPECT_EQ(ortak.An[i], fresh.An[i]) << i;
+    EXPECT_EQ(ortak.Gamma[i], fresh.Gamma[i]) << i;
+    EXPECT_EQ(ortak.AlfaE[i], fresh.AlfaE[i]) << i;
+  }
+  EXPECT_NE(ortak.Gamma[6], 0);  // the larger run's entries stay beyond N
+}
+
+TEST(LiftingLine, ZeroGivenLiftKeepsThePreviousDrag) {
+  SetUpWing(15, 1, false);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  const double cdi = ortak.CDi;
+  const double e = ortak.E;
+  ortak.CL = 0;
+  const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenCL);
+  ASSERT_TRUE(elliptic);
+  EXPECT_EQ(ortak.CL, 0);
+  EXPECT_EQ(ortak.An[1], 0);
+  EXPECT_EQ(ortak.CDi, cdi);
+  EXPECT_EQ(ortak.E, e);
+  EXPECT_EQ(elliptic->CDiE, 0);
+  EXPECT_EQ(elliptic->EE, 0);
+}
+
+// The classic collocation equations, solved in long double with complete pivoting: a reference that
+// shares no code with the stages.
+long double ReferenceLift() {
+  const int n = static_cast<int>(ortak.N);
+  const long double pi = std::acos(-1.0L);
+  const long double alpha = pi * kRootAngle / 180;
+  std::vector<std::vector<long double>> a(n, std::vector<long double>(n + 1));
+  for (int i = 0; i < n; ++i) {
+    const long double theta = pi / 2 * (i + 1) / n;
+    const long double mu = ortak.c[i + 1] * static_cast<long double>(kTwoPiAsSaved) / (4 * ortak.b);
+    for (int j = 0; j < n; ++j) {
+      const long double harmonic = 2 * j + 1;
+      a[i][j] = std::sin(harmonic * theta) * (1 + harmonic * mu / std::sin(theta));
+    }
+    a[i][n] = mu * alpha;
+  }
+  std::vector<int> unknownAt(n);
+  for (int j = 0; j < n; ++j) unknownAt[j] = j;
+  for (int k = 0; k < n; ++k) {
+    int pr = k;
+    int pc = k;
+    for (int r = k; r < n; ++r) {
+      for (int col = k; col < n; ++col) {
+        if (std::fabs(a[r][col]) > std::fabs(a[pr][pc])) {
+          pr = r;
+          pc = col;
+        }
+      }
+    }
+    std::swap(a[k], a[pr]);
+    for (auto& row : a) std::swap(row[k], row[pc]);
+    std::swap(unknownAt[k], unknownAt[pc]);
+    for (int r = k + 1; r < n; ++r) {
+      const long double f = a[r][k] / a[k][k];
+      for (int col = k; col <= n; ++col) a[r][col] -= f * a[k][col];
+    }
+  }
+  std::vector<long double> solution(n);
+  for (int k = n - 1; k >= 0; --k) {
+    long double s = a[k][n];
+    for (int col = k + 1; col < n; ++col) s -= a[k][col] * solution[unknownAt[col]];
+    solution[unknownAt[k]] = s / a[k][k];
+  }
+  return solution[0] * pi * ortak.AR;
+}
+
+TEST(LiftingLine, ManyStationsAgreeWithAnIndependentSolution) {
+  for (double taper : {0.2, 1.0}) {
+    SCOPED_TRACE(taper);
+    SetUpWing(99, taper, false);
+    ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+    const double reference = static_cast<double>(ReferenceLift());
+    EXPECT_NEAR(ortak.CL, reference, reference * 1e-10);
+  }
+}
+
+// Every number in the record is finite.
+bool RecordIsFinite() {
+  const Module_ortak& m = ortak;
+  for (double v : {m.AlfaK, m.AlfaKR, m.CL, m.CDi, m.E, m.AlfE, m.AlfaEE, m.SemiSpan, m.nE})
+    if (!std::isfinite(v)) return false;
+  for (const StationTable* t : {&m.AlfaR, &m.Asz, &m.Alfa0R, &m.BetaR, &m.X, &m.An, &m.mu, &m.Gamma,
+                                &m.w, &m.Eps, &m.AlfaE, &m.yE, &m.GammaE})
+    for (double v : *t)
+      if (!std::isfinite(v)) return false;
+  for (const Matrix* matrix : {&m.CoefMatrix, &m.SinTab})
+    for (const StationTable& row : *matrix)
+      for (double v : row)
+        if (!std::isfinite(v)) return false;
+  return true;
+}
+
+TEST(LiftingLine, GivenLiftWithoutLiftSlopeIsASingularSystem) {
+  SetUpWing(15, 1, true);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  const double cl = ortak.CL;
+  const StationTable x = ortak.X;
+  UniformSections(0);
+  EXPECT_FALSE(SolveWing(SolutionMode::GivenCL));
+  EXPECT_EQ(ortak.X, x);
+  EXPECT_EQ(ortak.CL, cl);
+  EXPECT_TRUE(RecordIsFinite());
+}
+
+TEST(LiftingLine, EllipticWingNeedsAFiniteNonZeroLiftSlope) {
+  SetUpWing(15, 1, true);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  const double alfE = ortak.AlfE;
+  for (double rootSlope : {0.0, -ortak.Pi * ortak.AR}) {
+    SCOPED_TRACE(rootSlope);
+    ortak.AszK = rootSlope;
+    EXPECT_FALSE(EllipticWing());
+    EXPECT_EQ(ortak.AlfE, alfE);
+    EXPECT_TRUE(RecordIsFinite());
+  }
+}
+
+TEST(LiftingLine, StagesKeepTheirFieldsWhenAResultIsNotFinite) {
+  SetUpWing(15, 1, true);
+  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  const Module_ortak before = ortak;
+  ortak.SemiSpan = 0;
+  EXPECT_FALSE(SectionTables());
+  EXPECT_FALSE(TwistTable());
+  EXPECT_FALSE(MuTable());
+  ortak.Voo = 0;
+  EXPECT_FALSE(Distributions());
+  EXPECT_EQ(ortak.Asz, before.Asz);
+  EXPECT_EQ(ortak.BetaR, before.BetaR);
+  EXPECT_EQ(ortak.mu, before.mu);
+  EXPECT_EQ(ortak.Gamma, before.Gamma);
+  ortak.AR = 0;
+  EXPECT_FALSE(PrepareMode(SolutionMode::GivenCL));
+  EXPECT_FALSE(WingCoefficients(SolutionMode::GivenAngle));
+  EXPECT_EQ(ortak.An[1], before.An[1]);
+  EXPECT_EQ(ortak.CL, before.CL);
+  EXPECT_EQ(ortak.CDi, before.CDi);
+  EXPECT_TRUE(RecordIsFinite());
+}
+
+}  // namespace
+}  // namespace kelvane
