@@ -32,6 +32,10 @@ struct Appearance {
   double fontPoints = 0;            // 0: the default user-interface font
 };
 
+// Markers for system colours: a front end shows its own palette's colour where a control carries one.
+inline constexpr Color kSystemMenuColor{240, 240, 240};
+inline constexpr Color kSystemWindowColor{255, 255, 255};
+
 class Control {
  public:
   Control(ControlKind kind, std::string name, Control* parent, Geometry geometry, std::string caption = {});

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
@@ -70,6 +71,10 @@ class Form_Wing {
 
   // The path of the configuration file for the next read or write.
   std::string ConfigFileName;
+
+  // The equivalent elliptic wing of the last completed solution: the record does not keep CDiE and EE,
+  // but the batch tool reports them at full precision. PLL_Click sets it when a solution completes.
+  EllipticWingResult LastEllipticWing;
 
   // --- Controls, in their frames ----------------------------------------------------------------------
   Frame Frame_PlanPar;

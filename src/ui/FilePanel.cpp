@@ -1,0 +1,71 @@
+// The configuration file panel: open and save modes, navigation, reading a clicked file, saving.
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "ui/Form_Wing.h"
+
+namespace kelvane::ui {
+namespace {
+
+constexpr const char* kSavePattern = "*.cfg";
+constexpr const char* kInvalidName = "Geçerli bir dosya adı yazınız";
+constexpr const char* kBlanks = " \t";
+
+// The unchanged pattern, a name with wildcards, a blank name or an existing folder cannot take a file.
+bool IsSavableName(const std::string& name) {
+  if (name.find_first_not_of(kBlanks) == std::string::npos) return false;
+  if (name.find_first_of("*?") != std::string::npos) return false;
+  std::error_code error;
+  return !std::filesystem::is_directory(name, error);
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+}  // namespace
+
+void Form_Wing::Mn_Open_Click() {
+  Frm_IO.SetVisible(true);
+  File1.RefreshList();  // a solve or a save may have added files since the list was made
+  File1.SetVisible(true);
+  Text_OutFile.SetVisible(false);
+  Command_Save.SetVisible(false);
+  Command_Cancel.SetVisible(false);
+}
+
+void Form_Wing::Mn_Save_Click() {
+  Frm_IO.SetVisible(true);
+  File1.SetVisible(false);
+  Text_OutFile.SetVisible(true);
+  Text_OutFile.SetText(kSavePattern);
+  Command_Save.SetVisible(true);
+  Command_Cancel.SetVisible(true);
+}
+
+void Form_Wing::Drive1_Change() { Dir1.SetPath(Drive1.Drive()); }
+
+void Form_Wing::Dir1_Change() { File1.SetPath(Dir1.Path()); }
+
+void Form_Wing::File1_Click() {
+  ConfigFileName = JoinPath(File1.Path(), File1.FileName());
+  ReadAnExistingConfig_from_aFile();
+}
+
+void Form_Wing::Command_Save_Click() {
+  const std::string& name = Text_OutFile.Text();
+  if (!IsSavableName(name)) {
+    MsgBox(kInvalidName);
+    return;
+  }
+  ConfigFileName = name;
+  if (!WriteExistingConfig_in_aFile()) return;
+  Frm_IO.SetVisible(false);
+  File1.RefreshList();
+}
+
+void Form_Wing::Command_Cancel_Click() { Frm_IO.SetVisible(false); }
+
+}  // namespace kelvane::ui

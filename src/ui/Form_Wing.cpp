@@ -1,0 +1,194 @@
+// The main window's start-up, its planform command and the reactions of the planform-type, panel-count and
+// solution-mode inputs.
+#include "ui/Form_Wing.h"
+
+#include <cmath>
+
+#include "graphics/Plots.h"
+#include "model/Module_ortak.h"
+#include "model/Numbers.h"
+#include "planform/Chords.h"
+#include "planform/PlanPar.h"
+#include "planform/yDist.h"
+#include "solver/Report.h"
+
+namespace kelvane::ui {
+namespace {
+
+constexpr char kChoosePlanformType[] = "Üst görünüm şeklini seçiniz";
+constexpr char kPanelCountOutOfRange[] = "Trapez sayısı 1 ile 4 arasında olmalıdır";
+
+constexpr double kStartArea = 10;
+constexpr double kStartAspectRatio = 10;
+constexpr double kStartMeanChord = 1;
+constexpr double kStartSpan = 10;
+constexpr double kStartRootAngle = 10;
+constexpr double kStartSpeed = 1;
+
+// A value goes into the model first, then its text into the box.
+void Show(TextBox& box, double value) { box.SetText(PlainNumberText(value)); }
+
+}  // namespace
+
+// A control and everything inside it, parents before children.
+void Form_Wing::Register(Control& control) {
+  controls_.push_back(&control);
+  control.SetChangeHook(&changeHook_);
+  for (Control* child : control.Children()) Register(*child);
+}
+
+void Form_Wing::Register(MenuItem& item) { menuItems_.push_back(&item); }
+
+void Form_Wing::MsgBox(const std::string& text) {
+  messages_.push_back(text);
+  if (messageHook_) messageHook_(text);
+}
+
+void Form_Wing::Form_Load() {
+  Frm_IO.SetVisible(false);
+
+  ortak.Pi = 4 * std::atan(1.0);
+  ortak.PiHalf = ortak.Pi / 2;
+  ortak.DegToRad = ortak.Pi / 180;
+
+  ortak.S = kStartArea;
+  Show(Text_Area, ortak.S);
+  ortak.AR = kStartAspectRatio;
+  Show(Text_AR, ortak.AR);
+  ortak.cOrt = kStartMeanChord;
+  Show(Text_cOrt, ortak.cOrt);
+  ortak.b = kStartSpan;
+  Show(Text_b, ortak.b);
+
+  Option_Eliptik.SetValue(true);
+  Option_Trapez.SetValue(false);
+  Frame_Trap.SetVisible(false);
+
+  ortak.nTrap = 1;
+  Show(Text_nTrap, ortak.nTrap);
+
+  ortak.ks[1] = 1;
+  Show(*Text_ks[1], ortak.ks[1]);
+  ortak.kc[1] = 1;
+  Show(*Text_kc[1], ortak.kc[1]);
+
+  ortak.dAlfa = 0;
+  Show(Text_dAlfa, ortak.dAlfa);
+
+  ortak.AszK = 2 * ortak.Pi;
+  Show(Text_AszK, ortak.AszK);
+  ortak.Alfa0K = 0;
+  Show(Text_Alfa0K, ortak.Alfa0K);
+  ortak.AszU = 2 * ortak.Pi;
+  Show(Text_AszU, ortak.AszU);
+  ortak.Alfa0U = 0;
+  Show(Text_Alfa0U, ortak.Alfa0U);
+
+  ortak.CL = 0;
+  Show(Text_CL, ortak.CL);
+  ortak.AlfaK = kStartRootAngle;
+  Show(Text_AlfaK, ortak.AlfaK);
+
+  ortak.Voo = kStartSpeed;
+  Show(Text_Voo, ortak.Voo);
+
+  Planform();
+}
+
+void Form_Wing::Cmd_Planform_Click() { Planform(); }
+
+bool Form_Wing::Planform() {
+  ortak.PlanformDone = false;
+
+  std::string message = PlanPar({{Check_Area.Value(), Text_Area.Text()},
+                                 {Check_AR.Value(), Text_AR.Text()},
+                                 {Check_b.Value(), Text_b.Text()},
+                                 {Check_cOrt.Value(), Text_cOrt.Text()}});
+  if (!message.empty()) {
+    MsgBox(message);
+    return false;
+  }
+  Show(Text_b, ortak.b);
+  Show(Text_cOrt, ortak.cOrt);
+  Show(Text_AR, ortak.AR);
+  Show(Text_Area, ortak.S);
+
+  message = yDist(Text_N.Text());
+  if (!message.empty()) {
+    MsgBox(message);
+    return false;
+  }
+
+  PlanformType type;
+  if (Option_Eliptik.Value()) {
+    type = PlanformType::Elliptic;
+    Planform_Eliptik(ortak.c);
+  } else if (Option_Trapez.Value()) {
+    type = PlanformType::Trapezoidal;
+    TrapezInput panels{Text_nTrap.Text(), {}, {}};
+    for (int row = 1; row <= kMaxPanels; ++row) {
+      panels.ks[row] = Text_ks[row]->Text();
+      panels.kc[row] = Text_kc[row]->Text();
+    }
+    message = Planform_Trapez(panels);
+    if (!message.empty()) {
+      MsgBox(message);
+      return false;
+    }
+  } else {
+    MsgBox(kChoosePlanformType);
+    return false;
+  }
+
+  PlanCiz(Picture1.Surface(), type);
+  Picture1.Refresh();
+
+  // The flag promises the solve command a report to append to, so a report that failed leaves it false.
+  std::string error;
+  if (!StartReport(PlanformSummaryBlock(), &error)) {
+    MsgBox(error);
+    return false;
+  }
+  ortak.PlanformDone = true;
+  return true;
+}
+
+void Form_Wing::Option_Eliptik_Click() { Frame_Trap.SetVisible(false); }
+
+void Form_Wing::Option_Trapez_Click() { Frame_Trap.SetVisible(true); }
+
+// The count is kept even when rejected; the rows follow the last count in range.
+void Form_Wing::Text_nTrap_Change() {
+  ortak.nTrap = ReadNumber(Text_nTrap.Text());
+  if (ortak.nTrap < 1 || ortak.nTrap > kMaxPanels) {
+    MsgBox(kPanelCountOutOfRange);
+    return;
+  }
+  for (int row = 2; row <= kMaxPanels; ++row) {
+    const bool onView = row <= ortak.nTrap;
+    Control* const rowControls[] = {Label_ks[row], Text_ks[row], Label_kc[row], Text_kc[row]};
+    for (Control* control : rowControls) control->SetVisible(onView);
+  }
+}
+
+void Form_Wing::Option_CL_Click() {
+  Text_CL.SetVisible(true);
+  Text_AlfaK.SetVisible(false);
+  Label_deg1.SetVisible(false);
+}
+
+void Form_Wing::Option_Alfa_Click() {
+  Text_AlfaK.SetVisible(true);
+  Label_deg1.SetVisible(true);
+  Text_CL.SetVisible(false);
+}
+
+// One About window for the whole run: created on first use, shown again afterwards.
+void Form_Wing::Mn_About_Click() {
+  Form_About.created = true;
+  Form_About.visible = true;
+  ++Form_About.showCount;
+  if (aboutHook_) aboutHook_(Form_About);
+}
+
+}  // namespace kelvane::ui

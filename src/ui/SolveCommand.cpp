@@ -1,0 +1,149 @@
+// The solve command and the two result plots.
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "graphics/Plots.h"
+#include "model/Module_ortak.h"
+#include "model/Numbers.h"
+#include "solver/Gauss.h"
+#include "solver/LiftingLine.h"
+#include "solver/Report.h"
+#include "ui/Form_Wing.h"
+
+namespace kelvane::ui {
+namespace {
+
+constexpr const char* kNoPlanform = "Önce üst-görünüm hesabını yapınız";
+constexpr const char* kNoMode = "Hesap için bir seçim yapınız";
+constexpr const char* kNotFinite = "Girilen değerler sonlu bir sonuç vermiyor";
+constexpr const char* kSingularSystem =
+    "Denklem sistemi çözülemedi: katsayılar matrisi tekil. Kesit özelliklerini kontrol ediniz";
+constexpr const char* kNoEllipticWing =
+    "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz";
+
+constexpr int kDetailTicked = 1;      // the greyed check state 2 does not ask for details
+constexpr double kFewStations = 10;   // below this the station tables are always reported
+constexpr int kAngleDecimals = 3;     // AlfaK, AlfE
+constexpr int kRatioDecimals = 3;     // E, EE
+constexpr int kCLDecimals = 5;
+constexpr int kCDiDecimals = 6;
+constexpr int kCDiEDecimals = 5;
+
+void ShowRounded(TextBox& box, double value, int decimals) {
+  box.SetText(PlainNumberText(RoundTo(value, decimals)));
+}
+
+// A box value that is not finite would only spread through every stage, so it is refused as it is read.
+bool ReadFinite(const TextBox& box, double& variable) {
+  const double value = ReadNumber(box.Text());
+  if (!std::isfinite(value)) return false;
+  variable = value;
+  return true;
+}
+
+struct Solution {
+  std::string report;  // every block of this solution, appended to the report in one write
+  EllipticWingResult elliptic;
+};
+
+// Reads the inputs and runs every stage; nothing on view changes here, so a fault leaves the window as the
+// last solution left it. Returns the solution or sets *fault.
+std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
+  const auto fail = [fault](const char* message) {
+    *fault = message;
+    return std::nullopt;
+  };
+
+  if (!ReadFinite(form.Text_AszK, ortak.AszK) || !ReadFinite(form.Text_AszU, ortak.AszU) ||
+      !ReadFinite(form.Text_Alfa0K, ortak.Alfa0K) || !ReadFinite(form.Text_Alfa0U, ortak.Alfa0U) ||
+      !SectionTables())
+    return fail(kNotFinite);
+  if (!ReadFinite(form.Text_dAlfa, ortak.dAlfa) || !TwistTable()) return fail(kNotFinite);
+
+  SolutionMode mode;
+  if (form.Option_Alfa.Value()) {
+    mode = SolutionMode::GivenAngle;
+    if (!ReadFinite(form.Text_AlfaK, ortak.AlfaK)) return fail(kNotFinite);
+  } else if (form.Option_CL.Value()) {
+    mode = SolutionMode::GivenCL;
+    if (!ReadFinite(form.Text_CL, ortak.CL)) return fail(kNotFinite);
+    form.Text_AlfaK.SetText("");
+  } else {
+    return fail(kNoMode);
+  }
+  if (!PrepareMode(mode) || !MuTable()) return fail(kNotFinite);
+
+  const bool detailed = form.Check1.Value() == kDetailTicked;
+  const bool stationTables = detailed || ortak.N < kFewStations;
+  Solution solution;
+  if (stationTables) solution.report += StationBlock();
+
+  if (!BuildSystem(mode)) return fail(kNotFinite);
+  if (detailed) solution.report += MatrixBlock();  // the system as built: Gauss reduces it in place
+  if (!Gauss()) return fail(kSingularSystem);
+  if (!UnpackSolution(mode)) return fail(kNotFinite);
+  if (detailed) solution.report += FourierBlock();
+  if (!Distributions()) return fail(kNotFinite);
+  if (stationTables) solution.report += DistributionBlock();
+  if (!WingCoefficients(mode)) return fail(kNotFinite);
+
+  const auto elliptic = EllipticWing();
+  if (!elliptic) return fail(kNoEllipticWing);
+  solution.elliptic = *elliptic;
+  if (!ComparisonCurves()) return fail(kNotFinite);
+  solution.report += PerformanceBlock();
+  return solution;
+}
+
+}  // namespace
+
+void Form_Wing::PLL_Click() {
+  if (!ortak.PlanformDone) {
+    MsgBox(kNoPlanform);
+    return;
+  }
+
+  const std::string givenAngleText = Text_AlfaK.Text();
+  std::string fault;
+  const auto solution = Solve(*this, &fault);
+  if (!solution) {
+    if (Text_AlfaK.Text() != givenAngleText) Text_AlfaK.SetText(givenAngleText);
+    MsgBox(fault);
+    return;
+  }
+
+  LastEllipticWing = solution->elliptic;
+  ShowRounded(Text_CDiE, solution->elliptic.CDiE, kCDiEDecimals);
+  ShowRounded(Text_AlfE, ortak.AlfE, kAngleDecimals);
+  ShowRounded(Text_EE, solution->elliptic.EE, kRatioDecimals);
+
+  Gama_Distr_Ciz(ortak.Gamma, ortak.GammaE);
+  AlfaE_Distr_Ciz();
+
+  Text_AlfaK.SetVisible(true);
+  Label_deg1.SetVisible(true);
+  Text_CL.SetVisible(true);
+  ShowRounded(Text_AlfaK, ortak.AlfaK, kAngleDecimals);
+  ShowRounded(Text_CL, ortak.CL, kCLDecimals);
+  ShowRounded(Text_CDi, ortak.CDi, kCDiDecimals);
+  ShowRounded(Text_E, ortak.E, kRatioDecimals);
+
+  std::string reportError;
+  if (!AppendToReport(solution->report, &reportError)) MsgBox(reportError);
+
+  ConfigFileName = kLastConfigFileName;
+  WriteExistingConfig_in_aFile();
+}
+
+void Form_Wing::Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE) {
+  kelvane::Gama_Distr_Ciz(Picture2.Surface(), Gamma, GammaE);
+  Picture2.Refresh();
+}
+
+void Form_Wing::AlfaE_Distr_Ciz() {
+  kelvane::AlfaE_Distr_Ciz(Picture3.Surface());
+  Picture3.Refresh();
+}
+
+}  // namespace kelvane::ui

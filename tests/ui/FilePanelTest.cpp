@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "StartedForm.h"
+
+namespace kelvane::ui::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilePanel : public StartedForm {
+ protected:
+  std::vector<bool> Shown() {
+    return {form.Frm_IO.Visible(),        form.Drive1.Visible(),       form.Dir1.Visible(), form.File1.Visible(),
+            form.Text_OutFile.Visible(), form.Command_Save.Visible(), form.Command_Cancel.Visible()};
+  }
+};
+
+TEST_F(FilePanel, ModesShowTheirControls) {
+  form.Mn_Open.Click();
+  EXPECT_EQ(Shown(), (std::vector<bool>{true, true, true, true, false, false, false}));
+  form.Mn_Save.Click();
+  EXPECT_EQ(Shown(), (std::vector<bool>{true, true, true, false, true, true, true}));
+  form.Command_Cancel.Click();
+  EXPECT_FALSE(form.Frm_IO.Visible());
+}
+
+TEST_F(FilePanel, SaveModeOffersThePatternEachTime) {
+  form.Mn_Save.Click();
+  form.Text_OutFile.SetText("mine.cfg");
+  form.Command_Cancel.Click();
+  form.Mn_Save.Click();
+  EXPECT_EQ(form.Text_OutFile.Text(), "*.cfg");
+  EXPECT_FALSE(fs::exists("mine.cfg"));
+}
+
+TEST_F(FilePanel, RefusesNamesThatCannotTakeAFile) {
+  fs::create_directory("folder");
+  for (const char* name : {"*.cfg", "", "   ", "wing?.cfg", "folder"}) {
+    SCOPED_TRACE(name);
+    const auto shown = form.Messages().size();
+    form.Mn_Save.Click();
+    form.Text_OutFile.SetText(name);
+    form.Command_Save.Click();
+    EXPECT_EQ(MessagesSince(shown), std::vector<std::string>{"Geçerli bir dosya adı yazınız"});
+    EXPECT_TRUE(form.Frm_IO.Visible());
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);  // PLL.txt, folder
+}
+
+TEST_F(FilePanel, BareNameIsSavedInTheWorkingDirectoryAndListed) {
+  fs::create_directory("other");
+  form.Mn_Save.Click();
+  form.Dir1.SetPath((workDir.Path() / "other").string());
+  EXPECT_EQ(form.File1.Path(), (workDir.Path() / "other").string());
+  form.Text_OutFile.SetText("bare.cfg");
+  form.Command_Save.Click();
+
+  EXPECT_TRUE(fs::exists(workDir.Path() / "bare.cfg"));
+  EXPECT_FALSE(fs::exists(workDir.Path() / "other" / "bare.cfg"));
+  EXPECT_FALSE(form.Frm_IO.Visible());
+
+  form.Dir1.SetPath(workDir.Path().string());
+  form.Mn_Open.Click();
+  EXPECT_EQ(form.File1.Items(), std::vector<std::string>{"bare.cfg"});
+}
+
+TEST_F(FilePanel, ClickOnANameReadsItAndClosesThePanel) {
+  fs::create_directory("wings");
+  WriteFile("wings/b.cfg",
+            " 20 \r\n 5 \r\n 2 \r\n 10 \r\nTrue\r\nFalse\r\n 0 \r\n 6 \r\n 0 \r\n 6 \r\n 0 \r\n 0 \r\n 4 \r\n");
+  WriteFile("wings/a.cfg", "");
+  WriteFile("wings/notes.txt", "");
+  fs::create_directory("wings/sub.cfg");
+  form.Mn_Open.Click();
+  form.Dir1.SetPath((workDir.Path() / "wings").string());
+  EXPECT_EQ(form.File1.Items(), (std::vector<std::string>{"a.cfg", "b.cfg"}));
+
+  form.File1.Click("b.cfg");
+  EXPECT_EQ(form.ConfigFileName, (workDir.Path() / "wings" / "b.cfg").string());
+  EXPECT_TRUE(form.Messages().empty());
+  EXPECT_EQ(form.Text_Area.Text(), "20");
+  EXPECT_EQ(form.Text_AlfaK.Text(), "4");
+  EXPECT_FALSE(form.Frm_IO.Visible());
+}
+
+TEST_F(FilePanel, DriveLeadsTheFolderAndFileLists) {
+  EXPECT_EQ(form.Drive1.Drives(), std::vector<std::string>{"/"});
+  EXPECT_EQ(form.Dir1.Path(), workDir.Path().string());
+  form.Drive1.SetDrive("/");
+  EXPECT_EQ(form.Dir1.Path(), "/");
+  EXPECT_EQ(form.File1.Path(), "/");
+
+  form.File1.Click("kelvane-missing.cfg");
+  EXPECT_EQ(form.ConfigFileName, "/kelvane-missing.cfg");
+  ASSERT_EQ(form.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kelvane::ui::testing
