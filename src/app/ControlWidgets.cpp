@@ -1,0 +1,125 @@
+#include "app/ControlWidgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/FolderList.h"
+#include "app/PainterSurface.h"
+#include "app/PictureWidget.h"
+
+namespace kelvane::app {
+namespace {
+
+using ui::ControlKind;
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Each kind of widget fills and writes with its own palette roles (buttons with Button, text boxes with Base).
+void ApplyLook(const ui::Control& control, QWidget& widget) {
+  const ui::Appearance& look = control.Look();
+  QPalette palette = widget.palette();
+  if (look.background) {
+    palette.setColor(widget.backgroundRole(), ToQColor(*look.background));
+    widget.setAutoFillBackground(true);
+  }
+  if (look.foreground) palette.setColor(widget.foregroundRole(), ToQColor(*look.foreground));
+  widget.setPalette(palette);
+  if (look.fontPoints > 0) {
+    QFont font = widget.font();
+    font.setPointSizeF(look.fontPoints);
+    widget.setFont(font);
+  }
+}
+
+// A label wraps its words only when it is tall enough for a second line; a one-line label is clipped instead.
+void FitLabel(const ui::Control& control, QLabel& label) {
+  label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label.setWordWrap(control.Bounds().height >= 2 * label.fontMetrics().lineSpacing());
+}
+
+QWidget* CreateTextBox(ui::TextBox& box, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  // Every keystroke reaches the form, so a box with a change reaction reacts as the user types.
+  QObject::connect(edit, &QLineEdit::textEdited, edit,
+                   [&box](const QString& text) { box.SetText(text.toStdString()); });
+  return edit;
+}
+
+QWidget* CreateCheckBox(ui::CheckBox& box, QWidget* parent) {
+  auto* check = new QCheckBox(parent);
+  QObject::connect(check, &QCheckBox::clicked, check, [&box](bool ticked) { box.SetValue(ticked ? 1 : 0); });
+  return check;
+}
+
+QWidget* CreateOptionButton(ui::OptionButton& option, QWidget* parent) {
+  auto* radio = new QRadioButton(parent);
+  // The form keeps the options of a frame exclusive; Qt's own exclusivity would forbid "none selected".
+  radio->setAutoExclusive(false);
+  QObject::connect(radio, &QRadioButton::clicked, radio, [&option, radio] {
+    option.Click();
+    MirrorControl(option, *radio);  // a click on the selected option must leave it selected
+  });
+  return radio;
+}
+
+QWidget* CreateCommandButton(ui::CommandButton& command, QWidget* parent) {
+  auto* button = new QPushButton(parent);
+  QObject::connect(button, &QPushButton::clicked, button, [&command] { command.Click(); });
+  return button;
+}
+
+QWidget* CreateDriveList(ui::DriveListBox& drives, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  for (const std::string& drive : drives.Drives()) combo->addItem(ToQString(drive));
+  QObject::connect(combo, &QComboBox::textActivated, combo,
+                   [&drives](const QString& drive) { drives.SetDrive(drive.toStdString()); });
+  return combo;
+}
+
+QWidget* CreateFileList(ui::FileListBox& files, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  QObject::connect(list, &QListWidget::itemClicked, list,
+                   [&files](QListWidgetItem* item) { files.Click(item->text().toStdString()); });
+  return list;
+}
+
+QWidget* CreateByKind(ui::Control& control, QWidget* parent) {
+  switch (control.Kind()) {
+    case ControlKind::Frame: {
+      auto* frame = new QGroupBox(parent);
+      frame->setAutoFillBackground(true);  // a frame hides what lies under it, such as the file panel's pictures
+      return frame;
+    }
+    case ControlKind::Label: return new QLabel(parent);
+    case ControlKind::TextBox: return CreateTextBox(static_cast<ui::TextBox&>(control), parent);
+    case ControlKind::CheckBox: return CreateCheckBox(static_cast<ui::CheckBox&>(control), parent);
+    case ControlKind::OptionButton: return CreateOptionButton(static_cast<ui::OptionButton&>(control), parent);
+    case ControlKind::CommandButton: return CreateCommandButton(static_cast<ui::CommandButton&>(control), parent);
+    case ControlKind::PictureBox: return new PictureWidget(static_cast<ui::PictureBox&>(control), parent);
+    case ControlKind::DriveList: return CreateDriveList(static_cast<ui::DriveListBox&>(control), parent);
+    case ControlKind::DirList: return new FolderList(static_cast<ui::DirListBox&>(control), parent);
+    case ControlKind::FileList: return CreateFileList(static_cast<ui::FileListBox&>(control), parent);
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QWidget* CreateControlWidget(ui::Control& control, QWidget* parent) {
+  QWidget* widget = CreateByKind(control, parent);
+  widget->setObjectName(ToQString(control.Name()));
+  const ui::Geometry& bounds = control.Bounds();
+  widget->setGeometry(bounds.left, bounds.top, bounds.width, bounds.height);
+  ApplyLook(control, *widget);
+  if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(control, *label);
+  MirrorControl(control, *widget);
+  return widget;
+}
+
+}  // namespace kelvane::app

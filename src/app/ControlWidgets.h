@@ -1,0 +1,18 @@
+// The widget for each kind of control: built at the control's geometry and look, wired so that the user's
+// actions reach the control at once, and brought up to date whenever the control changes.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/Controls.h"
+
+namespace kelvane::app {
+
+// The new widget is named after the control and already shows its state.
+QWidget* CreateControlWidget(ui::Control& control, QWidget* parent);
+
+// Copies the control's state (visibility, text or caption, check and option state, list contents) into
+// its widget; leaves alone what is already equal, so the user's cursor and selection survive.
+void MirrorControl(const ui::Control& control, QWidget& widget);
+
+}  // namespace kelvane::app

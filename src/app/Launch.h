@@ -1,0 +1,18 @@
+// Starting the program: the application, the main window over a fresh form, start-up, the event loop.
+#pragma once
+
+#include <functional>
+
+#include "app/MainWindow.h"
+
+class QApplication;
+
+namespace kelvane::app {
+
+// The layout's sizes are made for a small user-interface font; captions must fit their controls.
+void UseDesignFont(QApplication& application);
+
+// Runs until the windows are closed; `started` runs once the window is on view, from the event loop.
+int RunKelvane(int argc, char** argv, std::function<void(ui::Form_Wing&, MainWindow&)> started = {});
+
+}  // namespace kelvane::app

@@ -1,0 +1,95 @@
+#include "app/MainWindow.h"
+
+#include <algorithm>
+
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include "app/AboutWidget.h"
+#include "app/ControlWidgets.h"
+
+namespace kelvane::app {
+namespace {
+
+constexpr const char* kMessageTitle = "Kelvane";
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Form_Wing& form) : form_(form) {
+  setWindowTitle(ui::kWindowCaption);
+  auto* client = new QWidget(this);
+  client->setFixedSize(ui::kClientWidth, ui::kClientHeight);
+  setCentralWidget(client);
+  // The client area is fixed, so the window is too; the menu bar sits above it.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+  BuildControls(client);
+  BuildMenu();
+  form_.SetChangeHook([this](ui::Control& control) { Mirror(control); });
+  form_.SetMessageHook([this](const std::string& text) { ShowMessage(text); });
+  form_.SetAboutHook([this](ui::AboutWindow& about) { ShowAbout(about); });
+}
+
+MainWindow::~MainWindow() {
+  // The form may outlive this window: it must not call back into it.
+  form_.SetChangeHook({});
+  form_.SetMessageHook({});
+  form_.SetAboutHook({});
+}
+
+QWidget* MainWindow::WidgetOf(const ui::Control& control) const {
+  const auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+void MainWindow::BuildControls(QWidget* client) {
+  // Parents come before their children, so a frame's widget exists when its controls are placed in it.
+  for (ui::Control* control : form_.AllControls()) {
+    QWidget* parent = control->Parent() ? WidgetOf(*control->Parent()) : client;
+    widgets_[control] = CreateControlWidget(*control, parent);
+  }
+  // The file panel lies over the pictures when it is shown.
+  WidgetOf(form_.Frm_IO)->raise();
+}
+
+void MainWindow::BuildMenu() {
+  const std::vector<ui::MenuItem*>& items = form_.AllMenuItems();
+  std::unordered_map<const ui::MenuItem*, QMenu*> submenus;
+  for (ui::MenuItem* item : items) {
+    QWidget* container = item->Parent() ? static_cast<QWidget*>(submenus.at(item->Parent())) : menuBar();
+    const QString caption = QString::fromStdString(item->Caption());
+    const bool hasSubmenu =
+        std::any_of(items.begin(), items.end(), [item](const ui::MenuItem* other) { return other->Parent() == item; });
+    QAction* action = nullptr;
+    if (hasSubmenu) {
+      auto* submenu = new QMenu(caption, container);
+      submenus[item] = submenu;
+      action = submenu->menuAction();
+    } else {
+      action = new QAction(caption, container);
+      connect(action, &QAction::triggered, this, [item] { item->Click(); });
+    }
+    action->setObjectName(QString::fromStdString(item->Name()));
+    container->addAction(action);
+  }
+}
+
+void MainWindow::Mirror(const ui::Control& control) {
+  if (QWidget* widget = WidgetOf(control)) MirrorControl(control, *widget);
+}
+
+void MainWindow::ShowMessage(const std::string& text) {
+  QMessageBox box(QMessageBox::NoIcon, kMessageTitle, QString::fromStdString(text), QMessageBox::Ok, this);
+  box.exec();
+}
+
+void MainWindow::ShowAbout(const ui::AboutWindow& about) {
+  if (!about_) about_ = new AboutWidget(about, this);
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+}  // namespace kelvane::app

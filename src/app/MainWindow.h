@@ -1,0 +1,37 @@
+// The main window: the form's controls as widgets in a fixed client area below the menu bar. The form runs
+// every reaction; this window forwards the user's actions to it and shows what it changed.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+
+#include <QMainWindow>
+
+#include "ui/Form_Wing.h"
+
+namespace kelvane::app {
+
+class AboutWidget;
+
+class MainWindow : public QMainWindow {
+ public:
+  explicit MainWindow(ui::Form_Wing& form);
+  ~MainWindow() override;
+
+  QWidget* WidgetOf(const ui::Control& control) const;
+  // Null until "About" was chosen.
+  AboutWidget* About() const { return about_; }
+
+ private:
+  void BuildControls(QWidget* client);
+  void BuildMenu();
+  void Mirror(const ui::Control& control);
+  void ShowMessage(const std::string& text);
+  void ShowAbout(const ui::AboutWindow& about);
+
+  ui::Form_Wing& form_;
+  std::unordered_map<const ui::Control*, QWidget*> widgets_;
+  AboutWidget* about_ = nullptr;
+};
+
+}  // namespace kelvane::app

@@ -1,0 +1,90 @@
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "app/ControlWidgets.h"
+#include "app/FolderList.h"
+
+namespace kelvane::app {
+namespace {
+
+using ui::ControlKind;
+
+// Check values 0, 1 and 2 are not ticked, ticked and greyed.
+Qt::CheckState ToCheckState(int value) {
+  switch (value) {
+    case 1: return Qt::Checked;
+    case 2: return Qt::PartiallyChecked;
+    default: return Qt::Unchecked;
+  }
+}
+
+void SetTextIfChanged(QLineEdit& edit, const QString& text) {
+  if (edit.text() == text) return;
+  edit.setText(text);
+  edit.setCursorPosition(0);  // a long number shows its first digits, not its last
+}
+
+void MirrorFileList(const ui::FileListBox& files, QListWidget& list) {
+  QStringList names;
+  for (const std::string& name : files.Items()) names << QString::fromStdString(name);
+  QStringList shown;
+  for (int row = 0; row < list.count(); ++row) shown << list.item(row)->text();
+  if (shown == names) return;
+  list.clear();
+  list.addItems(names);
+}
+
+}  // namespace
+
+void MirrorControl(const ui::Control& control, QWidget& widget) {
+  const QString caption = QString::fromStdString(control.Caption());
+  switch (control.Kind()) {
+    case ControlKind::Frame:
+      static_cast<QGroupBox&>(widget).setTitle(caption);
+      break;
+    case ControlKind::Label:
+      static_cast<QLabel&>(widget).setText(caption);
+      break;
+    case ControlKind::TextBox:
+      SetTextIfChanged(static_cast<QLineEdit&>(widget),
+                       QString::fromStdString(static_cast<const ui::TextBox&>(control).Text()));
+      break;
+    case ControlKind::CheckBox: {
+      auto& check = static_cast<QCheckBox&>(widget);
+      check.setText(caption);
+      check.setCheckState(ToCheckState(static_cast<const ui::CheckBox&>(control).Value()));
+      break;
+    }
+    case ControlKind::OptionButton: {
+      auto& radio = static_cast<QAbstractButton&>(widget);
+      radio.setText(caption);
+      radio.setChecked(static_cast<const ui::OptionButton&>(control).Value());
+      break;
+    }
+    case ControlKind::CommandButton:
+      static_cast<QAbstractButton&>(widget).setText(caption);
+      break;
+    case ControlKind::PictureBox:
+      widget.update();
+      break;
+    case ControlKind::DriveList: {
+      auto& combo = static_cast<QComboBox&>(widget);
+      combo.setCurrentText(QString::fromStdString(static_cast<const ui::DriveListBox&>(control).Drive()));
+      break;
+    }
+    case ControlKind::DirList:
+      static_cast<FolderList&>(widget).ShowFolder();
+      break;
+    case ControlKind::FileList:
+      MirrorFileList(static_cast<const ui::FileListBox&>(control), static_cast<QListWidget&>(widget));
+      break;
+  }
+  widget.setVisible(control.Visible());
+}
+
+}  // namespace kelvane::app

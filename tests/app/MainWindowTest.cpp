@@ -1,0 +1,94 @@
+// The window as it comes up: every control mirrored at its place, with its start text and state.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include "WindowFixture.h"
+
+namespace kelvane::testing {
+namespace {
+
+QRect Rect(int left, int top, int width, int height) { return {left, top, width, height}; }
+
+TEST_F(WindowTest, ShowsTheStartUpTexts) {
+  EXPECT_EQ(TextOf(form_->Text_Area), "10");
+  EXPECT_EQ(TextOf(form_->Text_b), "10");
+  EXPECT_EQ(TextOf(form_->Text_cOrt), "1");
+  EXPECT_EQ(TextOf(form_->Text_N), "15");
+  EXPECT_EQ(TextOf(form_->Text_AszK), "6.28318530717959");
+  EXPECT_EQ(TextOf(*form_->Text_kc[1]), "1");  // not its design text
+  EXPECT_EQ(TextOf(form_->Text_AlfaK), "10");
+  // A long number shows its first digits in a narrow box.
+  EXPECT_EQ(Widget<QLineEdit>(form_->Text_AszK)->cursorPosition(), 0);
+}
+
+TEST_F(WindowTest, ShowsTheStartUpStates) {
+  EXPECT_TRUE(Widget<QRadioButton>(form_->Option_Eliptik)->isChecked());
+  EXPECT_FALSE(Widget<QRadioButton>(form_->Option_Trapez)->isChecked());
+  EXPECT_TRUE(Widget<QRadioButton>(form_->Option_Alfa)->isChecked());
+  EXPECT_EQ(Widget<QCheckBox>(form_->Check_Area)->checkState(), Qt::Checked);
+  EXPECT_EQ(Widget<QCheckBox>(form_->Check_b)->checkState(), Qt::Unchecked);
+  EXPECT_FALSE(OnView(form_->Frame_Trap));
+  EXPECT_FALSE(OnView(form_->Text_CL));
+  EXPECT_FALSE(OnView(form_->Frm_IO));
+  EXPECT_TRUE(OnView(form_->Text_AlfaK));
+  EXPECT_TRUE(OnView(form_->Label_deg1));
+}
+
+TEST_F(WindowTest, HasTheCaptionAndAFixedClientArea) {
+  EXPECT_EQ(window_->windowTitle(), ui::kWindowCaption);
+  EXPECT_EQ(window_->centralWidget()->size(), QSize(ui::kClientWidth, ui::kClientHeight));
+  EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
+}
+
+TEST_F(WindowTest, PlacesControlsInTheirFramesAtTheirGeometry) {
+  EXPECT_EQ(Widget(form_->Picture1)->geometry(), Rect(152, 40, 420, 180));
+  EXPECT_EQ(Widget(form_->PLL)->geometry(), Rect(584, 240, 169, 33));
+  EXPECT_EQ(Widget(form_->Frame_Trap)->geometry(), Rect(8, 48, 153, 169));
+  EXPECT_EQ(Widget(form_->Frame_Trap)->parentWidget(), Widget(form_->Frame1));
+  EXPECT_EQ(Widget(*form_->Text_ks[2])->geometry(), Rect(40, 88, 33, 19));
+  EXPECT_EQ(Widget(form_->File1)->geometry(), Rect(136, 16, 145, 149));
+  EXPECT_EQ(Widget(form_->File1)->parentWidget(), Widget(form_->Frm_IO));
+}
+
+TEST_F(WindowTest, ShowsCaptionsAndColours) {
+  EXPECT_EQ(Widget<QAbstractButton>(form_->PLL)->text(), "Aerodinamik katsayıları hesapla");
+  EXPECT_EQ(Widget<QGroupBox>(form_->Frame1)->title(), "Kanat üstgörünümü");
+  EXPECT_EQ(Widget<QAbstractButton>(form_->Check_Area)->text(), "S (m²) =");
+  QWidget* frame = Widget(form_->Frame_PlanPar);
+  EXPECT_TRUE(frame->autoFillBackground());
+  EXPECT_EQ(frame->palette().color(frame->backgroundRole()), QColor(0xC0, 0xFF, 0xC0));
+  QWidget* option = Widget(form_->Option_Eliptik);
+  EXPECT_EQ(option->palette().color(option->backgroundRole()), QColor(0xC0, 0xFF, 0xC0));
+}
+
+TEST_F(WindowTest, BuildsTheMenuBarFromTheForm) {
+  const QList<QAction*> top = window_->menuBar()->actions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->text(), "About");
+  EXPECT_EQ(top[1]->text(), "Kanat konfigürasyonu");
+  ASSERT_NE(top[1]->menu(), nullptr);
+  const QList<QAction*> sub = top[1]->menu()->actions();
+  ASSERT_EQ(sub.size(), 2);
+  EXPECT_EQ(sub[0]->text(), "Mevcut bir dosyadan oku");
+  EXPECT_EQ(sub[1]->text(), "Bir dosyaya yaz");
+}
+
+TEST_F(WindowTest, FilePanelLiesOverThePictures) {
+  ChooseMenu(form_->Mn_Open);
+  const QPoint insideBoth = Widget(form_->Frm_IO)->geometry().center();
+  ASSERT_TRUE(Widget(form_->Picture1)->geometry().contains(insideBoth));
+  QWidget* top = window_->centralWidget()->childAt(insideBoth);
+  EXPECT_TRUE(top == Widget(form_->Frm_IO) || Widget(form_->Frm_IO)->isAncestorOf(top));
+  // The bare panel below its lists hides the picture instead of letting it show through.
+  const QPoint bare = Widget(form_->Frm_IO)->geometry().topLeft() + QPoint(100, 190);
+  const QImage client = window_->centralWidget()->grab().toImage();
+  const QColor seen = client.pixelColor(bare);
+  EXPECT_LT(seen.red() - seen.blue(), 20) << "the yellow picture shows through";
+}
+
+}  // namespace
+}  // namespace kelvane::testing
