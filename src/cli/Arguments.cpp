@@ -1,0 +1,71 @@
+#include "cli/Arguments.h"
+
+#include "cli/Sweep.h"
+
+namespace kelvane::cli {
+namespace {
+
+std::optional<PlanformInputs> ParseInputs(std::string_view list) {
+  PlanformInputs inputs{.S = false, .AR = false};
+  for (;;) {
+    const std::size_t comma = list.find(',');
+    const std::string_view name = list.substr(0, comma);
+    if (name == "S") {
+      inputs.S = true;
+    } else if (name == "AR") {
+      inputs.AR = true;
+    } else if (name == "b") {
+      inputs.b = true;
+    } else if (name == "cOrt") {
+      inputs.cOrt = true;
+    } else {
+      return std::nullopt;
+    }
+    if (comma == std::string_view::npos) return inputs;
+    list.remove_prefix(comma + 1);
+  }
+}
+
+}  // namespace
+
+ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
+  Arguments parsed;
+  bool haveConfig = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view arg = args[i];
+    const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep";
+    if (takesValue && i + 1 == args.size()) return UsageError{std::string(arg) + " needs a value"};
+    const std::string_view value = takesValue ? args[++i] : std::string_view();
+
+    if (arg == "--help") {
+      return HelpRequest{};
+    } else if (arg == "--stations") {
+      parsed.stations = std::string(value);
+    } else if (arg == "--inputs") {
+      const auto inputs = ParseInputs(value);
+      if (!inputs) return UsageError{"--inputs takes S, AR, b and cOrt separated by commas"};
+      parsed.inputs = *inputs;
+    } else if (arg == "--sweep") {
+      parsed.sweep = ParseSweep(value);
+      if (!parsed.sweep) return UsageError{"--sweep takes FROM:TO:STEP with a positive STEP"};
+    } else if (arg == "--given-cl") {
+      parsed.givenCL = true;
+    } else if (arg == "--detail") {
+      parsed.detail = true;
+    } else if (arg == "--json") {
+      parsed.json = true;
+    } else if (arg.size() > 1 && arg.front() == '-') {
+      return UsageError{"unknown option " + std::string(arg)};
+    } else if (haveConfig) {
+      return UsageError{"only one configuration file"};
+    } else {
+      parsed.config = std::string(arg);
+      haveConfig = true;
+    }
+  }
+  if (!haveConfig) return UsageError{"no configuration file"};
+  if (parsed.json && parsed.sweep) return UsageError{"--sweep prints CSV; it does not go with --json"};
+  return parsed;
+}
+
+}  // namespace kelvane::cli

@@ -1,0 +1,62 @@
+// The command line of kelvane-solve.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace kelvane::cli {
+
+inline constexpr const char* kUsage =
+    "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
+    "                     [--sweep FROM:TO:STEP] CONFIG.cfg\n"
+    "\n"
+    "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
+    "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
+    "\n"
+    "  --stations N          the station count text (default: the window's own, 15)\n"
+    "  --inputs LIST         the planform parameters taken as given, from S, AR, b, cOrt,\n"
+    "                        separated by commas (default: S,AR)\n"
+    "  --given-cl            solve for the root angle that gives the configuration's CL\n"
+    "  --detail              write the detailed tables to PLL.txt\n"
+    "  --json                print the results as one JSON object at full precision\n"
+    "  --sweep FROM:TO:STEP  solve for each root angle (or CL with --given-cl) from FROM to TO\n"
+    "                        and print a CSV polar\n"
+    "  --help                print this text\n"
+    "\n"
+    "Exit status: 0 solved, 1 the program rejected the input (its message is on stderr),\n"
+    "2 bad command line.\n";
+
+// The planform parameters ticked as given; the window starts with S and AR.
+struct PlanformInputs {
+  bool S = true;
+  bool AR = true;
+  bool b = false;
+  bool cOrt = false;
+  bool operator==(const PlanformInputs&) const = default;
+};
+
+struct Arguments {
+  std::optional<std::string> stations;  // the text for the station box, unchecked: the form judges it
+  PlanformInputs inputs;
+  bool givenCL = false;
+  bool detail = false;
+  bool json = false;
+  std::optional<std::vector<double>> sweep;
+  std::string config;
+};
+
+struct HelpRequest {};
+struct UsageError {
+  std::string reason;
+};
+
+using ParsedCommandLine = std::variant<Arguments, HelpRequest, UsageError>;
+
+// The arguments after the program name.
+ParsedCommandLine ParseArguments(std::span<const std::string_view> args);
+
+}  // namespace kelvane::cli

@@ -1,0 +1,11 @@
+// kelvane-solve: solves a wing configuration file without a window.
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "cli/BatchRun.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  return kelvane::cli::SolveMain(args, std::cout, std::cerr);
+}

@@ -1,0 +1,106 @@
+#include "cli/Arguments.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+#include <vector>
+
+#include "cli/Sweep.h"
+
+namespace kelvane::cli {
+namespace {
+
+ParsedCommandLine Parse(std::vector<std::string_view> args) { return ParseArguments(args); }
+
+TEST(ParseArguments, DefaultsLeaveTheWindowsOwnSettings) {
+  const auto parsed = Parse({"wing.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
+  const Arguments& args = std::get<Arguments>(parsed);
+  EXPECT_EQ(args.config, "wing.cfg");
+  EXPECT_FALSE(args.stations);
+  EXPECT_EQ(args.inputs, (PlanformInputs{.S = true, .AR = true}));
+  EXPECT_FALSE(args.givenCL || args.detail || args.json || args.sweep);
+}
+
+TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
+  const auto parsed = Parse({"wing.cfg", "--stations", "&H0D", "--inputs", "cOrt,b", "--given-cl", "--detail",
+                             "--sweep", "-4:12:2"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
+  const Arguments& args = std::get<Arguments>(parsed);
+  EXPECT_EQ(args.stations, "&H0D");
+  EXPECT_EQ(args.inputs, (PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
+  EXPECT_TRUE(args.givenCL && args.detail);
+  ASSERT_TRUE(args.sweep);
+  EXPECT_EQ(args.sweep->size(), 9u);
+}
+
+TEST(ParseArguments, HelpWinsOverEverythingElse) {
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"--help"})));
+  EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"wing.cfg", "--json", "--help"})));
+}
+
+struct BadCommandLine {
+  const char* name;
+  std::vector<std::string_view> args;
+};
+
+class ParseArgumentsRejects : public ::testing::TestWithParam<BadCommandLine> {};
+
+TEST_P(ParseArgumentsRejects, AsAUsageError) {
+  const auto parsed = Parse(GetParam().args);
+  ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
+  EXPECT_FALSE(std::get<UsageError>(parsed).reason.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseArgumentsRejects,
+    ::testing::Values(BadCommandLine{"UnknownOption", {"--bogus", "wing.cfg"}},
+                      BadCommandLine{"ShortOption", {"-j", "wing.cfg"}},
+                      BadCommandLine{"MissingValue", {"wing.cfg", "--stations"}},
+                      BadCommandLine{"UnknownInput", {"--inputs", "S,span", "wing.cfg"}},
+                      BadCommandLine{"EmptyInputName", {"--inputs", "S,", "wing.cfg"}},
+                      BadCommandLine{"NoConfig", {"--json"}},
+                      BadCommandLine{"TwoConfigs", {"a.cfg", "b.cfg"}},
+                      BadCommandLine{"BadSweep", {"--sweep", "0:10", "wing.cfg"}},
+                      BadCommandLine{"SweepWithJson", {"--json", "--sweep", "0:10:1", "wing.cfg"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SweepCase {
+  const char* name;
+  const char* text;
+  std::vector<double> points;  // empty: rejected
+};
+
+class ParseSweepCases : public ::testing::TestWithParam<SweepCase> {};
+
+TEST_P(ParseSweepCases, GivesThePoints) {
+  const auto points = ParseSweep(GetParam().text);
+  if (GetParam().points.empty()) {
+    EXPECT_FALSE(points);
+  } else {
+    ASSERT_TRUE(points);
+    EXPECT_EQ(*points, GetParam().points);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseSweepCases,
+    ::testing::Values(SweepCase{"Angles", "-4:12:4", {-4, 0, 4, 8, 12}},
+                      SweepCase{"StopsBeforeOvershooting", "0:5:2", {0, 2, 4}},
+                      SweepCase{"SinglePoint", "3:3:1", {3}},
+                      SweepCase{"RoundingStillReachesTheEnd", "0:0.3:0.1", {0, 0.1, 0.2, 0.30000000000000004}},
+                      SweepCase{"Backwards", "5:0:1", {}},
+                      SweepCase{"ZeroStep", "0:1:0", {}},
+                      SweepCase{"NotANumber", "a:1:1", {}},
+                      SweepCase{"Infinite", "0:inf:1", {}},
+                      SweepCase{"TrailingText", "0:1:1:2", {}},
+                      SweepCase{"TooFewParts", "0:1", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseSweep, LimitsThePointCount) {
+  EXPECT_EQ(ParseSweep("1:10000:1")->size(), kMaxSweepPoints);
+  EXPECT_FALSE(ParseSweep("1:10001:1"));
+}
+
+}  // namespace
+}  // namespace kelvane::cli

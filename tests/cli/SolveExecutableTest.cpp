@@ -1,0 +1,159 @@
+// kelvane-solve as a user runs it: a child process in a fresh working directory.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/SolveProcess.h"
+#include "model/Module_ortak.h"
+#include "support/ScopedWorkDir.h"
+#include "support/WorkedExample.h"
+#include "ui/Form_Wing.h"
+
+namespace kelvane::testing {
+namespace {
+
+const std::string kDefaultWing = std::string(KELVANE_EXAMPLES_DIR) + "/01-default-elliptic/input.cfg";
+constexpr char kUsageStart[] = "Usage: kelvane-solve";
+
+std::vector<std::string> ArgsOf(const WorkedExample& example) {
+  std::vector<std::string> args = example.argv;
+  for (std::string& arg : args) {
+    if (arg == "CONFIG") arg = example.Input().string();
+  }
+  return args;
+}
+
+std::vector<std::vector<double>> CsvRows(const std::string& text) {
+  std::vector<std::vector<double>> rows;
+  std::istringstream lines(text);
+  std::string line;
+  std::getline(lines, line);  // the header
+  while (std::getline(lines, line)) {
+    std::istringstream cells(line);
+    rows.emplace_back();
+    for (std::string cell; std::getline(cells, cell, ',');) rows.back().push_back(std::stod(cell));
+  }
+  return rows;
+}
+
+// Between them the examples cover --stations (odd, even, letters, hexadecimal), --inputs, --given-cl,
+// --detail and --json, and rejections by the planform command.
+class WorkedExamplesThroughTool : public ::testing::TestWithParam<WorkedExample> {
+ protected:
+  ScopedWorkDir workDir_;
+};
+
+TEST_P(WorkedExamplesThroughTool, PrintsTheResultsAndWritesTheExpectedFiles) {
+  const WorkedExample& example = GetParam();
+  const ProcessResult result = RunSolve(ArgsOf(example), workDir_.Path());
+
+  if (example.message) {
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, *example.message + "\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(ui::kLastConfigFileName));
+    return;
+  }
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  const auto printed = FlatJsonReader::Read(result.out);
+  ASSERT_EQ(printed.size(), example.numbers.size()) << result.out;
+  for (const auto& [key, expected] : example.numbers) {
+    EXPECT_NEAR(std::stod(printed.at(key)), expected, ExampleTolerance(expected)) << key;
+  }
+  EXPECT_EQ(ReadFile("PLL.txt"), example.Expected("PLL.txt"));
+  EXPECT_EQ(ReadFile(ui::kLastConfigFileName), example.Expected("LastConfig.cfg"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExamplesThroughTool, ::testing::ValuesIn(LoadWorkedExamples()),
+                         [](const auto& info) { return TestName(info.param); });
+
+TEST(SolveTool, DefaultWingPrintsTheBoxesAndWritesWhatTheWindowWrites) {
+  std::string windowReport, windowConfig;
+  {
+    ScopedWorkDir windowDir;
+    ResetModuleOrtak();
+    ui::Form_Wing form;
+    form.Form_Load();
+    form.PLL.Click();
+    ASSERT_TRUE(form.Messages().empty());
+    windowReport = ReadFile("PLL.txt");
+    windowConfig = ReadFile(ui::kLastConfigFileName);
+  }
+
+  ScopedWorkDir toolDir;
+  const ProcessResult result = RunSolve({kDefaultWing}, toolDir.Path());
+  ASSERT_EQ(result.status, 0) << result.err;
+  for (const char* line : {"AlfaK 10\n", "CL    0.91385\n", "CDi   0.026583\n", "E     34.377\n",
+                           "AlfE  10\n", "CDiE  0.02658\n", "EE    34.377\n"}) {
+    EXPECT_NE(result.out.find(line), std::string::npos) << line << " in\n" << result.out;
+  }
+  EXPECT_EQ(ReadFile("PLL.txt"), windowReport);
+  EXPECT_EQ(ReadFile(ui::kLastConfigFileName), windowConfig);
+}
+
+TEST(SolveTool, MissingFileEndsWithTheReadersMessage) {
+  ScopedWorkDir workDir;
+  const ProcessResult result = RunSolve({"missing.cfg"}, workDir.Path());
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("missing.cfg"), std::string::npos) << result.err;
+  EXPECT_EQ(result.out, "");
+}
+
+TEST(SolveTool, BadOptionIsAUsageErrorWithStatus2) {
+  ScopedWorkDir workDir;
+  const ProcessResult result = RunSolve({"--bogus", kDefaultWing}, workDir.Path());
+  EXPECT_EQ(result.status, 2);
+  EXPECT_NE(result.err.find(kUsageStart), std::string::npos);
+  EXPECT_EQ(result.out, "");
+  EXPECT_FALSE(std::filesystem::exists("PLL.txt"));
+}
+
+TEST(SolveTool, HelpPrintsTheUsageOnStdout) {
+  ScopedWorkDir workDir;
+  const ProcessResult result = RunSolve({"--help"}, workDir.Path());
+  EXPECT_EQ(result.status, 0);
+  EXPECT_TRUE(result.out.starts_with(kUsageStart));
+  EXPECT_EQ(result.err, "");
+}
+
+TEST(SolveTool, AngleSweepGivesALinearLiftCurve) {
+  ScopedWorkDir workDir;
+  const ProcessResult result = RunSolve({"--sweep", "-4:12:2", kDefaultWing}, workDir.Path());
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_TRUE(result.out.starts_with("AlfaK,CL,CDi,E,AlfE,CDiE,EE\n"));
+  const auto rows = CsvRows(result.out);
+  ASSERT_EQ(rows.size(), 9u);
+  constexpr double kLinearity = 1e-12;
+  const double slope = rows[1][1] - rows[0][1];
+  EXPECT_GT(slope, 0);
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    EXPECT_EQ(rows[k][0], -4.0 + 2.0 * static_cast<double>(k));
+    if (k > 0) {
+      EXPECT_NEAR(rows[k][1] - rows[k - 1][1], slope, kLinearity) << "point " << k;
+    }
+  }
+}
+
+TEST(SolveTool, LiftSweepSolvesForEachCLAsTheBoxShowsIt) {
+  ScopedWorkDir workDir;
+  const ProcessResult result = RunSolve({"--given-cl", "--sweep", "0.2:0.6:0.2", kDefaultWing}, workDir.Path());
+  ASSERT_EQ(result.status, 0) << result.err;
+  const auto rows = CsvRows(result.out);
+  ASSERT_EQ(rows.size(), 3u);
+  // 0.2 + 2 * 0.2 is a hair above 0.6; the box text rounds it away.
+  const double lifts[] = {0.2, 0.4, 0.6};
+  for (std::size_t k = 0; k < rows.size(); ++k) {
+    EXPECT_EQ(rows[k][1], lifts[k]);
+    if (k > 0) {
+      EXPECT_GT(rows[k][0], rows[k - 1][0]);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvane::testing
