@@ -111,14 +111,14 @@ Form_Wing::Form_Wing()
 
       Frame2("Frame2", nullptr, {584, 280, 169, 121}, "Hesap için seçenekler"),
       Option_CL("Option_CL", &Frame2, {8, 24, 41, 17}, "Cl"),
-      Text_CL("Text_CL", &Frame2, {56, 24, 41, 19}, "0"),
+      Text_CL("Text_CL", &Frame2, {56, 24, 57, 19}, "0"),
       Option_Alfa("Option_Alfa", &Frame2, {8, 48, 25, 17}, "α"),
       Label7("Label7", &Frame2, {32, 56, 24, 13}, "kök"),
       Label_deg1("Label_deg1", &Frame2, {104, 48, 41, 17}, "(deg)"),
       Label17("Label17", &Frame2, {8, 88, 33, 17}, "CDi ="),
       Label20("Label20", &Frame2, {96, 88, 25, 17}, "E = "),
       Text_AlfaK("Text_AlfaK", &Frame2, {56, 48, 41, 19}, "0"),
-      Text_CDi("Text_CDi", &Frame2, {40, 88, 49, 19}, "0"),
+      Text_CDi("Text_CDi", &Frame2, {40, 88, 54, 19}, "0"),
       Text_E("Text_E", &Frame2, {120, 88, 41, 19}),
 
       Frame6("Frame6", nullptr, {584, 424, 169, 81}, "Eşdeğer eliptik kanat"),
@@ -127,7 +127,7 @@ Form_Wing::Form_Wing()
       Label2("Label2", &Frame6, {8, 48, 33, 17}, "CDi ="),
       Label13("Label13", &Frame6, {96, 48, 25, 17}, "E = "),
       Text_AlfE("Text_AlfE", &Frame6, {40, 24, 49, 19}),
-      Text_CDiE("Text_CDiE", &Frame6, {40, 48, 49, 19}, "0"),
+      Text_CDiE("Text_CDiE", &Frame6, {40, 48, 54, 19}, "0"),
       Text_EE("Text_EE", &Frame6, {120, 48, 41, 19}),
 
       Frm_IO("Frm_IO", nullptr, {192, 40, 289, 241}),

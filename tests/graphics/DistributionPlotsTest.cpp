@@ -5,6 +5,7 @@
 
 #include "graphics/Plots.h"
 #include "planform/yDist.h"
+#include "support/FreshRecord.h"
 
 namespace kelvane {
 namespace {
@@ -16,10 +17,7 @@ constexpr double kRootCirculation = 0.581776;
 class DistributionPlotsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.Pi = 4 * std::atan(1);
-    ortak.PiHalf = ortak.Pi / 2;
-    ortak.b = 10;
+    testing::StartFreshRecord();
     ASSERT_EQ(yDist("15"), "");
     ortak.nE = 30;
     for (int k = 0; k <= 30; ++k) ortak.yE[k] = 5 * std::cos(k * ortak.PiHalf / 30);

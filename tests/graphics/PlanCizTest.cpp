@@ -6,6 +6,7 @@
 #include "graphics/Plots.h"
 #include "planform/Chords.h"
 #include "planform/yDist.h"
+#include "support/FreshRecord.h"
 
 namespace kelvane {
 namespace {
@@ -15,12 +16,7 @@ using Kind = PlotCommand::Kind;
 class PlanCizTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.Pi = 4 * std::atan(1);
-    ortak.PiHalf = ortak.Pi / 2;
-    ortak.S = 10;
-    ortak.AR = 10;
-    ortak.b = 10;
+    testing::StartFreshRecord();
   }
   static void Stations(const char* count) { ASSERT_EQ(yDist(count), ""); }
   static void TwoPanels() {

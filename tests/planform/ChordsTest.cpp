@@ -4,6 +4,7 @@
 
 #include "planform/Chords.h"
 #include "planform/yDist.h"
+#include "support/FreshRecord.h"
 
 namespace kelvane {
 namespace {
@@ -13,12 +14,7 @@ constexpr double kTight = 1e-15;
 class ChordsTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.Pi = 4 * std::atan(1);
-    ortak.PiHalf = ortak.Pi / 2;
-    ortak.S = 10;
-    ortak.AR = 10;
-    ortak.b = 10;
+    testing::StartFreshRecord();
     ASSERT_EQ(yDist("15"), "");
   }
   static TrapezInput Panels(const char* count,

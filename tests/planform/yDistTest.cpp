@@ -4,6 +4,7 @@
 
 #include "model/Module_ortak.h"
 #include "planform/yDist.h"
+#include "support/FreshRecord.h"
 
 namespace kelvane {
 namespace {
@@ -11,10 +12,7 @@ namespace {
 class yDistTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.Pi = 4 * std::atan(1);
-    ortak.PiHalf = ortak.Pi / 2;
-    ortak.b = 10;
+    testing::StartFreshRecord();
   }
 };
 
