@@ -86,6 +86,8 @@ bool WriteFileReplacing(const std::string& path, const std::string& content, std
   const std::string target = FollowLinks(path);
   Target existing;
   if (!InspectTarget(target, &existing, error)) return false;
+  // Renaming over a file would bypass its read-only mark; a write the user could not make is refused.
+  if (existing.exists && access(target.c_str(), W_OK) != 0) return FailWithCode(error, errno);
 
   std::string temporaryPath;
   const int fd = CreateTemporaryBeside(target, &temporaryPath);

@@ -2,21 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/FileFaults.h"
 #include "support/ScopedWorkDir.h"
 
 namespace kelvane {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::AsUnprivilegedUser;
+using testing::FileSizeLimit;
 using testing::ReadFile;
 using testing::ScopedWorkDir;
 using testing::WriteFile;
@@ -27,31 +28,9 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
   return names;
 }
 
-// Makes every write beyond a few bytes fail as on a full disk (EFBIG instead of a signal).
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-
 constexpr rlim_t kSmallLimit = 64;
 const std::string kOldContent = "old line\r\n";
 const std::string kTooLong(4 * kSmallLimit, 'x');
-
-bool RunningAsRoot() { return geteuid() == 0; }
 
 TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
   ScopedWorkDir dir;
@@ -99,11 +78,24 @@ TEST(WriteFileReplacing, KeepsTheOldFileWhenTheDiskIsFull) {
 }
 
 TEST(WriteFileReplacing, KeepsTheOldFileInAReadOnlyFolder) {
-  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
   ScopedWorkDir dir;
   WriteFile("out.txt", kOldContent);
-  fs::permissions(dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_FALSE(WriteFileReplacing("out.txt", "new", nullptr));
+  const auto readAndEnter = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                            fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec;
+  fs::permissions(dir.Path(), readAndEnter);
+  EXPECT_TRUE(AsUnprivilegedUser([] { return !WriteFileReplacing("out.txt", "new", nullptr); }));
+  EXPECT_EQ(ReadFile("out.txt"), kOldContent);
+}
+
+TEST(WriteFileReplacing, LeavesAReadOnlyFileAlone) {
+  ScopedWorkDir dir;
+  fs::permissions(dir.Path(), fs::perms::all);
+  WriteFile("out.txt", kOldContent);
+  fs::permissions("out.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_TRUE(AsUnprivilegedUser([] {
+    std::string error;
+    return !WriteFileReplacing("out.txt", "new", &error) && !error.empty();
+  }));
   EXPECT_EQ(ReadFile("out.txt"), kOldContent);
 }
 
@@ -175,12 +167,14 @@ TEST(ReadWholeFile, FailsCleanlyAndLeavesTheContentAlone) {
 }
 
 TEST(ReadWholeFile, FailsOnAnUnreadableFile) {
-  if (RunningAsRoot()) GTEST_SKIP() << "permissions do not bind root";
   ScopedWorkDir dir;
+  fs::permissions(dir.Path(), fs::perms::all);
   WriteFile("secret.cfg", kOldContent);
   fs::permissions("secret.cfg", fs::perms::none);
-  std::string read;
-  EXPECT_FALSE(ReadWholeFile("secret.cfg", &read, nullptr));
+  EXPECT_TRUE(AsUnprivilegedUser([] {
+    std::string read;
+    return !ReadWholeFile("secret.cfg", &read, nullptr);
+  }));
 }
 
 }  // namespace
