@@ -9,6 +9,7 @@
 namespace kelvane {
 
 inline constexpr int kMaxPanels = 4;
+inline constexpr const char* kPanelCountMessage = "Trapez sayısı 1 ile 4 arasında olmalıdır";
 
 // Fills entries 0..N of the given chord table with the ellipse of span 2*SemiSpan and aspect ratio AR.
 void Planform_Eliptik(StationTable& c);

@@ -9,7 +9,6 @@ namespace {
 constexpr double kTipEnd = 1;     // ks(1): the outermost panel starts at the tip
 constexpr double kRootEnd = 0;    // ks(nTrap + 1)
 constexpr double kRootRatio = 1;  // kc(nTrap + 1)
-constexpr char kBadCount[] = "Trapez sayısı 1 ile 4 arasında olmalıdır";
 constexpr char kBadEnds[] = "Trapez kenarları ky1 = 1 den başlayıp köke doğru küçülmelidir";
 constexpr char kBadRatios[] = "Trapez veter oranları sıfırdan büyük olmalıdır";
 constexpr char kBadSize[] = "Trapez kanat bu açıklık ve alan değerleriyle hesaplanamaz";
@@ -44,7 +43,7 @@ std::string Reject(const char* message) {
 std::string Planform_Trapez(const TrapezInput& input) {
   Module_ortak& m = ortak;
   const double count = ReadNumber(input.nTrap);
-  if (!IsPanelCount(count)) return Reject(kBadCount);
+  if (!IsPanelCount(count)) return Reject(kPanelCountMessage);
   const int n = static_cast<int>(count);
 
   // Read into copies so that a rejection leaves the model as it was.

@@ -18,8 +18,6 @@ namespace {
 // A configuration file has at most 22 short lines; anything much larger is not one.
 constexpr std::size_t kConfigSizeLimit = 64 * 1024;
 
-constexpr const char* kBadPanelCount = "Trapez sayısı 1 ile 4 arasında olmalıdır";
-
 bool PanelCountInRange(double count) { return count >= 1 && count <= kMaxPanels; }
 
 // Takes the file's values one by one; the first fault becomes the message that names its line.
@@ -103,7 +101,7 @@ bool ApplyTruth(ConfigSource& source, OptionButton& option) {
 bool Form_Wing::WriteExistingConfig_in_aFile() {
   const bool trapezoidal = Option_Trapez.Value();
   if (trapezoidal && !PanelCountInRange(ortak.nTrap)) {
-    MsgBox(kBadPanelCount);
+    MsgBox(kPanelCountMessage);
     return false;
   }
 

@@ -16,7 +16,6 @@ namespace kelvane::ui {
 namespace {
 
 constexpr char kChoosePlanformType[] = "Üst görünüm şeklini seçiniz";
-constexpr char kPanelCountOutOfRange[] = "Trapez sayısı 1 ile 4 arasında olmalıdır";
 
 constexpr double kStartArea = 10;
 constexpr double kStartAspectRatio = 10;
@@ -161,7 +160,7 @@ void Form_Wing::Option_Trapez_Click() { Frame_Trap.SetVisible(true); }
 void Form_Wing::Text_nTrap_Change() {
   ortak.nTrap = ReadNumber(Text_nTrap.Text());
   if (ortak.nTrap < 1 || ortak.nTrap > kMaxPanels) {
-    MsgBox(kPanelCountOutOfRange);
+    MsgBox(kPanelCountMessage);
     return;
   }
   for (int row = 2; row <= kMaxPanels; ++row) {
