@@ -112,7 +112,7 @@ Form_Wing::Form_Wing()
       Frame2("Frame2", nullptr, {584, 280, 169, 121}, "Hesap için seçenekler"),
       Option_CL("Option_CL", &Frame2, {8, 24, 41, 17}, "Cl"),
       Text_CL("Text_CL", &Frame2, {56, 24, 57, 19}, "0"),
-      Option_Alfa("Option_Alfa", &Frame2, {8, 48, 25, 17}, "α"),
+      Option_Alfa("Option_Alfa", &Frame2, {8, 48, 33, 17}, "α"),
       Label7("Label7", &Frame2, {32, 56, 24, 13}, "kök"),
       Label_deg1("Label_deg1", &Frame2, {104, 48, 41, 17}, "(deg)"),
       Label17("Label17", &Frame2, {8, 88, 33, 17}, "CDi ="),
