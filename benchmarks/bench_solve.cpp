@@ -1,7 +1,7 @@
 // One whole lifting-line solution (every stage and the linear solve) for a tapered wing.
 #include <benchmark/benchmark.h>
 
-#include "../tests/solver/WingOnRecord.h"
+#include "support/WingOnRecord.h"
 
 namespace {
 

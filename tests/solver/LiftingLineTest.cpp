@@ -9,7 +9,7 @@
 
 #include "model/Module_ortak.h"
 #include "solver/Gauss.h"
-#include "solver/WingOnRecord.h"
+#include "support/WingOnRecord.h"
 
 namespace kelvane {
 namespace {
