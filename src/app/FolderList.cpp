@@ -1,7 +1,5 @@
 #include "app/FolderList.h"
 
-#include <filesystem>
-
 namespace kelvane::app {
 namespace {
 
@@ -16,25 +14,16 @@ FolderList::FolderList(ui::DirListBox& folders, QWidget* parent) : QListWidget(p
   });
 }
 
-void FolderList::AddEntry(const std::string& path, const QString& name, int depth) {
-  auto* item = new QListWidgetItem(QString(depth * kIndentPerLevel, ' ') + name, this);
-  item->setData(kPathRole, QString::fromStdString(path));
-}
-
 void FolderList::ShowFolder() {
   clear();
-  const std::filesystem::path current(folders_.Path());
-  std::filesystem::path chain;
-  int depth = 0;
-  for (const auto& part : current) {
-    if (part.empty()) continue;  // a trailing separator
-    chain /= part;
-    AddEntry(chain.string(), QString::fromStdString(part.string()), depth++);
+  int currentRow = -1;
+  for (const ui::DirListBox::Entry& entry : folders_.Entries()) {
+    auto* item = new QListWidgetItem(
+        QString(entry.depth * kIndentPerLevel, ' ') + QString::fromStdString(entry.name), this);
+    item->setData(kPathRole, QString::fromStdString(entry.path));
+    if (entry.path == folders_.Path()) currentRow = count() - 1;
   }
-  setCurrentRow(count() - 1);
-  for (const std::string& name : folders_.Subfolders()) {
-    AddEntry((current / name).string(), QString::fromStdString(name), depth);
-  }
+  setCurrentRow(currentRow);
 }
 
 }  // namespace kelvane::app

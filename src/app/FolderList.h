@@ -15,8 +15,6 @@ class FolderList : public QListWidget {
   void ShowFolder();
 
  private:
-  void AddEntry(const std::string& path, const QString& name, int depth);
-
   ui::DirListBox& folders_;
 };
 

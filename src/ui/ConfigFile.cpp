@@ -76,7 +76,7 @@ bool ApplyNumber(ConfigSource& source, double& variable, TextBox& box) {
   const auto number = source.Number();
   if (!number) return false;
   variable = *number;
-  box.SetText(PlainNumberText(*number));
+  box.ShowNumber(*number);
   return true;
 }
 
@@ -152,7 +152,7 @@ bool Form_Wing::ReadAnExistingConfig_from_aFile() {
     const auto count = source.PanelCount();
     if (!count) return fail();
     ortak.nTrap = *count;
-    Text_nTrap.SetText(PlainNumberText(*count));
+    Text_nTrap.ShowNumber(*count);
     for (int i = 1; i <= *count; ++i) {
       if (!ApplyNumbers(source, {{&ortak.ks[i], Text_ks[i]}, {&ortak.kc[i], Text_kc[i]}})) return fail();
     }

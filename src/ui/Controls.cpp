@@ -2,15 +2,13 @@
 
 #include <utility>
 
+#include "model/Numbers.h"
+
 namespace kelvane::ui {
 namespace {
 
 constexpr int kUnchecked = 0;
 constexpr int kGreyed = 2;
-
-void Run(const Reaction& reaction) {
-  if (reaction) reaction();
-}
 
 }  // namespace
 
@@ -45,8 +43,10 @@ void TextBox::SetText(std::string text) {
   if (text_ == text) return;
   text_ = std::move(text);
   NotifyChanged();
-  Run(OnChange);
+  RunReaction(OnChange);
 }
+
+void TextBox::ShowNumber(double value) { SetText(PlainNumberText(value)); }
 
 CheckBox::CheckBox(std::string name, Control* parent, Geometry geometry, std::string caption)
     : Control(ControlKind::CheckBox, std::move(name), parent, geometry, std::move(caption)) {}
@@ -79,13 +79,13 @@ void OptionButton::SetValue(bool selected) {
     NotifyChanged();
   }
   // A click on the option already selected still runs its reaction, as the user's click would.
-  Run(OnClick);
+  RunReaction(OnClick);
 }
 
 CommandButton::CommandButton(std::string name, Control* parent, Geometry geometry, std::string caption)
     : Control(ControlKind::CommandButton, std::move(name), parent, geometry, std::move(caption)) {}
 
-void CommandButton::Click() { Run(OnClick); }
+void CommandButton::Click() { RunReaction(OnClick); }
 
 PictureBox::PictureBox(std::string name, Control* parent, Geometry geometry)
     : Control(ControlKind::PictureBox, std::move(name), parent, geometry) {}
@@ -93,6 +93,6 @@ PictureBox::PictureBox(std::string name, Control* parent, Geometry geometry)
 MenuItem::MenuItem(std::string name, std::string caption, MenuItem* parent)
     : name_(std::move(name)), caption_(std::move(caption)), parent_(parent) {}
 
-void MenuItem::Click() { Run(OnClick); }
+void MenuItem::Click() { RunReaction(OnClick); }
 
 }  // namespace kelvane::ui

@@ -17,6 +17,11 @@ class Control;
 using ChangeHook = std::function<void(Control&)>;
 using Reaction = std::function<void()>;
 
+// A control without a reaction for an event simply ignores it.
+inline void RunReaction(const Reaction& reaction) {
+  if (reaction) reaction();
+}
+
 enum class ControlKind {
   Frame, Label, TextBox, CheckBox, OptionButton, CommandButton, PictureBox, DriveList, DirList, FileList
 };
@@ -94,6 +99,8 @@ class TextBox : public Control {
   const std::string& Text() const { return text_; }
   // Typing and setting from code are the same: the text changes, then the change reaction runs.
   void SetText(std::string text);
+  // A number as the box shows it: the plain number text, then the change reaction as for any text.
+  void ShowNumber(double value);
   Reaction OnChange;
 
  private:
@@ -165,6 +172,14 @@ class DirListBox : public Control {
   const std::string& Path() const { return path_; }
   void SetPath(std::string path);  // an absolute folder; runs OnChange
   std::vector<std::string> Subfolders() const;  // names, sorted
+
+  // What the list shows: the folders from the root down to the current one, then its subfolders, each
+  // with its depth below the root.
+  struct Entry {
+    std::string path, name;
+    int depth = 0;
+  };
+  std::vector<Entry> Entries() const;
   Reaction OnChange;
 
  private:

@@ -54,7 +54,7 @@ std::vector<std::string> DriveListBox::Drives() const { return {kRootDrive}; }
 void DriveListBox::SetDrive(std::string drive) {
   drive_ = std::move(drive);
   NotifyChanged();
-  if (OnChange) OnChange();
+  RunReaction(OnChange);
 }
 
 DirListBox::DirListBox(std::string name, Control* parent, Geometry geometry)
@@ -63,7 +63,7 @@ DirListBox::DirListBox(std::string name, Control* parent, Geometry geometry)
 void DirListBox::SetPath(std::string path) {
   path_ = std::move(path);
   NotifyChanged();
-  if (OnChange) OnChange();
+  RunReaction(OnChange);
 }
 
 std::vector<std::string> DirListBox::Subfolders() const {
@@ -71,6 +71,20 @@ std::vector<std::string> DirListBox::Subfolders() const {
     std::error_code error;
     return entry.is_directory(error);
   });
+}
+
+std::vector<DirListBox::Entry> DirListBox::Entries() const {
+  std::vector<Entry> entries;
+  const fs::path current(path_);
+  fs::path chain;
+  int depth = 0;
+  for (const fs::path& part : current) {
+    if (part.empty()) continue;  // a trailing separator
+    chain /= part;
+    entries.push_back({chain.string(), part.string(), depth++});
+  }
+  for (const std::string& name : Subfolders()) entries.push_back({(current / name).string(), name, depth});
+  return entries;
 }
 
 FileListBox::FileListBox(std::string name, Control* parent, Geometry geometry, std::string pattern)
@@ -96,7 +110,7 @@ void FileListBox::RefreshList() {
 void FileListBox::Click(const std::string& fileName) {
   fileName_ = fileName;
   NotifyChanged();
-  if (OnClick) OnClick();
+  RunReaction(OnClick);
 }
 
 }  // namespace kelvane::ui

@@ -160,10 +160,7 @@ Form_Wing::Form_Wing()
     Text_kc[row] = keep(std::make_unique<TextBox>(Indexed("Text_kc", row), &Frame_Trap, RowTextKc(top),
                                                   kKcDesignTexts[row]));
     // Only the first panel is on view until a panel count asks for more.
-    if (row > 1) {
-      Control* const rowControls[] = {Label_ks[row], Text_ks[row], Label_kc[row], Text_kc[row]};
-      for (Control* control : rowControls) control->SetVisible(false);
-    }
+    if (row > 1) SetPanelRowVisible(row, false);
   }
 
   // Design states, set before any reaction is wired.

@@ -24,9 +24,6 @@ constexpr double kStartSpan = 10;
 constexpr double kStartRootAngle = 10;
 constexpr double kStartSpeed = 1;
 
-// A value goes into the model first, then its text into the box.
-void Show(TextBox& box, double value) { box.SetText(PlainNumberText(value)); }
-
 }  // namespace
 
 // A control and everything inside it, parents before children.
@@ -38,11 +35,17 @@ void Form_Wing::Register(Control& control) {
 
 void Form_Wing::Register(MenuItem& item) { menuItems_.push_back(&item); }
 
+void Form_Wing::SetPanelRowVisible(int row, bool visible) {
+  Control* const rowControls[] = {Label_ks[row], Text_ks[row], Label_kc[row], Text_kc[row]};
+  for (Control* control : rowControls) control->SetVisible(visible);
+}
+
 void Form_Wing::MsgBox(const std::string& text) {
   messages_.push_back(text);
   if (messageHook_) messageHook_(text);
 }
 
+// Where a value is shown, it goes into the model first, then its text into the box.
 void Form_Wing::Form_Load() {
   Frm_IO.SetVisible(false);
 
@@ -51,45 +54,45 @@ void Form_Wing::Form_Load() {
   ortak.DegToRad = ortak.Pi / 180;
 
   ortak.S = kStartArea;
-  Show(Text_Area, ortak.S);
+  Text_Area.ShowNumber(ortak.S);
   ortak.AR = kStartAspectRatio;
-  Show(Text_AR, ortak.AR);
+  Text_AR.ShowNumber(ortak.AR);
   ortak.cOrt = kStartMeanChord;
-  Show(Text_cOrt, ortak.cOrt);
+  Text_cOrt.ShowNumber(ortak.cOrt);
   ortak.b = kStartSpan;
-  Show(Text_b, ortak.b);
+  Text_b.ShowNumber(ortak.b);
 
   Option_Eliptik.SetValue(true);
   Option_Trapez.SetValue(false);
   Frame_Trap.SetVisible(false);
 
   ortak.nTrap = 1;
-  Show(Text_nTrap, ortak.nTrap);
+  Text_nTrap.ShowNumber(ortak.nTrap);
 
   ortak.ks[1] = 1;
-  Show(*Text_ks[1], ortak.ks[1]);
+  Text_ks[1]->ShowNumber(ortak.ks[1]);
   ortak.kc[1] = 1;
-  Show(*Text_kc[1], ortak.kc[1]);
+  Text_kc[1]->ShowNumber(ortak.kc[1]);
 
   ortak.dAlfa = 0;
-  Show(Text_dAlfa, ortak.dAlfa);
+  Text_dAlfa.ShowNumber(ortak.dAlfa);
 
   ortak.AszK = 2 * ortak.Pi;
-  Show(Text_AszK, ortak.AszK);
+  Text_AszK.ShowNumber(ortak.AszK);
   ortak.Alfa0K = 0;
-  Show(Text_Alfa0K, ortak.Alfa0K);
+  Text_Alfa0K.ShowNumber(ortak.Alfa0K);
   ortak.AszU = 2 * ortak.Pi;
-  Show(Text_AszU, ortak.AszU);
+  Text_AszU.ShowNumber(ortak.AszU);
   ortak.Alfa0U = 0;
-  Show(Text_Alfa0U, ortak.Alfa0U);
+  Text_Alfa0U.ShowNumber(ortak.Alfa0U);
 
   ortak.CL = 0;
-  Show(Text_CL, ortak.CL);
+  Text_CL.ShowNumber(ortak.CL);
   ortak.AlfaK = kStartRootAngle;
-  Show(Text_AlfaK, ortak.AlfaK);
+  Text_AlfaK.ShowNumber(ortak.AlfaK);
 
   ortak.Voo = kStartSpeed;
-  Show(Text_Voo, ortak.Voo);
+  Text_Voo.ShowNumber(ortak.Voo);
 
   Planform();
 }
@@ -107,10 +110,10 @@ bool Form_Wing::Planform() {
     MsgBox(message);
     return false;
   }
-  Show(Text_b, ortak.b);
-  Show(Text_cOrt, ortak.cOrt);
-  Show(Text_AR, ortak.AR);
-  Show(Text_Area, ortak.S);
+  Text_b.ShowNumber(ortak.b);
+  Text_cOrt.ShowNumber(ortak.cOrt);
+  Text_AR.ShowNumber(ortak.AR);
+  Text_Area.ShowNumber(ortak.S);
 
   message = yDist(Text_N.Text());
   if (!message.empty()) {
@@ -163,11 +166,7 @@ void Form_Wing::Text_nTrap_Change() {
     MsgBox(kPanelCountMessage);
     return;
   }
-  for (int row = 2; row <= kMaxPanels; ++row) {
-    const bool onView = row <= ortak.nTrap;
-    Control* const rowControls[] = {Label_ks[row], Text_ks[row], Label_kc[row], Text_kc[row]};
-    for (Control* control : rowControls) control->SetVisible(onView);
-  }
+  for (int row = 2; row <= kMaxPanels; ++row) SetPanelRowVisible(row, row <= ortak.nTrap);
 }
 
 void Form_Wing::Option_CL_Click() {

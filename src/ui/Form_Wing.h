@@ -139,6 +139,7 @@ class Form_Wing {
  private:
   void Register(Control& control);
   void Register(MenuItem& item);
+  void SetPanelRowVisible(int row, bool visible);
 
   MessageHook messageHook_;
   ChangeHook changeHook_;

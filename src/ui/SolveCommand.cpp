@@ -31,7 +31,7 @@ constexpr int kCDiDecimals = 6;
 constexpr int kCDiEDecimals = 5;
 
 void ShowRounded(TextBox& box, double value, int decimals) {
-  box.SetText(PlainNumberText(RoundTo(value, decimals)));
+  box.ShowNumber(RoundTo(value, decimals));
 }
 
 // A box value that is not finite would only spread through every stage, so it is refused as it is read.
