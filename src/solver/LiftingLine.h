@@ -19,6 +19,10 @@ bool UnpackSolution(SolutionMode mode);    // An(1..N); AlfaKR and AlfaK in the 
 bool Distributions();                      // Gamma, w, Eps, AlfaR, AlfaE (1..N)
 bool WingCoefficients(SolutionMode mode);  // CL (given angle), CDi, E
 
+// delta, the sum over j = 2..N of (2j - 1)(An(j)/An(1))^2 from the record's coefficients: the induced
+// drag's excess over the elliptic wing's. Nothing at zero lift (An(1) = 0).
+std::optional<double> InducedDragDelta();
+
 struct EllipticWingResult {
   double CDiE = 0;
   double EE = 0;

@@ -76,23 +76,27 @@ bool Distributions() {
   return true;
 }
 
-bool WingCoefficients(SolutionMode mode) {
+std::optional<double> InducedDragDelta() {
   const std::optional<int> count = SolvedStationCount();
-  if (!count) return false;
-  const int n = *count;
+  const double an1 = ortak.An[1];
+  if (!count || an1 == 0) return std::nullopt;
+  double delta = 0;
+  for (int j = 2; j <= *count; ++j) {
+    const double ratio = ortak.An[j] / an1;
+    delta = delta + Harmonic(j) * (ratio * ratio);
+  }
+  return delta;
+}
+
+bool WingCoefficients(SolutionMode mode) {
+  if (!SolvedStationCount()) return false;
   const Module_ortak& m = ortak;
-  const double an1 = m.An[1];
-  const double cl = mode == SolutionMode::GivenAngle ? an1 * (m.AR * m.Pi) : m.CL;
+  const double cl = mode == SolutionMode::GivenAngle ? m.An[1] * (m.AR * m.Pi) : m.CL;
   double cdi = m.CDi;
   double e = m.E;
   // Zero lift leaves the drag ratio undefined; the previous drag figures stay.
-  if (an1 != 0) {
-    double delta = 0;
-    for (int j = 2; j <= n; ++j) {
-      const double ratio = m.An[j] / an1;
-      delta = delta + Harmonic(j) * (ratio * ratio);
-    }
-    cdi = (1 + delta) * (cl * cl / m.Pi / m.AR);
+  if (const std::optional<double> delta = InducedDragDelta()) {
+    cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
     e = cl / cdi;
   }
   if (!std::isfinite(cl) || !std::isfinite(cdi) || !std::isfinite(e)) return false;

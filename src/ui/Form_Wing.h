@@ -10,6 +10,7 @@
 
 #include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
+#include "solver/SolveLiftingLine.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
 
@@ -19,6 +20,9 @@ inline constexpr const char* kWindowCaption = "Kelvane - Prandtl's Lifting Line 
 inline constexpr int kClientWidth = 766;
 inline constexpr int kClientHeight = 550;
 inline constexpr const char* kLastConfigFileName = "LastConfig.cfg";
+
+// The message the solve command shows for a solution that stopped.
+const char* SolveFaultMessage(SolveFault fault);
 
 using MessageHook = std::function<void(const std::string&)>;
 using AboutHook = std::function<void(AboutWindow&)>;

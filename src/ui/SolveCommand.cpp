@@ -6,9 +6,8 @@
 #include "graphics/Plots.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
-#include "solver/Gauss.h"
-#include "solver/LiftingLine.h"
 #include "solver/Report.h"
+#include "solver/SolveLiftingLine.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::ui {
@@ -47,8 +46,8 @@ struct Solution {
   EllipticWingResult elliptic;
 };
 
-// Reads the inputs and runs every stage; nothing on view changes here, so a fault leaves the window as the
-// last solution left it. Returns the solution or sets *fault.
+// Reads the inputs and runs every stage, collecting the report blocks between them; nothing on view changes
+// here, so a fault leaves the window as the last solution left it. Returns the solution or sets *fault.
 std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
   const auto fail = [fault](const char* message) {
     *fault = message;
@@ -57,9 +56,8 @@ std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
 
   if (!ReadFinite(form.Text_AszK, ortak.AszK) || !ReadFinite(form.Text_AszU, ortak.AszU) ||
       !ReadFinite(form.Text_Alfa0K, ortak.Alfa0K) || !ReadFinite(form.Text_Alfa0U, ortak.Alfa0U) ||
-      !SectionTables())
+      !ReadFinite(form.Text_dAlfa, ortak.dAlfa))
     return fail(kNotFinite);
-  if (!ReadFinite(form.Text_dAlfa, ortak.dAlfa) || !TwistTable()) return fail(kNotFinite);
 
   SolutionMode mode;
   if (form.Option_Alfa.Value()) {
@@ -72,31 +70,47 @@ std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
   } else {
     return fail(kNoMode);
   }
-  if (!PrepareMode(mode) || !MuTable()) return fail(kNotFinite);
 
   const bool detailed = form.Check1.Value() == kDetailTicked;
   const bool stationTables = detailed || ortak.N < kFewStations;
   Solution solution;
-  if (stationTables) solution.report += StationBlock();
-
-  if (!BuildSystem(mode)) return fail(kNotFinite);
-  if (detailed) solution.report += MatrixBlock();  // the system as built: Gauss reduces it in place
-  if (!Gauss()) return fail(kSingularSystem);
-  if (!UnpackSolution(mode)) return fail(kNotFinite);
-  if (detailed) solution.report += FourierBlock();
-  if (!Distributions()) return fail(kNotFinite);
-  if (stationTables) solution.report += DistributionBlock();
-  if (!WingCoefficients(mode)) return fail(kNotFinite);
-
-  const auto elliptic = EllipticWing();
-  if (!elliptic) return fail(kNoEllipticWing);
-  solution.elliptic = *elliptic;
-  if (!ComparisonCurves()) return fail(kNotFinite);
+  const SolveOutcome solved = SolveLiftingLine(mode, [&](SolveStage stage) {
+    switch (stage) {
+      case SolveStage::MuTable:
+        if (stationTables) solution.report += StationBlock();
+        break;
+      case SolveStage::BuildSystem:
+        if (detailed) solution.report += MatrixBlock();  // the system as built: Gauss reduces it in place
+        break;
+      case SolveStage::UnpackSolution:
+        if (detailed) solution.report += FourierBlock();
+        break;
+      case SolveStage::Distributions:
+        if (stationTables) solution.report += DistributionBlock();
+        break;
+      default:
+        break;
+    }
+  });
+  if (!solved) return fail(SolveFaultMessage(*solved.fault));
+  solution.elliptic = solved.elliptic;
   solution.report += PerformanceBlock();
   return solution;
 }
 
 }  // namespace
+
+const char* SolveFaultMessage(SolveFault fault) {
+  switch (fault) {
+    case SolveFault::SingularSystem:
+      return kSingularSystem;
+    case SolveFault::NoEllipticWing:
+      return kNoEllipticWing;
+    case SolveFault::NotFinite:
+      break;
+  }
+  return kNotFinite;
+}
 
 void Form_Wing::PLL_Click() {
   if (!ortak.PlanformDone) {

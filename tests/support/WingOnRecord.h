@@ -1,13 +1,12 @@
 // Puts a wing's stations and chords straight into the model record (as the planform command would)
-// and runs the lifting-line stages in order, so solver tests need no window.
+// and solves it, so solver tests need no window.
 #pragma once
 
 #include <cmath>
 #include <optional>
 
 #include "model/Module_ortak.h"
-#include "solver/Gauss.h"
-#include "solver/LiftingLine.h"
+#include "solver/SolveLiftingLine.h"
 
 namespace kelvane::testing {
 
@@ -58,13 +57,9 @@ inline void UniformSections(double slope) {
 
 // Every stage in the solve command's order; nothing once any stage fails.
 inline std::optional<EllipticWingResult> SolveWing(SolutionMode mode) {
-  const bool solved = SectionTables() && TwistTable() && PrepareMode(mode) && MuTable() &&
-                      BuildSystem(mode) && Gauss() && UnpackSolution(mode) && Distributions() &&
-                      WingCoefficients(mode);
+  const SolveOutcome solved = SolveLiftingLine(mode);
   if (!solved) return std::nullopt;
-  std::optional<EllipticWingResult> elliptic = EllipticWing();
-  if (!elliptic || !ComparisonCurves()) return std::nullopt;
-  return elliptic;
+  return solved.elliptic;
 }
 
 }  // namespace kelvane::testing
