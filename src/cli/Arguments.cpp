@@ -1,5 +1,6 @@
 #include "cli/Arguments.h"
 
+#include "cli/NumberArgument.h"
 #include "cli/Sweep.h"
 
 namespace kelvane::cli {
@@ -26,6 +27,15 @@ std::optional<PlanformInputs> ParseInputs(std::string_view list) {
   }
 }
 
+// "ROOT" or "ROOT:TIP", both finite and positive.
+std::optional<SectionMaxLift> ParseMaxLift(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  const auto root = ParseFiniteNumber(text.substr(0, colon));
+  const auto tip = colon == std::string_view::npos ? root : ParseFiniteNumber(text.substr(colon + 1));
+  if (!root || !tip || !(*root > 0) || !(*tip > 0)) return std::nullopt;
+  return SectionMaxLift{.clmaxK = *root, .clmaxU = *tip};
+}
+
 }  // namespace
 
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
@@ -33,12 +43,15 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   bool haveConfig = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep";
+    const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
+                            arg == "--clmax" || arg == "--spanwise";
     if (takesValue && i + 1 == args.size()) return UsageError{std::string(arg) + " needs a value"};
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
     if (arg == "--help") {
       return HelpRequest{};
+    } else if (arg == "--version") {
+      return VersionRequest{};
     } else if (arg == "--stations") {
       parsed.stations = std::string(value);
     } else if (arg == "--inputs") {
@@ -48,6 +61,12 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--sweep") {
       parsed.sweep = ParseSweep(value);
       if (!parsed.sweep) return UsageError{"--sweep takes FROM:TO:STEP with a positive STEP"};
+    } else if (arg == "--clmax") {
+      parsed.clmax = ParseMaxLift(value);
+      if (!parsed.clmax) return UsageError{"--clmax takes ROOT or ROOT:TIP, both positive numbers"};
+    } else if (arg == "--spanwise") {
+      if (value.empty()) return UsageError{"--spanwise needs a file name"};
+      parsed.spanwise = std::string(value);
     } else if (arg == "--given-cl") {
       parsed.givenCL = true;
     } else if (arg == "--detail") {
@@ -64,7 +83,11 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     }
   }
   if (!haveConfig) return UsageError{"no configuration file"};
-  if (parsed.json && parsed.sweep) return UsageError{"--sweep prints CSV; it does not go with --json"};
+  if (parsed.sweep) {
+    if (parsed.json) return UsageError{"--sweep prints CSV; it does not go with --json"};
+    if (parsed.clmax || parsed.spanwise)
+      return UsageError{"--clmax and --spanwise describe one solution; they do not go with --sweep"};
+  }
   return parsed;
 }
 

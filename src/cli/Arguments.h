@@ -8,11 +8,13 @@
 #include <variant>
 #include <vector>
 
+#include "results/SpanwiseResults.h"
+
 namespace kelvane::cli {
 
 inline constexpr const char* kUsage =
     "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
-    "                     [--sweep FROM:TO:STEP] CONFIG.cfg\n"
+    "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP] CONFIG.cfg\n"
     "\n"
     "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
     "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
@@ -22,9 +24,15 @@ inline constexpr const char* kUsage =
     "                        separated by commas (default: S,AR)\n"
     "  --given-cl            solve for the root angle that gives the configuration's CL\n"
     "  --detail              write the detailed tables to PLL.txt\n"
-    "  --json                print the results as one JSON object at full precision\n"
+    "  --json                print the results as one JSON object at full precision, with the span\n"
+    "                        efficiency e, delta and every station's y, c, Gamma, cl, AlfaE, AlfaI, w\n"
+    "  --clmax ROOT[:TIP]    the maximum lift coefficients of the root and tip sections (TIP defaults\n"
+    "                        to ROOT): adds each station's clmax and the stall onset, the root angle\n"
+    "                        and CL at which the first station reaches its clmax, and where\n"
+    "  --spanwise FILE.csv   write the station table to FILE.csv at full precision\n"
     "  --sweep FROM:TO:STEP  solve for each root angle (or CL with --given-cl) from FROM to TO\n"
-    "                        and print a CSV polar\n"
+    "                        and print a CSV polar, with the span efficiency e last\n"
+    "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
     "Exit status: 0 solved, 1 the program rejected the input (its message is on stderr),\n"
@@ -45,16 +53,19 @@ struct Arguments {
   bool givenCL = false;
   bool detail = false;
   bool json = false;
+  std::optional<SectionMaxLift> clmax;
+  std::optional<std::string> spanwise;  // the path of the station table
   std::optional<std::vector<double>> sweep;
   std::string config;
 };
 
 struct HelpRequest {};
+struct VersionRequest {};
 struct UsageError {
   std::string reason;
 };
 
-using ParsedCommandLine = std::variant<Arguments, HelpRequest, UsageError>;
+using ParsedCommandLine = std::variant<Arguments, HelpRequest, VersionRequest, UsageError>;
 
 // The arguments after the program name.
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args);

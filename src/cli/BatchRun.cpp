@@ -4,22 +4,14 @@
 #include <string>
 
 #include "cli/ResultText.h"
-#include "model/Module_ortak.h"
+#include "cli/SolutionOutput.h"
 #include "model/Numbers.h"
+#include "model/Version.h"
+#include "results/SpanwiseResults.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::cli {
 namespace {
-
-OperatingPoint SolvedPoint(const ui::Form_Wing& form) {
-  return {.AlfaK = ortak.AlfaK,
-          .CL = ortak.CL,
-          .CDi = ortak.CDi,
-          .E = ortak.E,
-          .AlfE = ortak.AlfE,
-          .CDiE = form.LastEllipticWing.CDiE,
-          .EE = form.LastEllipticWing.EE};
-}
 
 // A click in the file panel on the configuration's name, with the panel showing its folder.
 void ClickConfigFile(ui::Form_Wing& form, const std::string& config) {
@@ -59,8 +51,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
   if (!args.sweep) {
     form.PLL.Click();
     if (rejected) return kRejected;
-    out << (args.json ? ResultsJson(SolvedPoint(form)) : ResultBoxesText(form));
-    return kSuccess;
+    return ReportSolution(args, form, out, err);
   }
 
   ui::TextBox& operatingPointBox = args.givenCL ? form.Text_CL : form.Text_AlfaK;
@@ -69,7 +60,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
     operatingPointBox.SetText(PlainNumberText(value));
     form.PLL.Click();
     if (rejected) return kRejected;
-    out << PolarRow(SolvedPoint(form));
+    out << PolarRow(SolvedPoint(form), ReadSpanEfficiency());
   }
   return kSuccess;
 }
@@ -78,6 +69,10 @@ ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, 
   const ParsedCommandLine parsed = ParseArguments(args);
   if (std::holds_alternative<HelpRequest>(parsed)) {
     out << kUsage;
+    return kSuccess;
+  }
+  if (std::holds_alternative<VersionRequest>(parsed)) {
+    out << "kelvane-solve " << kVersion << '\n';
     return kSuccess;
   }
   if (const auto* error = std::get_if<UsageError>(&parsed)) {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "model/Module_ortak.h"
+#include "model/Numbers.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::cli {
@@ -30,15 +32,104 @@ constexpr std::array<ui::TextBox ui::Form_Wing::*, kQuantities.size()> kResultBo
 constexpr std::size_t kFirstEllipticQuantity = 4;  // AlfE
 constexpr int kLabelWidth = 6;
 
+// A station's values in their printed order, after its index i in the CSV; clmax follows when given.
+constexpr std::array<std::pair<const char*, double StationValues::*>, 7> kStationQuantities{{
+    {"y", &StationValues::y},
+    {"c", &StationValues::c},
+    {"Gamma", &StationValues::Gamma},
+    {"cl", &StationValues::cl},
+    {"AlfaE", &StationValues::AlfaE},
+    {"AlfaI", &StationValues::AlfaI},
+    {"w", &StationValues::w},
+}};
+constexpr const char* kMaxLiftKey = "clmax";
+
+// The stall line rounds as the result boxes do; the position to the millimetre.
+constexpr int kStallAngleDecimals = 3;
+constexpr int kStallCLDecimals = 5;
+constexpr int kStallPositionDecimals = 3;
+
+constexpr const char* kJsonNull = "null";
+// Room for one station's JSON object or CSV line, so the text grows once.
+constexpr std::size_t kCharsPerStation = 256;
+
+// The station tables hold hundreds of numbers, so they are appended in place rather than built as strings.
+void AppendShortest(std::string& text, double value) {
+  std::array<char, 32> buffer{};  // the longest shortest form, "-2.2250738585072014e-308", fits
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  text.append(buffer.data(), result.ptr);
+}
+
 // JSON has no infinity or NaN.
-std::string JsonNumber(double value) { return std::isfinite(value) ? ShortestNumberText(value) : "null"; }
+void AppendJsonNumber(std::string& text, double value) {
+  if (std::isfinite(value)) {
+    AppendShortest(text, value);
+  } else {
+    text += kJsonNull;
+  }
+}
+
+// An empty CSV cell stands for a value that is undefined.
+void AppendCsvNumber(std::string& text, double value) {
+  if (std::isfinite(value)) AppendShortest(text, value);
+}
+
+void AppendJsonKey(std::string& text, std::string_view key) {
+  text += '"';
+  text += key;
+  text += "\": ";
+}
+
+void AppendJsonMember(std::string& text, std::string_view key, double value) {
+  AppendJsonKey(text, key);
+  AppendJsonNumber(text, value);
+}
+
+void AppendStationJson(std::string& text, const StationValues& station) {
+  text += '{';
+  for (const auto& [key, member] : kStationQuantities) {
+    if (key != kStationQuantities.front().first) text += ", ";
+    AppendJsonMember(text, key, station.*member);
+  }
+  if (station.clmax) {
+    text += ", ";
+    AppendJsonMember(text, kMaxLiftKey, *station.clmax);
+  }
+  text += '}';
+}
+
+void AppendStallJson(std::string& text, const std::optional<StallOnset>& stall) {
+  if (!stall) {
+    text += kJsonNull;
+    return;
+  }
+  text += '{';
+  AppendJsonMember(text, "AlfaK", stall->AlfaK);
+  text += ", ";
+  AppendJsonMember(text, "CL", stall->CL);
+  text += ", ";
+  AppendJsonMember(text, "y", stall->y);
+  text += '}';
+}
+
+std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo(value, decimals)); }
 
 }  // namespace
 
+OperatingPoint SolvedPoint(const ui::Form_Wing& form) {
+  return {.AlfaK = ortak.AlfaK,
+          .CL = ortak.CL,
+          .CDi = ortak.CDi,
+          .E = ortak.E,
+          .AlfE = ortak.AlfE,
+          .CDiE = form.LastEllipticWing.CDiE,
+          .EE = form.LastEllipticWing.EE};
+}
+
 std::string ShortestNumberText(double value) {
-  std::array<char, 32> buffer{};  // the longest shortest form, "-2.2250738585072014e-308", fits
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  return std::string(buffer.data(), result.ptr);
+  std::string text;
+  AppendShortest(text, value);
+  return text;
 }
 
 std::string ResultBoxesText(const ui::Form_Wing& form) {
@@ -52,11 +143,39 @@ std::string ResultBoxesText(const ui::Form_Wing& form) {
   return text;
 }
 
-std::string ResultsJson(const OperatingPoint& point) {
+std::string StallOnsetLine(const std::optional<StallOnset>& stall) {
+  if (!stall) return "Stall onset: none (no station's lift grows with the root angle)\n";
+  return "Stall onset: AlfaK " + Rounded(stall->AlfaK, kStallAngleDecimals) + " CL " +
+         Rounded(stall->CL, kStallCLDecimals) + " at y = " + Rounded(stall->y, kStallPositionDecimals) + " m\n";
+}
+
+std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& spanwise,
+                        const std::optional<StallOnset>& stall) {
   std::string text = "{";
+  text.reserve(spanwise.stations.size() * kCharsPerStation);
   for (const auto& [key, member] : kQuantities) {
     if (text.size() > 1) text += ", ";
-    text += '"' + std::string(key) + "\": " + JsonNumber(point.*member);
+    AppendJsonMember(text, key, point.*member);
+  }
+  const std::optional<SpanEfficiency>& efficiency = spanwise.spanEfficiency;
+  text += ", ";
+  AppendJsonKey(text, "e");
+  text += efficiency ? ShortestNumberText(efficiency->e) : kJsonNull;
+  text += ", ";
+  AppendJsonKey(text, "delta");
+  text += efficiency ? ShortestNumberText(efficiency->delta) : kJsonNull;
+  text += ", ";
+  AppendJsonKey(text, "stations");
+  text += '[';
+  for (const StationValues& station : spanwise.stations) {
+    if (&station != &spanwise.stations.front()) text += ", ";
+    AppendStationJson(text, station);
+  }
+  text += ']';
+  if (spanwise.maxLift) {
+    text += ", ";
+    AppendJsonKey(text, "stall");
+    AppendStallJson(text, stall);
   }
   return text + "}\n";
 }
@@ -64,15 +183,39 @@ std::string ResultsJson(const OperatingPoint& point) {
 std::string PolarHeader() {
   std::string text;
   for (const auto& [key, member] : kQuantities) text += (text.empty() ? "" : ",") + std::string(key);
-  return text + '\n';
+  return text + ",e\n";
 }
 
-std::string PolarRow(const OperatingPoint& point) {
+std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEfficiency>& spanEfficiency) {
   std::string text;
   for (const auto& [key, member] : kQuantities) {
-    text += (text.empty() ? "" : ",") + ShortestNumberText(point.*member);
+    if (!text.empty()) text += ',';
+    AppendShortest(text, point.*member);
   }
+  text += ',';
+  if (spanEfficiency) AppendCsvNumber(text, spanEfficiency->e);
   return text + '\n';
 }
 
+std::string SpanwiseCsv(const SpanwiseResults& spanwise) {
+  std::string text = "i";
+  text.reserve(spanwise.stations.size() * kCharsPerStation);
+  for (const auto& [key, member] : kStationQuantities) text += "," + std::string(key);
+  if (spanwise.maxLift) text += "," + std::string(kMaxLiftKey);
+  text += '\n';
+  for (std::size_t k = 0; k < spanwise.stations.size(); ++k) {
+    const StationValues& station = spanwise.stations[k];
+    text += std::to_string(k + 1);
+    for (const auto& [key, member] : kStationQuantities) {
+      text += ',';
+      AppendCsvNumber(text, station.*member);
+    }
+    if (station.clmax) {
+      text += ',';
+      AppendCsvNumber(text, *station.clmax);
+    }
+    text += '\n';
+  }
+  return text;
+}
 }  // namespace kelvane::cli

@@ -1,7 +1,12 @@
-// The printed forms of a solution: labelled box texts, a JSON object and CSV polar lines.
+// The printed forms of a solution: labelled box texts, a JSON object, CSV polar lines and the CSV station
+// table.
 #pragma once
 
+#include <optional>
 #include <string>
+
+#include "results/SpanwiseResults.h"
+#include "results/StallOnset.h"
 
 namespace kelvane::ui {
 class Form_Wing;
@@ -20,13 +25,28 @@ struct OperatingPoint {
   double EE = 0;
 };
 
+// The point the form's last completed solution left in the record.
+OperatingPoint SolvedPoint(const ui::Form_Wing& form);
+
 // The shortest text that reads back to the same double ("10", "0.1", "1e-05").
 std::string ShortestNumberText(double value);
 
 // The result boxes' texts, one labelled line each.
 std::string ResultBoxesText(const ui::Form_Wing& form);
-std::string ResultsJson(const OperatingPoint& point);
+
+// "Stall onset: AlfaK 12.345 CL 1.0837 at y = 3.909 m", rounded as the boxes show angles and CL.
+std::string StallOnsetLine(const std::optional<StallOnset>& stall);
+
+// The point's seven values, "e" and "delta" (null at zero lift) and the "stations"; with the sections'
+// maximum lift (spanwise.maxLift) each station's "clmax" and the "stall" onset (null when there is none).
+std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& spanwise,
+                        const std::optional<StallOnset>& stall);
+
 std::string PolarHeader();
-std::string PolarRow(const OperatingPoint& point);
+// The point's seven values and e (empty at zero lift).
+std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEfficiency>& spanEfficiency);
+
+// "i,y,c,Gamma,cl,AlfaE,AlfaI,w" (",clmax" with the sections' maximum lift) and one line per station.
+std::string SpanwiseCsv(const SpanwiseResults& spanwise);
 
 }  // namespace kelvane::cli

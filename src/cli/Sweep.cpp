@@ -1,7 +1,8 @@
 #include "cli/Sweep.h"
 
-#include <charconv>
 #include <cmath>
+
+#include "cli/NumberArgument.h"
 
 namespace kelvane::cli {
 namespace {
@@ -9,23 +10,15 @@ namespace {
 // Lets 0:1:0.1 end at 1 although (1 - 0) / 0.1 comes out a hair below 10.
 constexpr double kCountTolerance = 1e-9;
 
-std::optional<double> ParseFinite(std::string_view text) {
-  double value = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, value);
-  if (error != std::errc() || stop != end || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 }  // namespace
 
 std::optional<std::vector<double>> ParseSweep(std::string_view text) {
   const std::size_t first = text.find(':');
   const std::size_t second = first == std::string_view::npos ? first : text.find(':', first + 1);
   if (second == std::string_view::npos) return std::nullopt;
-  const auto from = ParseFinite(text.substr(0, first));
-  const auto to = ParseFinite(text.substr(first + 1, second - first - 1));
-  const auto step = ParseFinite(text.substr(second + 1));
+  const auto from = ParseFiniteNumber(text.substr(0, first));
+  const auto to = ParseFiniteNumber(text.substr(first + 1, second - first - 1));
+  const auto step = ParseFiniteNumber(text.substr(second + 1));
   if (!from || !to || !step || *step <= 0) return std::nullopt;
 
   const double count = std::floor((*to - *from) / *step + kCountTolerance) + 1;

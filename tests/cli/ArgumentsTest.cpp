@@ -37,6 +37,22 @@ TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
 TEST(ParseArguments, HelpWinsOverEverythingElse) {
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"--help"})));
   EXPECT_TRUE(std::holds_alternative<HelpRequest>(Parse({"wing.cfg", "--json", "--help"})));
+  EXPECT_TRUE(std::holds_alternative<VersionRequest>(Parse({"--version"})));
+  EXPECT_TRUE(std::holds_alternative<VersionRequest>(Parse({"wing.cfg", "--version"})));
+}
+
+TEST(ParseArguments, MaximumLiftOfTheTipDefaultsToTheRoots) {
+  const auto both = Parse({"--clmax", "1.6:1.2", "--spanwise", "out.csv", "wing.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(both));
+  ASSERT_TRUE(std::get<Arguments>(both).clmax);
+  EXPECT_EQ(std::get<Arguments>(both).clmax->clmaxK, 1.6);
+  EXPECT_EQ(std::get<Arguments>(both).clmax->clmaxU, 1.2);
+  EXPECT_EQ(std::get<Arguments>(both).spanwise, "out.csv");
+
+  const auto rootOnly = Parse({"--clmax", "1.5e0", "wing.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(rootOnly));
+  EXPECT_EQ(std::get<Arguments>(rootOnly).clmax->clmaxK, 1.5);
+  EXPECT_EQ(std::get<Arguments>(rootOnly).clmax->clmaxU, 1.5);
 }
 
 struct BadCommandLine {
@@ -62,7 +78,22 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"NoConfig", {"--json"}},
                       BadCommandLine{"TwoConfigs", {"a.cfg", "b.cfg"}},
                       BadCommandLine{"BadSweep", {"--sweep", "0:10", "wing.cfg"}},
-                      BadCommandLine{"SweepWithJson", {"--json", "--sweep", "0:10:1", "wing.cfg"}}),
+                      BadCommandLine{"SweepWithJson", {"--json", "--sweep", "0:10:1", "wing.cfg"}},
+                      BadCommandLine{"SweepWithClmax", {"--clmax", "1.4", "--sweep", "0:10:1", "wing.cfg"}},
+                      BadCommandLine{"SweepWithSpanwise", {"--spanwise", "s.csv", "--sweep", "0:1:1", "wing.cfg"}},
+                      BadCommandLine{"EmptySpanwiseName", {"--spanwise", "", "wing.cfg"}},
+                      BadCommandLine{"ClmaxMissing", {"wing.cfg", "--clmax"}},
+                      BadCommandLine{"ClmaxEmpty", {"--clmax", "", "wing.cfg"}},
+                      BadCommandLine{"ClmaxZero", {"--clmax", "0", "wing.cfg"}},
+                      BadCommandLine{"ClmaxNegativeTip", {"--clmax", "1.4:-1", "wing.cfg"}},
+                      BadCommandLine{"ClmaxLetters", {"--clmax", "high", "wing.cfg"}},
+                      BadCommandLine{"ClmaxTrailingText", {"--clmax", "1.4x", "wing.cfg"}},
+                      BadCommandLine{"ClmaxDecimalComma", {"--clmax", "1,4", "wing.cfg"}},
+                      BadCommandLine{"ClmaxEmptyTip", {"--clmax", "1.4:", "wing.cfg"}},
+                      BadCommandLine{"ClmaxEmptyRoot", {"--clmax", ":1.2", "wing.cfg"}},
+                      BadCommandLine{"ClmaxThreeValues", {"--clmax", "1.4:1.2:1", "wing.cfg"}},
+                      BadCommandLine{"ClmaxInfinite", {"--clmax", "inf", "wing.cfg"}},
+                      BadCommandLine{"ClmaxNotANumber", {"--clmax", "nan", "wing.cfg"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SweepCase {

@@ -31,24 +31,72 @@ INSTANTIATE_TEST_SUITE_P(Values, ShortestNumber,
 constexpr OperatingPoint kPoint{
     .AlfaK = 10, .CL = 0.5, .CDi = 0.0125, .E = 40, .AlfE = -1.25, .CDiE = 1e-5, .EE = 0.1};
 
-TEST(ResultText, JsonHoldsEveryQuantityInOrder) {
-  EXPECT_EQ(ResultsJson(kPoint),
-            "{\"AlfaK\": 10, \"CL\": 0.5, \"CDi\": 0.0125, \"E\": 40, \"AlfE\": -1.25, \"CDiE\": 1e-05, "
-            "\"EE\": 0.1}\n");
+const SpanwiseResults kTwoStations{
+    .stations = {{.y = 2.5, .c = 1, .Gamma = 0.25, .cl = 0.5, .AlfaE = 8, .AlfaI = 2, .w = 0.03125, .clmax = {}},
+                 {.y = 0, .c = 1.5, .Gamma = 0.375, .cl = 0.5, .AlfaE = 8.5, .AlfaI = 1.5, .w = 0.0625, .clmax = {}}},
+    .spanEfficiency = SpanEfficiency{.delta = 0.25, .e = 0.8},
+    .maxLift = std::nullopt,
+};
+
+constexpr char kPointJson[] =
+    "{\"AlfaK\": 10, \"CL\": 0.5, \"CDi\": 0.0125, \"E\": 40, \"AlfE\": -1.25, \"CDiE\": 1e-05, \"EE\": 0.1";
+constexpr char kStationsJson[] =
+    "\"stations\": [{\"y\": 2.5, \"c\": 1, \"Gamma\": 0.25, \"cl\": 0.5, \"AlfaE\": 8, \"AlfaI\": 2, "
+    "\"w\": 0.03125}, {\"y\": 0, \"c\": 1.5, \"Gamma\": 0.375, \"cl\": 0.5, \"AlfaE\": 8.5, \"AlfaI\": 1.5, "
+    "\"w\": 0.0625}]";
+
+TEST(ResultText, JsonHoldsThePointThenTheSpanEfficiencyThenTheStations) {
+  EXPECT_EQ(ResultsJson(kPoint, kTwoStations, std::nullopt),
+            std::string(kPointJson) + ", \"e\": 0.8, \"delta\": 0.25, " + kStationsJson + "}\n");
 }
 
 TEST(ResultText, JsonWritesNullForWhatItCannotHold) {
   OperatingPoint point = kPoint;
   point.E = std::numeric_limits<double>::infinity();
   point.EE = std::numeric_limits<double>::quiet_NaN();
-  const std::string json = ResultsJson(point);
+  SpanwiseResults zeroLift = kTwoStations;
+  zeroLift.spanEfficiency.reset();
+  const std::string json = ResultsJson(point, zeroLift, std::nullopt);
   EXPECT_NE(json.find("\"E\": null,"), std::string::npos) << json;
-  EXPECT_NE(json.find("\"EE\": null}"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"EE\": null, \"e\": null, \"delta\": null, \"stations\""), std::string::npos) << json;
 }
 
-TEST(ResultText, PolarRowsFollowTheHeader) {
-  EXPECT_EQ(PolarHeader(), "AlfaK,CL,CDi,E,AlfE,CDiE,EE\n");
-  EXPECT_EQ(PolarRow(kPoint), "10,0.5,0.0125,40,-1.25,1e-05,0.1\n");
+TEST(ResultText, MaximumLiftAddsClmaxToEachStationAndTheStallOnset) {
+  SpanwiseResults withMaxLift = kTwoStations;
+  withMaxLift.maxLift = SectionMaxLift{.clmaxK = 1.5, .clmaxU = 1.25};
+  withMaxLift.stations[0].clmax = 1.375;
+  withMaxLift.stations[1].clmax = 1.5;
+  const StallOnset onset{.AlfaK = 12.5, .CL = 1.25, .y = 2.5, .station = 1};
+
+  const std::string json = ResultsJson(kPoint, withMaxLift, onset);
+  EXPECT_NE(json.find("\"w\": 0.03125, \"clmax\": 1.375}"), std::string::npos) << json;
+  EXPECT_NE(json.find("\"w\": 0.0625, \"clmax\": 1.5}"), std::string::npos) << json;
+  EXPECT_TRUE(json.ends_with("], \"stall\": {\"AlfaK\": 12.5, \"CL\": 1.25, \"y\": 2.5}}\n")) << json;
+  EXPECT_TRUE(ResultsJson(kPoint, withMaxLift, std::nullopt).ends_with("], \"stall\": null}\n"));
+
+  EXPECT_EQ(SpanwiseCsv(withMaxLift),
+            "i,y,c,Gamma,cl,AlfaE,AlfaI,w,clmax\n"
+            "1,2.5,1,0.25,0.5,8,2,0.03125,1.375\n"
+            "2,0,1.5,0.375,0.5,8.5,1.5,0.0625,1.5\n");
+}
+
+TEST(ResultText, StationTableWithoutMaximumLift) {
+  EXPECT_EQ(SpanwiseCsv(kTwoStations),
+            "i,y,c,Gamma,cl,AlfaE,AlfaI,w\n"
+            "1,2.5,1,0.25,0.5,8,2,0.03125\n"
+            "2,0,1.5,0.375,0.5,8.5,1.5,0.0625\n");
+}
+
+TEST(ResultText, StallLineRoundsAsTheBoxesDo) {
+  EXPECT_EQ(StallOnsetLine(StallOnset{.AlfaK = 12.34567, .CL = 1.0837149, .y = 3.90916, .station = 4}),
+            "Stall onset: AlfaK 12.346 CL 1.08371 at y = 3.909 m\n");
+  EXPECT_EQ(StallOnsetLine(std::nullopt), "Stall onset: none (no station's lift grows with the root angle)\n");
+}
+
+TEST(ResultText, PolarRowsFollowTheHeaderWithTheSpanEfficiencyLast) {
+  EXPECT_EQ(PolarHeader(), "AlfaK,CL,CDi,E,AlfE,CDiE,EE,e\n");
+  EXPECT_EQ(PolarRow(kPoint, SpanEfficiency{.delta = 0.25, .e = 0.8}), "10,0.5,0.0125,40,-1.25,1e-05,0.1,0.8\n");
+  EXPECT_EQ(PolarRow(kPoint, std::nullopt), "10,0.5,0.0125,40,-1.25,1e-05,0.1,\n");
 }
 
 }  // namespace

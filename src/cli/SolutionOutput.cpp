@@ -1,0 +1,41 @@
+#include "cli/SolutionOutput.h"
+
+#include <optional>
+#include <string>
+
+#include "cli/ResultText.h"
+#include "model/TextFile.h"
+#include "results/SpanwiseResults.h"
+#include "results/StallOnset.h"
+#include "ui/Form_Wing.h"
+
+namespace kelvane::cli {
+
+ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostream& out, std::ostream& err) {
+  const SpanwiseResults spanwise = ReadSpanwiseResults(args.clmax);
+  std::optional<StallOnset> stall;
+  if (args.clmax) {
+    const StallSearch search = FindStallOnset(*args.clmax);
+    if (search.fault) {
+      form.MsgBox(ui::SolveFaultMessage(*search.fault));
+      return kRejected;
+    }
+    stall = search.onset;
+  }
+
+  std::string error;
+  if (args.spanwise && !WriteFileReplacing(*args.spanwise, SpanwiseCsv(spanwise), &error)) {
+    err << "kelvane-solve: cannot write " << *args.spanwise << ": " << error << '\n';
+    return kRejected;
+  }
+
+  if (args.json) {
+    out << ResultsJson(SolvedPoint(form), spanwise, stall);
+  } else {
+    out << ResultBoxesText(form);
+    if (args.clmax) out << StallOnsetLine(stall);
+  }
+  return kSuccess;
+}
+
+}  // namespace kelvane::cli

@@ -1,0 +1,20 @@
+// What kelvane-solve prints and writes for one completed solution.
+#pragma once
+
+#include <ostream>
+
+#include "cli/Arguments.h"
+#include "cli/BatchRun.h"
+
+namespace kelvane::ui {
+class Form_Wing;
+}
+
+namespace kelvane::cli {
+
+// The result boxes or the JSON object on out, with the stall onset for --clmax, and the station table in
+// the --spanwise file. A stall solution that stops shows the form's message; a file that cannot be
+// written is reported on err. Either ends the run with kRejected before anything is printed.
+ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostream& out, std::ostream& err);
+
+}  // namespace kelvane::cli
