@@ -31,12 +31,13 @@ inline constexpr const char* kUsage =
     "                        and CL at which the first station reaches its clmax, and where\n"
     "  --spanwise FILE.csv   write the station table to FILE.csv at full precision\n"
     "  --sweep FROM:TO:STEP  solve for each root angle (or CL with --given-cl) from FROM to TO\n"
-    "                        and print a CSV polar, with the span efficiency e last\n"
+    "                        and print a CSV polar, with the span efficiency e last (not with\n"
+    "                        --json, --clmax or --spanwise)\n"
     "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
-    "Exit status: 0 solved, 1 the program rejected the input (its message is on stderr),\n"
-    "2 bad command line.\n";
+    "Exit status: 0 solved, 1 the program rejected the input or a file could not be written (the\n"
+    "message is on stderr), 2 bad command line.\n";
 
 // The planform parameters ticked as given; the window starts with S and AR.
 struct PlanformInputs {
