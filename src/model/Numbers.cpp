@@ -1,11 +1,12 @@
 #include "model/Numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
+#include <system_error>
 
 namespace kelvane {
 namespace {
@@ -16,6 +17,11 @@ constexpr int kLargestPlainExponent = 14;   // 1E+15 switches to exponent form
 constexpr size_t kMinExponentDigits = 2;
 constexpr int kHexBase = 16;
 constexpr int kOctalBase = 8;
+constexpr int kDecimalBase = 10;
+// Longest "%e"-style text of a double with 15 significant digits: "-d.dddddddddddddde-308".
+constexpr std::size_t kScientificTextLength = 32;
+// Digits before the point of the largest double, with sign and point.
+constexpr std::size_t kFixedIntegerPartLength = 312;
 
 bool IsIgnoredInNumber(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -69,17 +75,47 @@ size_t TakeDigits(NumberScanner& scan, std::string& out) {
   return count;
 }
 
-std::string Format(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list copy;
-  va_copy(copy, args);
-  const int length = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  std::vsnprintf(text.data(), text.size(), format, args);
-  va_end(args);
-  text.resize(static_cast<size_t>(length));
+// The number conventions never follow the process locale (a Turkish desktop writes "2,5"): texts are
+// made and read with to_chars and from_chars, which always use the point.
+
+// Where a decimal text lies beyond the range of a double: its order of magnitude decides between
+// infinity and zero, as strtod would. text is "[-]digits[.digits][e[sign]digits]" with at least one
+// non-zero digit (a zero is never out of range).
+double OutOfRangeValue(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  const std::size_t exponentAt = text.find('e');
+  const std::string_view mantissa = text.substr(negative ? 1 : 0, exponentAt - (negative ? 1 : 0));
+  // The value is 0.ddd times ten to the power order + exponent, with a non-zero first d.
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
+  long long order = firstNonZero < point ? static_cast<long long>(point - firstNonZero)
+                                         : -static_cast<long long>(firstNonZero - point - 1);
+  if (exponentAt != std::string_view::npos) {
+    std::string_view exponent = text.substr(exponentAt + 1);
+    const bool negativeExponent = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
+    // Any exponent this long already settles the question.
+    constexpr long long kSaturated = 1'000'000'000;
+    long long magnitude = 0;
+    for (const char digit : exponent) magnitude = std::min(magnitude * kDecimalBase + (digit - '0'), kSaturated);
+    order += negativeExponent ? -magnitude : magnitude;
+  }
+  const double value = order > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+  return negative ? -value : value;
+}
+
+// A decimal text in the form above, correctly rounded; beyond the range of a double, +-infinity or +-0.
+double ParseDecimal(std::string_view text) {
+  double value = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (result.ec == std::errc::result_out_of_range) return OutOfRangeValue(text);
+  return value;
+}
+
+std::string ToChars(double value, std::chars_format format, int precision, std::size_t capacity) {
+  std::string text(capacity, '\0');
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value, format, precision);
+  text.resize(static_cast<std::size_t>(result.ptr - text.data()));
   return text;
 }
 
@@ -93,12 +129,13 @@ bool IsHalfway(double magnitude, int decimals) {
   return std::isfinite(scaled) && std::floor(scaled) == scaled && std::fmod(scaled, 2.0) == 1.0;
 }
 
-// The exact binary value rounded to the given decimals. glibc's printf rounds the exact value with halves
+// The exact binary value rounded to the given decimals. to_chars rounds the exact value with halves
 // to even; the next double above a halfway value lies safely inside the upper interval, which rounds away.
 std::string FixedText(double value, int decimals, Halves halves) {
   if (halves == Halves::AwayFromZero && IsHalfway(std::fabs(value), decimals))
     value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
-  return Format("%.*f", decimals, value);
+  return ToChars(value, std::chars_format::fixed, decimals,
+                 kFixedIntegerPartLength + static_cast<std::size_t>(decimals));
 }
 
 // A finite non-zero magnitude as 15 significant digits and the decimal exponent of the first.
@@ -121,13 +158,15 @@ void DecrementLastDigit(std::string& digits) {
 
 SignificantDigits RoundToSignificant(double magnitude) {
   // "d.dddddddddddddde+XX"
-  const std::string text = Format("%.*e", kSignificantDigits - 1, magnitude);
+  const std::string text =
+      ToChars(magnitude, std::chars_format::scientific, kSignificantDigits - 1, kScientificTextLength);
   const size_t exponentAt = text.find('e');
   SignificantDigits result;
   result.digits = text.substr(0, 1) + text.substr(2, exponentAt - 2);
-  result.exponent = std::atoi(text.c_str() + exponentAt + 1);
+  std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0),
+                  text.data() + text.size(), result.exponent);
   // Rounding up near the largest double would give a text that reads back as infinity.
-  if (std::isinf(std::strtod(text.c_str(), nullptr))) DecrementLastDigit(result.digits);
+  if (std::isinf(ParseDecimal(text))) DecrementLastDigit(result.digits);
   return result;
 }
 
@@ -176,7 +215,7 @@ double ReadNumber(std::string_view text) {
 
   std::string number;
   if (scan.Peek() == '+' || scan.Peek() == '-') {
-    number += scan.Peek();
+    if (scan.Peek() == '-') number += '-';  // from_chars takes no plus sign
     scan.Advance();
   }
   size_t mantissaDigits = TakeDigits(scan, number);
@@ -197,7 +236,7 @@ double ReadNumber(std::string_view text) {
     }
     if (TakeDigits(scan, exponent) > 0) number += exponent;
   }
-  return std::strtod(number.c_str(), nullptr);
+  return ParseDecimal(number);
 }
 
 std::string PlainNumberText(double value) {
@@ -218,7 +257,7 @@ std::string FileNumberText(double value) {
 
 double RoundTo(double value, int decimals) {
   if (!std::isfinite(value)) return value;
-  return std::strtod(FixedText(value, std::max(decimals, 0), Halves::ToEven).c_str(), nullptr);
+  return ParseDecimal(FixedText(value, std::max(decimals, 0), Halves::ToEven));
 }
 
 std::string F4(double value) {

@@ -1,6 +1,5 @@
 #include "ui/ConfigFormat.h"
 
-#include <cctype>
 #include <cmath>
 
 #include "model/Numbers.h"
@@ -14,7 +13,9 @@ constexpr const char* kFalse = "False";
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kValueEnds = ",\r\n";
 
-bool IsDigit(char ch) { return std::isdigit(static_cast<unsigned char>(ch)) != 0; }
+// ASCII only: the <cctype> functions follow the process locale, and a Turkish one lowers 'I' to 'ı'.
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+char AsciiLower(char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 // Moves past a run of digits and tells whether there was at least one.
 bool SkipDigits(std::string_view text, std::size_t& at) {
@@ -48,8 +49,7 @@ bool IsWrittenNumber(std::string_view text) {
 bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
   if (text.size() != word.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(word[i])))
-      return false;
+    if (AsciiLower(text[i]) != AsciiLower(word[i])) return false;
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "WindowFixture.h"
+#include "support/TurkishLocale.h"
 
 namespace kelvane::testing {
 namespace {
@@ -23,6 +24,16 @@ TEST_F(WindowTest, ShowsTheStartUpTexts) {
   EXPECT_EQ(TextOf(form_->Text_AlfaK), "10");
   // A long number shows its first digits in a narrow box.
   EXPECT_EQ(Widget<QLineEdit>(form_->Text_AszK)->cursorPosition(), 0);
+}
+
+// QApplication has switched the C library to the Turkish comma; the numbers shown and saved keep the point.
+TEST_F(WindowTest, SolvesOnTheTurkishDesktopAsAnywhere) {
+  ASSERT_TRUE(TurkishNumbersActive());
+  Click(form_->PLL);
+  EXPECT_EQ(TextOf(form_->Text_CL), "0.91385");
+  EXPECT_EQ(ReadFile(ui::kLastConfigFileName),
+            ReadFile(KELVANE_EXAMPLES_DIR "/01-default-elliptic/LastConfig.cfg"));
+  EXPECT_EQ(ReadFile("PLL.txt"), ReadFile(KELVANE_EXAMPLES_DIR "/01-default-elliptic/PLL.txt"));
 }
 
 TEST_F(WindowTest, ShowsTheStartUpStates) {

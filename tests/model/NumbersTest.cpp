@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/TurkishLocale.h"
+
 namespace kelvane {
 namespace {
 
@@ -205,6 +207,24 @@ TEST(F4, ShowsFourDecimalsWithHalvesAwayFromZero) {
       {0, "0.0000"},         {-0.0, "0.0000"},        {1234567.89, "1234567.8900"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(F4(c.value), c.text) << c.value;
+}
+
+// The Turkish desktop locale writes "2,5" through printf and reads "2.5" as 2 through strtod; the number
+// conventions keep the point there too.
+TEST(NumberConventions, IgnoreTheProcessLocale) {
+  testing::ScopedTurkishLocale turkish;
+  ASSERT_EQ(turkish.Problem(), "");
+  EXPECT_EQ(ReadNumber("12.5"), 12.5);
+  EXPECT_EQ(ReadNumber("12,5"), 12);
+  EXPECT_EQ(ReadNumber("-1.5D3"), -1500);
+  EXPECT_EQ(ReadNumber("1e400"), kInf);
+  EXPECT_EQ(PlainNumberText(kTwoPi), "6.28318530717959");
+  EXPECT_EQ(PlainNumberText(1.5e150), "1.5E+150");
+  EXPECT_EQ(PlainNumberText(0.00012), "0.00012");
+  EXPECT_EQ(FileNumberText(-0.402), "-.402 ");
+  EXPECT_EQ(RoundTo(1.125, 2), 1.12);
+  EXPECT_EQ(RoundTo(0.9138456, 5), 0.91385);
+  EXPECT_EQ(F4(-12.34567), "-12.3457");
 }
 
 }  // namespace

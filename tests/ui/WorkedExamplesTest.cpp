@@ -11,6 +11,7 @@
 
 #include "model/Module_ortak.h"
 #include "support/ScopedWorkDir.h"
+#include "support/TurkishLocale.h"
 #include "support/WorkedExample.h"
 #include "ui/Form_Wing.h"
 
@@ -18,8 +19,11 @@ namespace kelvane::ui {
 namespace {
 
 using testing::ReadFile;
+using testing::ScopedTurkishLocale;
 using testing::ScopedWorkDir;
 using testing::WorkedExample;
+
+// The window is used under the Turkish locale, whose C library writes "2,5": every example runs there.
 
 // The example's arguments as user actions: the station text and the ticks before the read, the mode
 // and the report option after it.
@@ -87,11 +91,13 @@ class WorkedExamplesThroughForm : public ::testing::TestWithParam<WorkedExample>
     return form_.Messages().empty();
   }
 
+  ScopedTurkishLocale turkish_;
   ScopedWorkDir workDir_;
   Form_Wing form_;
 };
 
 TEST_P(WorkedExamplesThroughForm, ShowsTheExpectedResultsAndWritesTheExpectedFiles) {
+  ASSERT_EQ(turkish_.Problem(), "");
   const WorkedExample& example = GetParam();
   const bool solved = Run(example);
 
