@@ -70,7 +70,6 @@ void DrawPanels(PlotSurface& picture) {
 
 }  // namespace
 
-// Coordinates are computed in double and narrowed to float by the surface's signature.
 void PlanCiz(PlotSurface& picture, PlanformType type) {
   const double s = ortak.SemiSpan;
   picture.SetUserScale(-kPlotHalfWidth * s, kWindowTop * s, kPlotHalfWidth * s, kWindowBottom * s);

@@ -6,7 +6,7 @@ namespace kelvane {
 
 using Kind = PlotCommand::Kind;
 
-void RecordingSurface::SetUserScale(float xL, float yT, float xR, float yB) {
+void RecordingSurface::SetUserScale(double xL, double yT, double xR, double yB) {
   commands_.push_back({Kind::SetUserScale, xL, yT, xR, yB, {}});
 }
 
@@ -21,11 +21,11 @@ void RecordingSurface::Clear() {
   commands_ = std::move(kept);
 }
 
-void RecordingSurface::DrawLine(float x1, float y1, float x2, float y2, LineColor color) {
+void RecordingSurface::DrawLine(double x1, double y1, double x2, double y2, LineColor color) {
   commands_.push_back({Kind::DrawLine, x1, y1, x2, y2, color});
 }
 
-void RecordingSurface::DrawLineTo(float x2, float y2, LineColor color) {
+void RecordingSurface::DrawLineTo(double x2, double y2, LineColor color) {
   commands_.push_back({Kind::DrawLineTo, x2, y2, 0, 0, color});
 }
 

@@ -21,19 +21,21 @@ inline constexpr Color kPictureBackground{255, 255, 192};  // light yellow
 using LineColor = std::optional<Color>;
 
 // User coordinates: the left, top, right and bottom edges of the window; y grows upwards when top > bottom.
+// They stay in double precision all the way to the pixels: a wing of 1e300 m² or 1e-300 m² lies far
+// outside the range of a float.
 class PlotSurface {
  public:
   virtual ~PlotSurface() = default;
-  virtual void SetUserScale(float xL, float yT, float xR, float yB) = 0;
+  virtual void SetUserScale(double xL, double yT, double xR, double yB) = 0;
   virtual void Clear() = 0;
-  virtual void DrawLine(float x1, float y1, float x2, float y2, LineColor color = {}) = 0;
-  virtual void DrawLineTo(float x2, float y2, LineColor color = {}) = 0;
+  virtual void DrawLine(double x1, double y1, double x2, double y2, LineColor color = {}) = 0;
+  virtual void DrawLineTo(double x2, double y2, LineColor color = {}) = 0;
 };
 
 struct PlotCommand {
   enum class Kind { SetUserScale, Clear, DrawLine, DrawLineTo };
   Kind kind;
-  float a = 0, b = 0, c = 0, d = 0;  // SetUserScale: xL yT xR yB; DrawLine: x1 y1 x2 y2; DrawLineTo: x2 y2
+  double a = 0, b = 0, c = 0, d = 0;  // SetUserScale: xL yT xR yB; DrawLine: x1 y1 x2 y2; DrawLineTo: x2 y2
   LineColor color;
   friend bool operator==(const PlotCommand&, const PlotCommand&) = default;
 };
@@ -42,10 +44,10 @@ struct PlotCommand {
 // before it, except the latest SetUserScale, which stays in front: the list always draws what is on view.
 class RecordingSurface : public PlotSurface {
  public:
-  void SetUserScale(float xL, float yT, float xR, float yB) override;
+  void SetUserScale(double xL, double yT, double xR, double yB) override;
   void Clear() override;
-  void DrawLine(float x1, float y1, float x2, float y2, LineColor color = {}) override;
-  void DrawLineTo(float x2, float y2, LineColor color = {}) override;
+  void DrawLine(double x1, double y1, double x2, double y2, LineColor color = {}) override;
+  void DrawLineTo(double x2, double y2, LineColor color = {}) override;
 
   const std::vector<PlotCommand>& Commands() const { return commands_; }
   int CountOf(PlotCommand::Kind kind) const;

@@ -51,7 +51,7 @@ TEST_F(PainterSurfaceTest, ClearFillsOnlyTheArea) {
 TEST_F(PainterSurfaceTest, DrawsColouredAndForegroundLines) {
   Paint([](PlotSurface& surface) {
     surface.DrawLine(-1, 0, 1, 0, kRed);  // across the middle
-    surface.DrawLine(0, 1, 0, 0.5f);      // down from the top, no colour
+    surface.DrawLine(0, 1, 0, 0.5);      // down from the top, no colour
   });
   EXPECT_EQ(At(30, 35), QColor(Qt::red));
   EXPECT_EQ(At(30, 34), kBackground);  // one pixel wide
@@ -60,8 +60,8 @@ TEST_F(PainterSurfaceTest, DrawsColouredAndForegroundLines) {
 
 TEST_F(PainterSurfaceTest, DrawLineToStartsAtThePen) {
   Paint([](PlotSurface& surface) {
-    surface.DrawLine(0.5f, 0.5f, -0.5f, 0.5f, kBlue);
-    surface.DrawLineTo(-0.5f, -0.5f, kRed);
+    surface.DrawLine(0.5, 0.5, -0.5, 0.5, kBlue);
+    surface.DrawLineTo(-0.5, -0.5, kRed);
   });
   EXPECT_EQ(At(35, 30), QColor(Qt::red));  // the vertical leg, half way down
 }
@@ -79,6 +79,46 @@ TEST_F(PainterSurfaceTest, WindowOfZeroWidthDrawsNothing) {
     surface.DrawLine(0, 0, 1, 1, kRed);
   });
   for (int x = 10; x < 110; ++x) ASSERT_EQ(At(x, 35), kBackground) << x;
+}
+
+// A float holds neither end of these windows: the mapping must stay in double precision.
+TEST_F(PainterSurfaceTest, DrawsAtAnyScale) {
+  for (const double scale : {1e150, 1e-150, 1e300}) {
+    SCOPED_TRACE(scale);
+    image_.fill(kOutside);
+    Paint([scale](PlotSurface& surface) {
+      surface.SetUserScale(-scale, scale, scale, -scale);
+      surface.DrawLine(-scale, 0, scale, 0, kRed);
+      surface.DrawLine(0, scale / 2, 0, 0, kBlue);
+    });
+    EXPECT_EQ(At(30, 35), QColor(Qt::red));
+    EXPECT_EQ(At(60, 30), QColor(Qt::blue));
+  }
+}
+
+// A segment reaching 1e30 widths beyond the area is cut down to its visible part before it reaches the
+// painter, along its own line.
+TEST_F(PainterSurfaceTest, CutsFarReachingSegmentsToTheArea) {
+  Paint([](PlotSurface& surface) {
+    surface.DrawLine(-1e30, 0, 1e30, 0, kRed);
+    surface.DrawLine(0.5, -1e30, 0.5, 1e30, kBlue);
+    surface.DrawLine(-1e30, 1e30, 1e30, 1e30, kRed);  // far above: nothing
+  });
+  EXPECT_EQ(At(12, 35), QColor(Qt::red));
+  EXPECT_EQ(At(108, 35), QColor(Qt::red));
+  EXPECT_EQ(At(85, 12), QColor(Qt::blue));
+  EXPECT_EQ(At(5, 35), kOutside);
+  EXPECT_EQ(At(30, 10), kBackground);
+}
+
+TEST(ClipSegment, KeepsTheSegmentsLineAndDropsWhatMissesTheRectangle) {
+  const QRectF rectangle(0, 0, 10, 10);
+  EXPECT_EQ(ClipSegment({2, 3}, {4, 5}, rectangle), QLineF(2, 3, 4, 5));
+  EXPECT_EQ(ClipSegment({-10, 5}, {20, 5}, rectangle), QLineF(0, 5, 10, 5));
+  EXPECT_EQ(ClipSegment({-5, -5}, {15, 15}, rectangle), QLineF(0, 0, 10, 10));
+  EXPECT_EQ(ClipSegment({-1e300, 5}, {1e300, 5}, rectangle), QLineF(0, 5, 10, 5));
+  EXPECT_EQ(ClipSegment({-5, 0}, {0, 15}, rectangle), std::nullopt);  // passes the corner outside
+  EXPECT_EQ(ClipSegment({11, 0}, {20, 20}, rectangle), std::nullopt);
 }
 
 }  // namespace

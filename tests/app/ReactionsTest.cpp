@@ -46,6 +46,20 @@ TEST_F(WindowTest, CommandButtonsDrawAndShowTheResults) {
   EXPECT_GT(DrawnPixels(Widget(form_->Picture3)), 0);
 }
 
+// Every wing that solves is drawn, however far its coordinates lie from those of a float.
+TEST_F(WindowTest, DrawsWingsOfAnySize) {
+  MessageBoxCloser closer;
+  for (const char* area : {"1e300", "1e-300"}) {
+    SCOPED_TRACE(area);
+    Type(form_->Text_Area, area);
+    Click(form_->Cmd_Planform);
+    Click(form_->PLL);
+    EXPECT_EQ(closer.Texts(), QStringList{});
+    for (const ui::PictureBox* picture : {&form_->Picture1, &form_->Picture2, &form_->Picture3})
+      EXPECT_GT(DrawnPixels(Widget(*picture)), 100) << picture->Name();
+  }
+}
+
 TEST_F(WindowTest, RejectedInputShowsOneModalBoxAndCarriesOn) {
   Type(form_->Text_N, "16");
   MessageBoxCloser closer;

@@ -28,8 +28,8 @@ class DistributionPlotsTest : public ::testing::Test {
     for (int k = 1; k <= 30; ++k) ortak.GammaE[k] = peak * std::sin(k * ortak.PiHalf / 30);
   }
   // The heights of the tick marks, the only lines drawn without a colour.
-  std::multiset<float> Ticks() const {
-    std::multiset<float> ticks;
+  std::multiset<double> Ticks() const {
+    std::multiset<double> ticks;
     for (const PlotCommand& command : picture.Commands()) {
       if (command.kind == Kind::DrawLine && !command.color) ticks.insert(command.b);
     }
@@ -46,9 +46,9 @@ TEST_F(DistributionPlotsTest, CirculationOfTheEllipticExample) {
   EXPECT_EQ(commands[0].kind, Kind::Clear);
   const PlotCommand& scale = commands[1];
   EXPECT_EQ(scale.kind, Kind::SetUserScale);
-  EXPECT_FLOAT_EQ(scale.a, -5.25f);
+  EXPECT_FLOAT_EQ(scale.a, -5.25);
   EXPECT_NEAR(scale.b, 0.63995, 1e-5);
-  EXPECT_FLOAT_EQ(scale.c, 5.25f);
+  EXPECT_FLOAT_EQ(scale.c, 5.25);
   EXPECT_NEAR(scale.d, -0.058178, 1e-6);
   EXPECT_EQ(picture.CountOf(Kind::DrawLine), 2 * 15 + 62);
   EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, -5, 0, 5, 0, kBlack}));
@@ -72,8 +72,8 @@ TEST_F(DistributionPlotsTest, CirculationScaleFollowsTheHigherPeak) {
     for (int k = 1; k <= 30; ++k) ortak.GammaE[k] = c.ellipse * std::sin(k * ortak.PiHalf / 30);
     Gama_Distr_Ciz(picture, ortak.Gamma, ortak.GammaE);
     const PlotCommand& scale = picture.Commands()[1];
-    EXPECT_EQ(scale.b, static_cast<float>(c.top));
-    EXPECT_EQ(scale.d, static_cast<float>(c.bottom));
+    EXPECT_EQ(scale.b, c.top);
+    EXPECT_EQ(scale.d, c.bottom);
   }
 }
 
@@ -84,14 +84,14 @@ TEST_F(DistributionPlotsTest, EffectiveAngleOfTheEllipticExample) {
   const auto& commands = picture.Commands();
   EXPECT_EQ(commands[0].kind, Kind::Clear);
   EXPECT_EQ(commands[1], (PlotCommand{Kind::SetUserScale,
-                                      -5.25f,
-                                      static_cast<float>(1.1 * 8.33333),
-                                      5.25f,
-                                      static_cast<float>(-1.1),
+                                      -5.25,
+                                      1.1 * 8.33333,
+                                      5.25,
+                                      -1.1,
                                       {}}));
   EXPECT_EQ(picture.CountOf(Kind::DrawLine), 42);
-  EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, 5, 0, static_cast<float>(ortak.y[1]), 8.33333f, kRed}));
-  EXPECT_EQ(Ticks(), (std::multiset<float>{1, 2, 3, 4, 5, 6, 7, 8, -1}));
+  EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, 5, 0, ortak.y[1], 8.33333, kRed}));
+  EXPECT_EQ(Ticks(), (std::multiset<double>{1, 2, 3, 4, 5, 6, 7, 8, -1}));
 }
 
 TEST_F(DistributionPlotsTest, TicksCoverTheRangeUpToTwentyDegrees) {
@@ -114,18 +114,18 @@ TEST_F(DistributionPlotsTest, TicksCoverTheRangeUpToTwentyDegrees) {
     ortak.AlfaE[7] = c.high;
     ortak.AlfaE[8] = c.low;
     AlfaE_Distr_Ciz(picture);
-    std::multiset<float> expected;
+    std::multiset<double> expected;
     for (int k = 1; k <= c.topTick; ++k) expected.insert(k);
     for (int k = 1; k <= c.bottomTick; ++k) expected.insert(-k);
     EXPECT_EQ(Ticks(), expected);
     const double top = std::max(c.high, 1.0);
     const double bottom = std::min(c.low, -1.0);
     const auto& commands = picture.Commands();
-    EXPECT_EQ(commands[1].b, static_cast<float>(1.1 * top));
-    EXPECT_EQ(commands[1].d, static_cast<float>(1.1 * bottom));
+    EXPECT_EQ(commands[1].b, 1.1 * top);
+    EXPECT_EQ(commands[1].d, 1.1 * bottom);
     // The angle axis spans the range itself, not the margins.
-    EXPECT_EQ(commands[2 + 2 * 15 + 2], (PlotCommand{Kind::DrawLine, 0, static_cast<float>(bottom), 0,
-                                                     static_cast<float>(top), kBlack}));
+    EXPECT_EQ(commands[2 + 2 * 15 + 2], (PlotCommand{Kind::DrawLine, 0, bottom, 0,
+                                                     top, kBlack}));
   }
 }
 

@@ -42,7 +42,7 @@ TEST_F(PlanCizTest, EllipticCountsAndWindow) {
     PlanCiz(picture, PlanformType::Elliptic);
     const auto& commands = picture.Commands();
     ASSERT_GE(commands.size(), 2u);
-    EXPECT_EQ(commands[0], (PlotCommand{Kind::SetUserScale, -5.25f, 1.5f, 5.25f, -3.0f, {}}));
+    EXPECT_EQ(commands[0], (PlotCommand{Kind::SetUserScale, -5.25, 1.5, 5.25, -3.0, {}}));
     EXPECT_EQ(commands[1].kind, Kind::Clear);
     EXPECT_EQ(picture.CountOf(Kind::SetUserScale), 1);
     EXPECT_EQ(picture.CountOf(Kind::DrawLine), c.lines);
@@ -70,10 +70,10 @@ TEST_F(PlanCizTest, TrapezoidalPanelsOverTheComparisonEllipse) {
   EXPECT_TRUE(std::all_of(firstRed, commands.end(), isRed));
   // The outer panel: its tip chord, then along the trailing edge to the inner end.
   const double tipChord = ortak.cTrap[1];
-  EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, static_cast<float>(0.25 * tipChord), 5,
-                                    static_cast<float>(-0.75 * tipChord), kRed}));
+  EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, 0.25 * tipChord, 5,
+                                    -0.75 * tipChord, kRed}));
   EXPECT_EQ(firstRed[1],
-            (PlotCommand{Kind::DrawLineTo, 2.5f, static_cast<float>(-0.75 * ortak.cTrap[2]), 0, 0, kRed}));
+            (PlotCommand{Kind::DrawLineTo, 2.5, -0.75 * ortak.cTrap[2], 0, 0, kRed}));
 
   EXPECT_EQ(ortak.nE, 30);
   EXPECT_EQ(ortak.yE[0], 5);
