@@ -36,7 +36,9 @@ void Control::NotifyChanged() {
 }
 
 TextBox::TextBox(std::string name, Control* parent, Geometry geometry, std::string text)
-    : Control(ControlKind::TextBox, std::move(name), parent, geometry), text_(std::move(text)) {}
+    : Control(ControlKind::TextBox, std::move(name), parent, geometry),
+      text_(std::move(text)),
+      designText_(text_) {}
 
 // Like a real text box, putting in the text it already holds is no change and runs no reaction.
 void TextBox::SetText(std::string text) {
@@ -56,6 +58,7 @@ void CheckBox::SetValue(int value) {
   if (value < kUnchecked || value > kGreyed || value == value_) return;
   value_ = value;
   NotifyChanged();
+  RunReaction(OnChange);
 }
 
 OptionButton::OptionButton(std::string name, Control* parent, Geometry geometry, std::string caption)
@@ -66,6 +69,7 @@ void OptionButton::SetValue(bool selected) {
     if (!value_) return;
     value_ = false;
     NotifyChanged();
+    RunReaction(OnChange);
     return;
   }
   if (Parent()) {
@@ -77,6 +81,7 @@ void OptionButton::SetValue(bool selected) {
   if (!value_) {
     value_ = true;
     NotifyChanged();
+    RunReaction(OnChange);
   }
   // A click on the option already selected still runs its reaction, as the user's click would.
   RunReaction(OnClick);
@@ -89,6 +94,11 @@ void CommandButton::Click() { RunReaction(OnClick); }
 
 PictureBox::PictureBox(std::string name, Control* parent, Geometry geometry)
     : Control(ControlKind::PictureBox, std::move(name), parent, geometry) {}
+
+void PictureBox::Clear() {
+  surface_ = RecordingSurface{};
+  Refresh();
+}
 
 MenuItem::MenuItem(std::string name, std::string caption, MenuItem* parent)
     : name_(std::move(name)), caption_(std::move(caption)), parent_(parent) {}

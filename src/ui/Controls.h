@@ -97,6 +97,8 @@ class TextBox : public Control {
  public:
   TextBox(std::string name, Control* parent, Geometry geometry, std::string text = {});
   const std::string& Text() const { return text_; }
+  // The text the box was made with, before any start-up value.
+  const std::string& DesignText() const { return designText_; }
   // Typing and setting from code are the same: the text changes, then the change reaction runs.
   void SetText(std::string text);
   // A number as the box shows it: the plain number text, then the change reaction as for any text.
@@ -105,13 +107,16 @@ class TextBox : public Control {
 
  private:
   std::string text_;
+  std::string designText_;
 };
 
 class CheckBox : public Control {
  public:
   CheckBox(std::string name, Control* parent, Geometry geometry, std::string caption);
   int Value() const { return value_; }  // 0 not ticked, 1 ticked, 2 greyed
+  // A new value (by a click or from code) runs the change reaction.
   void SetValue(int value);
+  Reaction OnChange;
 
  private:
   int value_ = 0;
@@ -123,10 +128,11 @@ class OptionButton : public Control {
   OptionButton(std::string name, Control* parent, Geometry geometry, std::string caption);
   bool Value() const { return value_; }
   // Selecting (by a click or from code) deselects the others of the frame, then runs the click reaction;
-  // deselecting runs nothing.
+  // deselecting runs no click reaction. Every option whose state changed runs its change reaction.
   void SetValue(bool selected);
   void Click() { SetValue(true); }
   Reaction OnClick;
+  Reaction OnChange;
 
  private:
   bool value_ = false;
@@ -147,6 +153,8 @@ class PictureBox : public Control {
   const RecordingSurface& Surface() const { return surface_; }
   // Tells the front end that the recording changed and the picture must be painted again.
   void Refresh() { NotifyChanged(); }
+  // Forgets everything drawn: the picture shows its background alone, as before anything was drawn.
+  void Clear();
 
  private:
   RecordingSurface surface_;

@@ -207,6 +207,13 @@ Form_Wing::Form_Wing()
   Command_Save.OnClick = [this] { Command_Save_Click(); };
   Command_Cancel.OnClick = [this] { Command_Cancel_Click(); };
 
+  // The planform inputs; the panel count's own reaction does the same.
+  const Reaction planformInputChange = [this] { PlanformInput_Change(); };
+  for (TextBox* box : {&Text_Area, &Text_AR, &Text_b, &Text_cOrt, &Text_N}) box->OnChange = planformInputChange;
+  for (int row = 1; row <= kMaxPanels; ++row) Text_ks[row]->OnChange = Text_kc[row]->OnChange = planformInputChange;
+  for (CheckBox* tick : {&Check_Area, &Check_AR, &Check_b, &Check_cOrt}) tick->OnChange = planformInputChange;
+  for (OptionButton* type : {&Option_Eliptik, &Option_Trapez}) type->OnChange = planformInputChange;
+
   // The folder list starts in the working directory; setting it runs the chain that moves the file list.
   Dir1.SetPath(Dir1.Path());
 }

@@ -99,8 +99,20 @@ void Form_Wing::Form_Load() {
 
 void Form_Wing::Cmd_Planform_Click() { Planform(); }
 
+// A solution belongs to the planform it was computed on: once the planform inputs change, the solve
+// command waits for the planform command, which in turn takes the old results off the window.
+void Form_Wing::PlanformInput_Change() { ortak.PlanformDone = false; }
+
+void Form_Wing::ClearResults() {
+  for (TextBox* box : {&Text_CDi, &Text_E, &Text_AlfE, &Text_CDiE, &Text_EE}) box->SetText(box->DesignText());
+  Picture2.Clear();
+  Picture3.Clear();
+  LastEllipticWing = {};
+}
+
 bool Form_Wing::Planform() {
   ortak.PlanformDone = false;
+  ClearResults();
 
   std::string message = PlanPar({{Check_Area.Value(), Text_Area.Text()},
                                  {Check_AR.Value(), Text_AR.Text()},
@@ -161,6 +173,7 @@ void Form_Wing::Option_Trapez_Click() { Frame_Trap.SetVisible(true); }
 
 // The count is kept even when rejected; the rows follow the last count in range.
 void Form_Wing::Text_nTrap_Change() {
+  PlanformInput_Change();
   ortak.nTrap = ReadNumber(Text_nTrap.Text());
   if (ortak.nTrap < 1 || ortak.nTrap > kMaxPanels) {
     MsgBox(kPanelCountMessage);

@@ -144,6 +144,10 @@ class Form_Wing {
   void Register(Control& control);
   void Register(MenuItem& item);
   void SetPanelRowVisible(int row, bool visible);
+  // The change reaction of every planform input: the planform on view no longer matches the window.
+  void PlanformInput_Change();
+  // Puts the result boxes and pictures back as they were before any solution.
+  void ClearResults();
 
   MessageHook messageHook_;
   ChangeHook changeHook_;

@@ -46,6 +46,20 @@ TEST_F(WindowTest, CommandButtonsDrawAndShowTheResults) {
   EXPECT_GT(DrawnPixels(Widget(form_->Picture3)), 0);
 }
 
+TEST_F(WindowTest, TypingAPlanformValueAsksForThePlanformCommandWhichClearsTheResults) {
+  Click(form_->PLL);
+  Type(form_->Text_Area, "20");
+  MessageBoxCloser closer;
+  Click(form_->PLL);
+  EXPECT_EQ(closer.Texts(), QStringList{"Önce üst-görünüm hesabını yapınız"});
+  EXPECT_EQ(TextOf(form_->Text_E), "34.377");  // still the solution of the planform on view
+  Click(form_->Cmd_Planform);
+  EXPECT_EQ(TextOf(form_->Text_E), "");
+  EXPECT_EQ(TextOf(form_->Text_CDi), "0");
+  EXPECT_EQ(DrawnPixels(Widget(form_->Picture2)), 0);
+  EXPECT_EQ(DrawnPixels(Widget(form_->Picture3)), 0);
+}
+
 // Every wing that solves is drawn, however far its coordinates lie from those of a float.
 TEST_F(WindowTest, DrawsWingsOfAnySize) {
   MessageBoxCloser closer;
