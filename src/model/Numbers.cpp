@@ -46,6 +46,8 @@ class NumberScanner {
     ++pos_;
     SkipIgnored();
   }
+  // The first character not taken, past any blanks.
+  size_t Position() const { return pos_; }
 
  private:
   void SkipIgnored() {
@@ -199,10 +201,8 @@ std::string NonFiniteText(double value) {
   return value < 0 ? "-Inf" : "Inf";
 }
 
-}  // namespace
-
-double ReadNumber(std::string_view text) {
-  NumberScanner scan(text);
+// The number at the scanner, by the reading rule; the scanner stops at the first character not taken.
+double ScanNumber(NumberScanner& scan) {
   if (scan.Peek() == '&') {
     scan.Advance();
     const char kind = scan.Peek();
@@ -237,6 +237,19 @@ double ReadNumber(std::string_view text) {
     if (TakeDigits(scan, exponent) > 0) number += exponent;
   }
   return ParseDecimal(number);
+}
+
+}  // namespace
+
+double ReadNumber(std::string_view text) {
+  NumberScanner scan(text);
+  return ScanNumber(scan);
+}
+
+size_t NumberLength(std::string_view text) {
+  NumberScanner scan(text);
+  ScanNumber(scan);
+  return scan.Position();
 }
 
 std::string PlainNumberText(double value) {

@@ -1,6 +1,7 @@
 // The number conventions shared by every box, report line and configuration file.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace kelvane {
 // and octal integers. Reading stops at the first character that cannot continue the number; a text with no
 // number at its start reads as 0. A number too large for a double reads as +-infinity.
 double ReadNumber(std::string_view text);
+
+// How much of the text ReadNumber takes, blanks after the number included: text[NumberLength(text)] is
+// the character that ended the number ("12,5" -> 2).
+std::size_t NumberLength(std::string_view text);
 
 // How a number is shown in a box: at most 15 significant digits, no trailing zeros or point, "0." before
 // fractions, exponent form ("1E-05", "1.5E+20") below 1E-04 and from 1E+15 on.

@@ -3,6 +3,7 @@
 #include "ui/Form_Wing.h"
 
 #include <cmath>
+#include <utility>
 
 #include "graphics/Plots.h"
 #include "model/Module_ortak.h"
@@ -11,6 +12,7 @@
 #include "planform/PlanPar.h"
 #include "planform/yDist.h"
 #include "solver/Report.h"
+#include "ui/NumberBoxes.h"
 
 namespace kelvane::ui {
 namespace {
@@ -23,6 +25,7 @@ constexpr double kStartMeanChord = 1;
 constexpr double kStartSpan = 10;
 constexpr double kStartRootAngle = 10;
 constexpr double kStartSpeed = 1;
+constexpr int kTicked = 1;  // the greyed state 2 does not count
 
 }  // namespace
 
@@ -110,9 +113,39 @@ void Form_Wing::ClearResults() {
   LastEllipticWing = {};
 }
 
+bool Form_Wing::RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes) {
+  for (const TextBox* box : boxes) {
+    if (const auto message = UnreadableNumberMessage(box->Text())) {
+      MsgBox(*message);
+      return true;
+    }
+  }
+  return false;
+}
+
+// The ticked parameters, the station count and, for the trapezoidal type, the panel rows in use.
+std::vector<const TextBox*> Form_Wing::PlanformNumberBoxes() const {
+  std::vector<const TextBox*> boxes;
+  for (const auto& [tick, box] : {std::pair{&Check_Area, &Text_Area}, std::pair{&Check_AR, &Text_AR},
+                                  std::pair{&Check_b, &Text_b}, std::pair{&Check_cOrt, &Text_cOrt}}) {
+    if (tick->Value() == kTicked) boxes.push_back(box);
+  }
+  boxes.push_back(&Text_N);
+  if (!Option_Eliptik.Value() && Option_Trapez.Value()) {
+    boxes.push_back(&Text_nTrap);
+    const double panels = ReadNumber(Text_nTrap.Text());
+    for (int row = 1; row <= kMaxPanels && row <= panels; ++row) {
+      boxes.push_back(Text_ks[row]);
+      boxes.push_back(Text_kc[row]);
+    }
+  }
+  return boxes;
+}
+
 bool Form_Wing::Planform() {
   ortak.PlanformDone = false;
   ClearResults();
+  if (RefuseUnreadableNumbers(PlanformNumberBoxes())) return false;
 
   std::string message = PlanPar({{Check_Area.Value(), Text_Area.Text()},
                                  {Check_AR.Value(), Text_AR.Text()},

@@ -148,6 +148,10 @@ class Form_Wing {
   void PlanformInput_Change();
   // Puts the result boxes and pictures back as they were before any solution.
   void ClearResults();
+  // The number boxes the planform command is about to read, in its order.
+  std::vector<const TextBox*> PlanformNumberBoxes() const;
+  // Shows the message for the first box whose number a command must not read; true when there was one.
+  bool RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes);
 
   MessageHook messageHook_;
   ChangeHook changeHook_;

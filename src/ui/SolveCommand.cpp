@@ -2,6 +2,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "graphics/Plots.h"
 #include "model/Module_ortak.h"
@@ -117,6 +118,13 @@ void Form_Wing::PLL_Click() {
     MsgBox(kNoPlanform);
     return;
   }
+  std::vector<const TextBox*> boxes{&Text_AszK, &Text_AszU, &Text_Alfa0K, &Text_Alfa0U, &Text_dAlfa};
+  if (Option_Alfa.Value()) {
+    boxes.push_back(&Text_AlfaK);
+  } else if (Option_CL.Value()) {
+    boxes.push_back(&Text_CL);
+  }
+  if (RefuseUnreadableNumbers(boxes)) return;
 
   const std::string givenAngleText = Text_AlfaK.Text();
   std::string fault;

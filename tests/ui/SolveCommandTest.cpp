@@ -169,7 +169,8 @@ TEST_F(SolveCommand, FaultShowsOneMessageAndChangesNoResult) {
        }, "Denklem sistemi çözülemedi: katsayılar matrisi tekil. Kesit özelliklerini kontrol ediniz"},
       {"elliptic slope", [](Form_Wing& f) { f.Text_AszK.SetText("0"); },
        "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz"},
-      {"infinite input", [](Form_Wing& f) { f.Text_dAlfa.SetText("1e400"); },
+      {"infinite input", [](Form_Wing& f) { f.Text_dAlfa.SetText("1e400"); }, "Bu sayı çok büyük: 1e400"},
+      {"overflowing stage", [](Form_Wing& f) { f.Text_dAlfa.SetText("1e308"); },
        "Girilen değerler sonlu bir sonuç vermiyor"},
       {"no mode", [](Form_Wing& f) { f.Option_Alfa.SetValue(false); }, "Hesap için bir seçim yapınız"},
   };
