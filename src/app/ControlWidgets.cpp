@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "app/FolderList.h"
 #include "app/PainterSurface.h"
@@ -37,14 +39,42 @@ void ApplyLook(const ui::Control& control, QWidget& widget) {
   }
 }
 
+// A caption is never condensed beyond this (percent of the normal width).
+constexpr int kNarrowestStretch = 60;
+
 // A label wraps its words only when it is tall enough for a second line; a one-line label is clipped instead.
 void FitLabel(const ui::Control& control, QLabel& label) {
   label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label.setWordWrap(control.Bounds().height >= 2 * label.fontMetrics().lineSpacing());
 }
 
+// A one-line caption wider than the room its control gives it is condensed until it fits, so that its end
+// (often an "=") is not hidden under the box beside it. The layout's sizes were made for a narrower font.
+void FitCaption(QWidget& widget) {
+  const QString caption = CaptionText(widget);
+  if (caption.isEmpty()) return;
+  const int room = CaptionRect(widget).width();
+  QFont font = widget.font();
+  for (int stretch = QFont::Unstretched - 1;
+       QFontMetricsF(font).horizontalAdvance(caption) > room && stretch >= kNarrowestStretch; --stretch)
+    font.setStretch(stretch);
+  widget.setFont(font);
+}
+
+// A box shows the start of its text whenever the focus leaves it, like a text the program put in.
+class TextBoxEdit : public QLineEdit {
+ public:
+  using QLineEdit::QLineEdit;
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override {
+    QLineEdit::focusOutEvent(event);
+    setCursorPosition(0);
+  }
+};
+
 QWidget* CreateTextBox(ui::TextBox& box, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+  auto* edit = new TextBoxEdit(parent);
   // Every keystroke reaches the form, so a box with a change reaction reacts as the user types.
   QObject::connect(edit, &QLineEdit::textEdited, edit,
                    [&box](const QString& text) { box.SetText(text.toStdString()); });
@@ -119,7 +149,28 @@ QWidget* CreateControlWidget(ui::Control& control, QWidget* parent) {
   ApplyLook(control, *widget);
   if (auto* label = qobject_cast<QLabel*>(widget)) FitLabel(control, *label);
   MirrorControl(control, *widget);
+  FitCaption(*widget);
   return widget;
+}
+
+QString CaptionText(const QWidget& widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    if (!label->wordWrap()) return label->text().trimmed();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    if (qobject_cast<const QCheckBox*>(button) || qobject_cast<const QRadioButton*>(button))
+      return button->text().trimmed();
+  }
+  return {};
+}
+
+QRect CaptionRect(const QWidget& widget) {
+  const auto* button = qobject_cast<const QAbstractButton*>(&widget);
+  if (!button) return widget.contentsRect();
+  QStyleOptionButton option;
+  option.initFrom(button);
+  const bool check = qobject_cast<const QCheckBox*>(button) != nullptr;
+  return widget.style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
+                                        &option, button);
 }
 
 }  // namespace kelvane::app

@@ -11,6 +11,11 @@ namespace kelvane::app {
 // The new widget is named after the control and already shows its state.
 QWidget* CreateControlWidget(ui::Control& control, QWidget* parent);
 
+// A one-line caption as the widget draws it (blanks at its ends do not show), or an empty text for a widget
+// without one; and the rectangle the widget draws it in.
+QString CaptionText(const QWidget& widget);
+QRect CaptionRect(const QWidget& widget);
+
 // Copies the control's state (visibility, text or caption, check and option state, list contents) into
 // its widget; leaves alone what is already equal, so the user's cursor and selection survive.
 void MirrorControl(const ui::Control& control, QWidget& widget);

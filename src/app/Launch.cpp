@@ -1,6 +1,7 @@
 #include "app/Launch.h"
 
 #include <QApplication>
+#include <QProxyStyle>
 #include <QTimer>
 
 namespace kelvane::app {
@@ -8,18 +9,29 @@ namespace {
 
 constexpr const char* kDesignFontFamily = "DejaVu Sans Condensed";
 constexpr double kDesignFontPoints = 8;
+// Between a check box's or option's mark and its caption; the layout has no room for the usual six pixels.
+constexpr int kMarkSpacing = 3;
+
+class DesignStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing) return kMarkSpacing;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
 
 }  // namespace
 
-void UseDesignFont(QApplication& application) {
+void UseDesignLook(QApplication& application) {
   QFont font(kDesignFontFamily);
   font.setPointSizeF(kDesignFontPoints);
   application.setFont(font);
+  QApplication::setStyle(new DesignStyle);  // the application owns it
 }
 
 int RunKelvane(int argc, char** argv, std::function<void(ui::Form_Wing&, MainWindow&)> started) {
   QApplication application(argc, argv);
-  UseDesignFont(application);
+  UseDesignLook(application);
   ui::Form_Wing form;
   MainWindow window(form);
   // The widgets and hooks exist now, so start-up shows its texts and its planform.

@@ -9,8 +9,9 @@ class QApplication;
 
 namespace kelvane::app {
 
-// The layout's sizes are made for a small user-interface font; captions must fit their controls.
-void UseDesignFont(QApplication& application);
+// The layout's sizes are made for a small user-interface font and a narrow gap beside check marks;
+// captions must fit their controls.
+void UseDesignLook(QApplication& application);
 
 // Runs until the windows are closed; `started` runs once the window is on view, from the event loop.
 int RunKelvane(int argc, char** argv, std::function<void(ui::Form_Wing&, MainWindow&)> started = {});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -74,6 +75,15 @@ void MainWindow::BuildMenu() {
     action->setObjectName(QString::fromStdString(item->Name()));
     container->addAction(action);
   }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Escape) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  form_.Form_KeyEscape();
+  event->accept();
 }
 
 void MainWindow::Mirror(const ui::Control& control) {

@@ -22,6 +22,10 @@ class MainWindow : public QMainWindow {
   // Null until "About" was chosen.
   AboutWidget* About() const { return about_; }
 
+ protected:
+  // Keys no control took, Escape among them, reach the form here.
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void BuildControls(QWidget* client);
   void BuildMenu();

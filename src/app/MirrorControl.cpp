@@ -23,7 +23,10 @@ Qt::CheckState ToCheckState(int value) {
   }
 }
 
-void SetTextIfChanged(QLineEdit& edit, const QString& text) {
+void MirrorTextBox(const ui::TextBox& box, QLineEdit& edit) {
+  edit.setReadOnly(box.Locked());
+  const QString text = QString::fromStdString(box.Text());
+  edit.setToolTip(text);  // the whole text, however narrow the box
   if (edit.text() == text) return;
   edit.setText(text);
   edit.setCursorPosition(0);  // a long number shows its first digits, not its last
@@ -51,8 +54,7 @@ void MirrorControl(const ui::Control& control, QWidget& widget) {
       static_cast<QLabel&>(widget).setText(caption);
       break;
     case ControlKind::TextBox:
-      SetTextIfChanged(static_cast<QLineEdit&>(widget),
-                       QString::fromStdString(static_cast<const ui::TextBox&>(control).Text()));
+      MirrorTextBox(static_cast<const ui::TextBox&>(control), static_cast<QLineEdit&>(widget));
       break;
     case ControlKind::CheckBox: {
       auto& check = static_cast<QCheckBox&>(widget);

@@ -50,6 +50,12 @@ void TextBox::SetText(std::string text) {
 
 void TextBox::ShowNumber(double value) { SetText(PlainNumberText(value)); }
 
+void TextBox::SetLocked(bool locked) {
+  if (locked_ == locked) return;
+  locked_ = locked;
+  NotifyChanged();
+}
+
 CheckBox::CheckBox(std::string name, Control* parent, Geometry geometry, std::string caption)
     : Control(ControlKind::CheckBox, std::move(name), parent, geometry, std::move(caption)) {}
 

@@ -103,11 +103,15 @@ class TextBox : public Control {
   void SetText(std::string text);
   // A number as the box shows it: the plain number text, then the change reaction as for any text.
   void ShowNumber(double value);
+  // A locked box shows text that the user can select and copy but not change.
+  bool Locked() const { return locked_; }
+  void SetLocked(bool locked);
   Reaction OnChange;
 
  private:
   std::string text_;
   std::string designText_;
+  bool locked_ = false;
 };
 
 class CheckBox : public Control {

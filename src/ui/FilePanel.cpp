@@ -68,4 +68,7 @@ void Form_Wing::Command_Save_Click() {
 
 void Form_Wing::Command_Cancel_Click() { Frm_IO.SetVisible(false); }
 
+// Closes the panel in either mode; the open mode has no cancel button of its own.
+void Form_Wing::Form_KeyEscape() { Frm_IO.SetVisible(false); }
+
 }  // namespace kelvane::ui

@@ -58,10 +58,10 @@ std::vector<AboutLabel> AboutLabels() {
 Form_Wing::Form_Wing()
     : Frame_PlanPar("Frame_PlanPar", nullptr, {8, 28, 137, 156}, "Üstgörünüm parametreleri"),
       Label1("Label1", &Frame_PlanPar, {16, 24, 105, 33}, "Bu parametrelerden sadece 2 sini seçiniz"),
-      Check_Area("Check_Area", &Frame_PlanPar, {16, 63, 70, 17}, "S (m²) ="),
-      Check_AR("Check_AR", &Frame_PlanPar, {16, 84, 70, 17}, "AR ="),
-      Check_b("Check_b", &Frame_PlanPar, {16, 105, 70, 17}, "b (m) ="),
-      Check_cOrt("Check_cOrt", &Frame_PlanPar, {16, 126, 70, 17}, "cOrt (m) ="),
+      Check_Area("Check_Area", &Frame_PlanPar, {16, 63, 72, 17}, "S (m²) ="),
+      Check_AR("Check_AR", &Frame_PlanPar, {16, 84, 72, 17}, "AR ="),
+      Check_b("Check_b", &Frame_PlanPar, {16, 105, 72, 17}, "b (m) ="),
+      Check_cOrt("Check_cOrt", &Frame_PlanPar, {16, 126, 72, 17}, "cOrt (m) ="),
       Text_Area("Text_Area", &Frame_PlanPar, {88, 63, 41, 19}),
       Text_AR("Text_AR", &Frame_PlanPar, {88, 84, 41, 19}),
       Text_b("Text_b", &Frame_PlanPar, {88, 105, 41, 19}),
@@ -112,7 +112,7 @@ Form_Wing::Form_Wing()
       Frame2("Frame2", nullptr, {584, 280, 169, 121}, "Hesap için seçenekler"),
       Option_CL("Option_CL", &Frame2, {8, 24, 41, 17}, "Cl"),
       Text_CL("Text_CL", &Frame2, {56, 24, 57, 19}, "0"),
-      Option_Alfa("Option_Alfa", &Frame2, {8, 48, 33, 17}, "α"),
+      Option_Alfa("Option_Alfa", &Frame2, {8, 48, 24, 17}, "α"),  // ends where its subscript begins
       Label7("Label7", &Frame2, {32, 56, 24, 13}, "kök"),
       Label_deg1("Label_deg1", &Frame2, {104, 48, 41, 17}, "(deg)"),
       Label17("Label17", &Frame2, {8, 88, 33, 17}, "CDi ="),
@@ -182,6 +182,8 @@ Form_Wing::Form_Wing()
   SetFontPoints(kLargeLabelPoints, {&Label8, &Label10, &Label4, &Label5});
   SetFontPoints(kGreekOptionPoints, {&Option_Alfa, &Label16});
   SetFontPoints(kSubscriptPoints, {&Label9, &Label11, &Label14, &Label6, &Label7});
+  // The results of a solution are read, not typed.
+  for (TextBox* result : {&Text_CDi, &Text_E, &Text_AlfE, &Text_CDiE, &Text_EE}) result->SetLocked(true);
 
   Form_About.labels = AboutLabels();
 

@@ -62,6 +62,8 @@ class Form_Wing {
   void File1_Click();
   void Command_Save_Click();
   void Command_Cancel_Click();
+  // The Escape key, wherever the focus is in the window.
+  void Form_KeyEscape();
 
   // --- Methods ----------------------------------------------------------------------------------------
   // Each returns whether it ran to its end; a failure has been shown as a message.

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "WindowFixture.h"
+#include "app/ControlWidgets.h"
 #include "support/TurkishLocale.h"
 
 namespace kelvane::testing {
@@ -47,6 +48,33 @@ TEST_F(WindowTest, ShowsTheStartUpStates) {
   EXPECT_FALSE(OnView(form_->Frm_IO));
   EXPECT_TRUE(OnView(form_->Text_AlfaK));
   EXPECT_TRUE(OnView(form_->Label_deg1));
+}
+
+// Where, in its frame, the drawn caption of a label, check box or option button ends.
+qreal CaptionEnd(const QWidget& widget) {
+  return widget.x() + app::CaptionRect(widget).left() +
+         QFontMetricsF(widget.font()).horizontalAdvance(app::CaptionText(widget));
+}
+
+bool SameRow(const QWidget& a, const QWidget& b) { return a.y() < b.geometry().bottom() && b.y() < a.geometry().bottom(); }
+
+// No caption runs under the box to its right: every "=" stays in sight.
+TEST_F(WindowTest, CaptionsEndBeforeTheBoxesBesideThem) {
+  int checked = 0;
+  for (const ui::Control* control : form_->AllControls()) {
+    const QWidget* caption = Widget(*control);
+    if (app::CaptionText(*caption).isEmpty()) continue;
+    for (const ui::Control* sibling : control->Parent() ? control->Parent()->Children() : form_->AllControls()) {
+      const QWidget* box = Widget(*sibling);
+      if (sibling->Kind() != ui::ControlKind::TextBox || box->x() < caption->x() || !SameRow(*caption, *box))
+        continue;
+      EXPECT_LE(CaptionEnd(*caption), box->x()) << control->Name() << " runs under " << sibling->Name();
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 20);
+  // The α of the option stays clear of its "kök" subscript.
+  EXPECT_LE(CaptionEnd(*Widget(form_->Option_Alfa)), Widget(form_->Label7)->x());
 }
 
 TEST_F(WindowTest, HasTheCaptionAndAFixedClientArea) {

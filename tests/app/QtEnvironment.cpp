@@ -20,7 +20,7 @@ class QtEnvironment : public ::testing::Environment {
     ASSERT_EQ(problem, "");
     setenv("LC_ALL", kTurkishLocale, 1);
     application_ = new QApplication(argc_, argv_);
-    kelvane::app::UseDesignFont(*application_);
+    kelvane::app::UseDesignLook(*application_);
     ASSERT_TRUE(kelvane::testing::TurkishNumbersActive()) << "the window tests must run under " << kTurkishLocale;
   }
   void TearDown() override { delete application_; }

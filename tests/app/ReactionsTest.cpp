@@ -60,6 +60,44 @@ TEST_F(WindowTest, TypingAPlanformValueAsksForThePlanformCommandWhichClearsTheRe
   EXPECT_EQ(DrawnPixels(Widget(form_->Picture3)), 0);
 }
 
+TEST_F(WindowTest, BoxesShowTheStartOfTheirTextAndAllOfItAsATooltip) {
+  QLineEdit* slope = Widget<QLineEdit>(form_->Text_AszK);
+  EXPECT_EQ(slope->toolTip(), "6.28318530717959");
+  QApplication::setActiveWindow(window_.get());  // focus moves only inside the active window
+  Type(form_->Text_AszK, "6.28318530717959");
+  EXPECT_EQ(slope->cursorPosition(), 16);
+  Widget(form_->Text_AszU)->setFocus();  // the focus leaves the box
+  EXPECT_EQ(slope->cursorPosition(), 0);
+
+  Type(form_->Text_Area, "1.5E+150");
+  EXPECT_EQ(Widget(form_->Text_Area)->toolTip(), "1.5E+150");
+  Click(form_->Cmd_Planform);
+  EXPECT_EQ(Widget(form_->Text_b)->toolTip(), QString::fromStdString(form_->Text_b.Text()));
+  EXPECT_EQ(Widget<QLineEdit>(form_->Text_b)->cursorPosition(), 0);
+}
+
+TEST_F(WindowTest, ResultBoxesCannotBeTypedInto) {
+  Click(form_->PLL);
+  for (const ui::TextBox* result :
+       {&form_->Text_CDi, &form_->Text_E, &form_->Text_AlfE, &form_->Text_CDiE, &form_->Text_EE}) {
+    EXPECT_TRUE(Widget<QLineEdit>(*result)->isReadOnly()) << result->Name();
+    const std::string shown = result->Text();
+    Type(*result, "7");
+    EXPECT_EQ(result->Text(), shown);
+  }
+  EXPECT_FALSE(Widget<QLineEdit>(form_->Text_CL)->isReadOnly());  // an input in the given-CL mode
+}
+
+TEST_F(WindowTest, EscapeClosesTheFilePanelInEitherMode) {
+  ChooseMenu(form_->Mn_Open);
+  PressEscape(form_->File1);
+  EXPECT_FALSE(OnView(form_->Frm_IO));
+  ChooseMenu(form_->Mn_Save);
+  PressEscape(form_->Text_OutFile);
+  EXPECT_FALSE(OnView(form_->Frm_IO));
+  EXPECT_EQ(form_->Messages(), std::vector<std::string>{});
+}
+
 // Every wing that solves is drawn, however far its coordinates lie from those of a float.
 TEST_F(WindowTest, DrawsWingsOfAnySize) {
   MessageBoxCloser closer;

@@ -73,6 +73,13 @@ class WindowTest : public ::testing::Test {
     for (const QChar character : text) SendKey(edit, Qt::Key_unknown, character);
   }
 
+  // Escape pressed while the control has the focus.
+  void PressEscape(const ui::Control& control) const {
+    QWidget* widget = Widget(control);
+    widget->setFocus();
+    SendKey(widget, Qt::Key_Escape, {});
+  }
+
   ScopedWorkDir workDir_;
   std::unique_ptr<ui::Form_Wing> form_;
   std::unique_ptr<app::MainWindow> window_;
