@@ -115,7 +115,7 @@ QWidget* CreateDriveList(ui::DriveListBox& drives, QWidget* parent) {
 QWidget* CreateFileList(ui::FileListBox& files, QWidget* parent) {
   auto* list = new QListWidget(parent);
   QObject::connect(list, &QListWidget::itemClicked, list,
-                   [&files](QListWidgetItem* item) { files.Click(item->text().toStdString()); });
+                   [&files](QListWidgetItem* item) { files.Click(RawName(*item).toStdString()); });
   return list;
 }
 
@@ -151,6 +151,14 @@ QWidget* CreateControlWidget(ui::Control& control, QWidget* parent) {
   MirrorControl(control, *widget);
   FitCaption(*widget);
   return widget;
+}
+
+QByteArray RawName(const QListWidgetItem& item) { return item.data(kRawNameRole).toByteArray(); }
+
+QListWidgetItem* NewNameItem(const QString& shown, const std::string& raw, QListWidget* list) {
+  auto* item = new QListWidgetItem(shown, list);
+  item->setData(kRawNameRole, QByteArray::fromStdString(raw));
+  return item;
 }
 
 QString CaptionText(const QWidget& widget) {

@@ -1,26 +1,25 @@
 #include "app/FolderList.h"
 
+#include "app/ControlWidgets.h"
+
 namespace kelvane::app {
 namespace {
 
 constexpr int kIndentPerLevel = 2;  // spaces
-constexpr int kPathRole = Qt::UserRole;
 
 }  // namespace
 
+// Each entry keeps its folder's whole path as bytes.
 FolderList::FolderList(ui::DirListBox& folders, QWidget* parent) : QListWidget(parent), folders_(folders) {
-  connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    folders_.SetPath(item->data(kPathRole).toString().toStdString());
-  });
+  connect(this, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { folders_.SetPath(RawName(*item).toStdString()); });
 }
 
 void FolderList::ShowFolder() {
   clear();
   int currentRow = -1;
   for (const ui::DirListBox::Entry& entry : folders_.Entries()) {
-    auto* item = new QListWidgetItem(
-        QString(entry.depth * kIndentPerLevel, ' ') + QString::fromStdString(entry.name), this);
-    item->setData(kPathRole, QString::fromStdString(entry.path));
+    NewNameItem(QString(entry.depth * kIndentPerLevel, ' ') + QString::fromStdString(entry.name), entry.path, this);
     if (entry.path == folders_.Path()) currentRow = count() - 1;
   }
   setCurrentRow(currentRow);

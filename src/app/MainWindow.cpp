@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/AboutWidget.h"
 #include "app/ControlWidgets.h"
@@ -15,6 +16,8 @@ namespace kelvane::app {
 namespace {
 
 constexpr const char* kMessageTitle = "Kelvane";
+constexpr const char* kYes = "Evet";
+constexpr const char* kNo = "Hayır";
 
 }  // namespace
 
@@ -30,6 +33,7 @@ MainWindow::MainWindow(ui::Form_Wing& form) : form_(form) {
   BuildMenu();
   form_.SetChangeHook([this](ui::Control& control) { Mirror(control); });
   form_.SetMessageHook([this](const std::string& text) { ShowMessage(text); });
+  form_.SetQuestionHook([this](const std::string& text) { return AskYesNo(text); });
   form_.SetAboutHook([this](ui::AboutWindow& about) { ShowAbout(about); });
 }
 
@@ -37,6 +41,7 @@ MainWindow::~MainWindow() {
   // The form may outlive this window: it must not call back into it.
   form_.SetChangeHook({});
   form_.SetMessageHook({});
+  form_.SetQuestionHook({});
   form_.SetAboutHook({});
 }
 
@@ -93,6 +98,17 @@ void MainWindow::Mirror(const ui::Control& control) {
 void MainWindow::ShowMessage(const std::string& text) {
   QMessageBox box(QMessageBox::NoIcon, kMessageTitle, QString::fromStdString(text), QMessageBox::Ok, this);
   box.exec();
+}
+
+// No is the default and the answer to Escape: nothing is replaced by a slip of the hand.
+bool MainWindow::AskYesNo(const std::string& text) {
+  QMessageBox box(QMessageBox::Question, kMessageTitle, QString::fromStdString(text), QMessageBox::NoButton, this);
+  QPushButton* yes = box.addButton(kYes, QMessageBox::YesRole);
+  QPushButton* no = box.addButton(kNo, QMessageBox::NoRole);
+  box.setDefaultButton(no);
+  box.setEscapeButton(no);
+  box.exec();
+  return box.clickedButton() == yes;
 }
 
 void MainWindow::ShowAbout(const ui::AboutWindow& about) {

@@ -31,6 +31,7 @@ class MainWindow : public QMainWindow {
   void BuildMenu();
   void Mirror(const ui::Control& control);
   void ShowMessage(const std::string& text);
+  bool AskYesNo(const std::string& text);
   void ShowAbout(const ui::AboutWindow& about);
 
   ui::Form_Wing& form_;

@@ -33,13 +33,13 @@ void MirrorTextBox(const ui::TextBox& box, QLineEdit& edit) {
 }
 
 void MirrorFileList(const ui::FileListBox& files, QListWidget& list) {
-  QStringList names;
-  for (const std::string& name : files.Items()) names << QString::fromStdString(name);
-  QStringList shown;
-  for (int row = 0; row < list.count(); ++row) shown << list.item(row)->text();
-  if (shown == names) return;
+  QList<QByteArray> names;
+  for (const std::string& name : files.Items()) names << QByteArray::fromStdString(name);
+  QList<QByteArray> listed;
+  for (int row = 0; row < list.count(); ++row) listed << RawName(*list.item(row));
+  if (listed == names) return;
   list.clear();
-  list.addItems(names);
+  for (const std::string& name : files.Items()) NewNameItem(QString::fromStdString(name), name, &list);
 }
 
 }  // namespace

@@ -29,6 +29,8 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
     err << message << '\n';
     rejected = true;
   });
+  // Nobody is there to answer: the command line is the user's decision.
+  form.SetQuestionHook([](const std::string&) { return true; });
 
   form.Form_Load();
   if (rejected) return kRejected;

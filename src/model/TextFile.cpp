@@ -1,9 +1,10 @@
 #include "model/TextFile.h"
 
+#include "model/FileErrorText.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <string_view>
 #include <utility>
 
@@ -18,15 +19,13 @@ constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask like any new fil
 constexpr mode_t kPermissionBits = 07777;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr std::size_t kReadChunk = 64 * 1024;
-constexpr const char* kNotRegularFile = "Not a regular file";
-constexpr const char* kMayBeIncomplete = " (the file may be incomplete)";
 
 bool Fail(std::string* error, const std::string& reason) {
   if (error) *error = reason;
   return false;
 }
 
-bool FailWithCode(std::string* error, int code) { return Fail(error, std::strerror(code)); }
+bool FailWithCode(std::string* error, int code) { return Fail(error, FileErrorText(code)); }
 
 // What is at path now. Only a missing path or a regular file may be written or read; a folder or a
 // device is refused before it is opened (opening a FIFO would block).
@@ -42,7 +41,7 @@ bool InspectTarget(const std::string& path, Target* target, std::string* error) 
   }
   target->exists = true;
   if (S_ISDIR(target->info.st_mode)) return FailWithCode(error, EISDIR);
-  if (!S_ISREG(target->info.st_mode)) return Fail(error, kNotRegularFile);
+  if (!S_ISREG(target->info.st_mode)) return Fail(error, kNotARegularFileText);
   return true;
 }
 
@@ -123,7 +122,7 @@ bool AppendToFile(const std::string& path, const std::string& content, std::stri
 
   // Undo a part-way write so the file holds exactly what it held before.
   const int undone = existing.exists ? truncate(path.c_str(), before.st_size) : unlink(path.c_str());
-  return Fail(error, std::string(std::strerror(failure)) + (undone == 0 ? "" : kMayBeIncomplete));
+  return Fail(error, FileErrorText(failure) + (undone == 0 ? "" : kMayBeIncompleteText));
 }
 
 bool ReadWholeFile(const std::string& path, std::string* content, std::string* error, std::size_t limit) {

@@ -183,7 +183,7 @@ class DirListBox : public Control {
   DirListBox(std::string name, Control* parent, Geometry geometry);
   const std::string& Path() const { return path_; }
   void SetPath(std::string path);  // an absolute folder; runs OnChange
-  std::vector<std::string> Subfolders() const;  // names, sorted
+  std::vector<std::string> Subfolders() const;  // names, sorted, none beginning with a dot
 
   // What the list shows: the folders from the root down to the current one, then its subfolders, each
   // with its depth below the root.

@@ -66,10 +66,11 @@ void DirListBox::SetPath(std::string path) {
   RunReaction(OnChange);
 }
 
+// Folders whose names begin with a dot hold settings, not wings.
 std::vector<std::string> DirListBox::Subfolders() const {
   return SortedEntryNames(path_, [](const fs::directory_entry& entry) {
     std::error_code error;
-    return entry.is_directory(error);
+    return entry.is_directory(error) && entry.path().filename().native().front() != '.';
   });
 }
 

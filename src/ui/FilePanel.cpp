@@ -4,25 +4,30 @@
 #include <system_error>
 
 #include "ui/Form_Wing.h"
+#include "ui/NumberBoxes.h"
 
 namespace kelvane::ui {
 namespace {
 
 constexpr const char* kSavePattern = "*.cfg";
 constexpr const char* kInvalidName = "Geçerli bir dosya adı yazınız";
+constexpr const char* kReplaceQuestion = " dosyası zaten var. Üzerine yazılsın mı?";
 constexpr const char* kBlanks = " \t";
 
-// The unchanged pattern, a name with wildcards, a blank name or an existing folder cannot take a file.
+// The unchanged pattern, a name with wildcards or a blank name cannot take a file.
 bool IsSavableName(const std::string& name) {
   if (name.find_first_not_of(kBlanks) == std::string::npos) return false;
-  if (name.find_first_of("*?") != std::string::npos) return false;
-  std::error_code error;
-  return !std::filesystem::is_directory(name, error);
+  return name.find_first_of("*?") == std::string::npos;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (!folder.empty() && folder.back() == '/') return folder + name;
   return folder + "/" + name;
+}
+
+// A typed name without a folder belongs in the folder the panel shows; a full path stands as typed.
+std::string PathInFolder(const std::string& folder, const std::string& name) {
+  return name.front() == '/' ? name : JoinPath(folder, name);
 }
 
 }  // namespace
@@ -56,11 +61,15 @@ void Form_Wing::File1_Click() {
 
 void Form_Wing::Command_Save_Click() {
   const std::string& name = Text_OutFile.Text();
-  if (!IsSavableName(name)) {
+  const std::string path = IsSavableName(name) ? PathInFolder(Dir1.Path(), name) : std::string();
+  std::error_code error;
+  if (path.empty() || std::filesystem::is_directory(path, error)) {
     MsgBox(kInvalidName);
     return;
   }
-  ConfigFileName = name;
+  // The panel stays open after a no, for another name.
+  if (std::filesystem::exists(path, error) && !AskYesNo(QuoteForMessage(name) + kReplaceQuestion)) return;
+  ConfigFileName = path;
   if (!WriteExistingConfig_in_aFile()) return;
   Frm_IO.SetVisible(false);
   File1.RefreshList();

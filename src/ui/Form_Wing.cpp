@@ -48,6 +48,11 @@ void Form_Wing::MsgBox(const std::string& text) {
   if (messageHook_) messageHook_(text);
 }
 
+bool Form_Wing::AskYesNo(const std::string& text) {
+  questions_.push_back(text);
+  return questionHook_ ? questionHook_(text) : true;
+}
+
 // Where a value is shown, it goes into the model first, then its text into the box.
 void Form_Wing::Form_Load() {
   Frm_IO.SetVisible(false);

@@ -25,6 +25,8 @@ inline constexpr const char* kLastConfigFileName = "LastConfig.cfg";
 const char* SolveFaultMessage(SolveFault fault);
 
 using MessageHook = std::function<void(const std::string&)>;
+// Asks a question that the user answers with yes (true) or no.
+using QuestionHook = std::function<bool(const std::string&)>;
 using AboutHook = std::function<void(AboutWindow&)>;
 
 class Form_Wing {
@@ -37,6 +39,9 @@ class Form_Wing {
   // Every message box goes through this hook; by default the messages are only kept in Messages().
   void SetMessageHook(MessageHook hook) { messageHook_ = std::move(hook); }
   const std::vector<std::string>& Messages() const { return messages_; }
+  // Every yes/no question goes through this hook; by default it is kept in Questions() and answered yes.
+  void SetQuestionHook(QuestionHook hook) { questionHook_ = std::move(hook); }
+  const std::vector<std::string>& Questions() const { return questions_; }
   // Called after any control changed what it shows.
   void SetChangeHook(ChangeHook hook) { changeHook_ = std::move(hook); }
   // Called when the About window is to be shown (a front end creates its window once, then shows it).
@@ -74,6 +79,8 @@ class Form_Wing {
   void AlfaE_Distr_Ciz();
 
   void MsgBox(const std::string& text);
+  // A message box with yes and no buttons; true for yes.
+  bool AskYesNo(const std::string& text);
 
   // The path of the configuration file for the next read or write.
   std::string ConfigFileName;
@@ -156,9 +163,11 @@ class Form_Wing {
   bool RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes);
 
   MessageHook messageHook_;
+  QuestionHook questionHook_;
   ChangeHook changeHook_;
   AboutHook aboutHook_;
   std::vector<std::string> messages_;
+  std::vector<std::string> questions_;
   std::vector<Control*> controls_;
   std::vector<MenuItem*> menuItems_;
   // Storage for the panel rows that Label_ks, Text_ks, Label_kc and Text_kc point into.

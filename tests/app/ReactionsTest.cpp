@@ -6,6 +6,8 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include <filesystem>
+
 #include "WindowFixture.h"
 #include "app/AboutWidget.h"
 
@@ -189,6 +191,46 @@ TEST_F(WindowTest, SavedFileIsListedAndReadByAClick) {
   emit files->itemClicked(saved);
   EXPECT_EQ(TextOf(form_->Text_Area), "10");
   EXPECT_FALSE(OnView(form_->Frm_IO));
+}
+
+TEST_F(WindowTest, SavingOverAFileAsksWithEvetAndHayir) {
+  WriteFile(workDir_.Path() / "wing.cfg", "old");
+  MessageBoxCloser closer("Hayır");
+  ChooseMenu(form_->Mn_Save);
+  Type(form_->Text_OutFile, "wing.cfg");
+  Click(form_->Command_Save);
+  EXPECT_EQ(ReadFile(workDir_.Path() / "wing.cfg"), "old");
+  EXPECT_TRUE(OnView(form_->Frm_IO));
+  closer.Answer("Evet");
+  Click(form_->Command_Save);
+  EXPECT_NE(ReadFile(workDir_.Path() / "wing.cfg"), "old");
+  EXPECT_FALSE(OnView(form_->Frm_IO));
+  EXPECT_EQ(closer.Texts(), QStringList(2, "wing.cfg dosyası zaten var. Üzerine yazılsın mı?"));
+}
+
+// Windows-1254 names: "ı" is the byte FD, which is not UTF-8. The lists hand back the very bytes.
+TEST_F(WindowTest, ListsAndReadsNamesThatAreNotUtf8) {
+  const std::string folder = "kanat\xFD";
+  ASSERT_TRUE(std::filesystem::create_directory(workDir_.Path() / folder));
+  ASSERT_TRUE(std::filesystem::create_directory(workDir_.Path() / ".hidden"));
+  ChooseMenu(form_->Mn_Save);
+  Type(form_->Text_OutFile, "wing.cfg");
+  Click(form_->Command_Save);
+  std::filesystem::rename(workDir_.Path() / "wing.cfg", workDir_.Path() / folder / "\xFD.cfg");
+  Type(form_->Text_Area, "77");
+
+  ChooseMenu(form_->Mn_Open);
+  auto* folders = Widget<QListWidget>(form_->Dir1);
+  emit folders->itemActivated(folders->currentItem());  // lists the folder again
+  EXPECT_EQ(FindItem(folders, ".hidden"), nullptr);
+  QListWidgetItem* odd = folders->item(folders->count() - 1);
+  emit folders->itemActivated(odd);
+  EXPECT_EQ(form_->Dir1.Path(), (workDir_.Path() / folder).string());
+  auto* files = Widget<QListWidget>(form_->File1);
+  ASSERT_EQ(files->count(), 1);
+  emit files->itemClicked(files->item(0));
+  EXPECT_EQ(form_->Messages(), std::vector<std::string>{});
+  EXPECT_EQ(TextOf(form_->Text_Area), "10");
 }
 
 TEST_F(WindowTest, FolderListMovesTheFileList) {

@@ -20,23 +20,32 @@
 
 namespace kelvane::testing {
 
-// Closes every modal message box that opens while it lives, keeping the texts, as a user pressing OK.
+// Closes every modal message box that opens while it lives, keeping the texts, as a user pressing OK, or
+// the button with the given caption where the box has one (a question's "Evet" or "Hayır").
 class MessageBoxCloser {
  public:
-  MessageBoxCloser() {
+  explicit MessageBoxCloser(QString answer = {}) : answer_(std::move(answer)) {
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
         texts_ << box->text();
-        box->button(QMessageBox::Ok)->click();
+        Choose(*box)->click();
       }
     });
     timer_.start(0);
   }
+  void Answer(QString answer) { answer_ = std::move(answer); }
   const QStringList& Texts() const { return texts_; }
 
  private:
+  QAbstractButton* Choose(QMessageBox& box) const {
+    for (QAbstractButton* button : box.buttons())
+      if (button->text() == answer_) return button;
+    return box.button(QMessageBox::Ok);
+  }
+
   QTimer timer_;
   QStringList texts_;
+  QString answer_;
 };
 
 class WindowTest : public ::testing::Test {

@@ -156,12 +156,16 @@ TEST(ReadWholeFile, FailsCleanlyAndLeavesTheContentAlone) {
   WriteFile("big.cfg", "0123456789");
   std::string read = "unchanged";
   std::string error;
+  // The reasons are told in the window's language.
   EXPECT_FALSE(ReadWholeFile("missing.cfg", &read, &error));
+  EXPECT_EQ(error, "böyle bir dosya ya da klasör yok");
   EXPECT_FALSE(ReadWholeFile("folder", &read, &error));
+  EXPECT_EQ(error, "bu bir klasör");
   EXPECT_FALSE(ReadWholeFile("big.cfg", &read, &error, 9));
-  EXPECT_FALSE(error.empty());
+  EXPECT_EQ(error, "dosya çok büyük");
   if (fs::exists("/dev/zero")) {
-    EXPECT_FALSE(ReadWholeFile("/dev/zero", &read, nullptr));
+    EXPECT_FALSE(ReadWholeFile("/dev/zero", &read, &error));
+    EXPECT_EQ(error, "olağan bir dosya değil");
   }
   EXPECT_EQ(read, "unchanged");
 }

@@ -49,7 +49,7 @@ TEST_F(FilePanel, RefusesNamesThatCannotTakeAFile) {
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);  // PLL.txt, folder
 }
 
-TEST_F(FilePanel, BareNameIsSavedInTheWorkingDirectoryAndListed) {
+TEST_F(FilePanel, BareNameIsSavedInTheFolderThePanelShowsAndListed) {
   fs::create_directory("other");
   form.Mn_Save.Click();
   form.Dir1.SetPath((workDir.Path() / "other").string());
@@ -57,13 +57,76 @@ TEST_F(FilePanel, BareNameIsSavedInTheWorkingDirectoryAndListed) {
   form.Text_OutFile.SetText("bare.cfg");
   form.Command_Save.Click();
 
-  EXPECT_TRUE(fs::exists(workDir.Path() / "bare.cfg"));
-  EXPECT_FALSE(fs::exists(workDir.Path() / "other" / "bare.cfg"));
+  EXPECT_TRUE(fs::exists(workDir.Path() / "other" / "bare.cfg"));
+  EXPECT_FALSE(fs::exists(workDir.Path() / "bare.cfg"));
   EXPECT_FALSE(form.Frm_IO.Visible());
-
-  form.Dir1.SetPath(workDir.Path().string());
   form.Mn_Open.Click();
   EXPECT_EQ(form.File1.Items(), std::vector<std::string>{"bare.cfg"});
+
+  // A full path stands as typed.
+  form.Mn_Save.Click();
+  form.Text_OutFile.SetText((workDir.Path() / "full.cfg").string());
+  form.Command_Save.Click();
+  EXPECT_TRUE(fs::exists(workDir.Path() / "full.cfg"));
+  EXPECT_TRUE(form.Questions().empty());
+}
+
+TEST_F(FilePanel, SavingOverAFileAsksFirst) {
+  WriteFile("wing.cfg", "old");
+  bool answer = false;
+  form.SetQuestionHook([&answer](const std::string&) { return answer; });
+  form.Mn_Save.Click();
+  form.Text_OutFile.SetText("wing.cfg");
+  form.Command_Save.Click();
+  EXPECT_EQ(form.Questions(), std::vector<std::string>{"wing.cfg dosyası zaten var. Üzerine yazılsın mı?"});
+  EXPECT_EQ(ReadFile("wing.cfg"), "old");
+  EXPECT_TRUE(form.Frm_IO.Visible());  // for another name
+
+  answer = true;
+  form.Command_Save.Click();
+  EXPECT_EQ(form.Questions().size(), 2u);
+  EXPECT_EQ(CrLfLines(ReadFile("wing.cfg")).front(), " 10 ");
+  EXPECT_FALSE(form.Frm_IO.Visible());
+  EXPECT_TRUE(form.Messages().empty());
+}
+
+TEST_F(FilePanel, FoldersBeginningWithADotAreNotListed) {
+  for (const char* folder : {".config", ".git", "wings", "a.b"}) fs::create_directory(folder);
+  EXPECT_EQ(form.Dir1.Subfolders(), (std::vector<std::string>{"a.b", "wings"}));
+}
+
+// A name written on another system, in Windows-1254: "ı" is the byte FD, not valid UTF-8.
+TEST_F(FilePanel, NamesThatAreNotUtf8AreListedReadAndSavedByTheirBytes) {
+  const std::string folder = "kanat\xFD";
+  const std::string name = "\xFD.cfg";
+  fs::create_directory(folder);
+  WriteFile(fs::path(folder) / name,
+            " 20 \r\n 5 \r\n 2 \r\n 10 \r\nTrue\r\nFalse\r\n 0 \r\n 6 \r\n 0 \r\n 6 \r\n 0 \r\n 0 \r\n 4 \r\n");
+  form.Mn_Open.Click();
+  form.Dir1.SetPath(workDir.Path().string());
+  EXPECT_EQ(form.Dir1.Subfolders(), std::vector<std::string>{folder});
+  form.Dir1.SetPath((workDir.Path() / folder).string());
+  ASSERT_EQ(form.File1.Items(), std::vector<std::string>{name});
+  form.File1.Click(name);
+  EXPECT_TRUE(form.Messages().empty());
+  EXPECT_EQ(form.Text_Area.Text(), "20");
+
+  form.Mn_Save.Click();
+  form.Text_OutFile.SetText("copy.cfg");
+  form.Command_Save.Click();
+  EXPECT_EQ(CrLfLines(ReadFile(workDir.Path() / folder / "copy.cfg")).front(), " 20 ");
+}
+
+TEST_F(FilePanel, FileFaultsAreToldInTurkish) {
+  form.File1.Click("missing.cfg");
+  form.Mn_Save.Click();
+  form.Text_OutFile.SetText("/kelvane-no-such-folder/wing.cfg");
+  form.Command_Save.Click();
+  EXPECT_EQ(form.Messages(),
+            (std::vector<std::string>{
+                (workDir.Path() / "missing.cfg").string() + " dosyası okunamadı: böyle bir dosya ya da klasör yok",
+                "/kelvane-no-such-folder/wing.cfg dosyası yazılamadı: böyle bir dosya ya da klasör yok"}));
+  EXPECT_TRUE(form.Frm_IO.Visible());
 }
 
 TEST_F(FilePanel, ClickOnANameReadsItAndClosesThePanel) {
