@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/Module_ortak.h"
-#include "support/WingOnRecord.h"
+#include "testkit/WingOnRecord.h"
 
 namespace kelvane::bench {
 

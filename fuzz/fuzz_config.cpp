@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-#include "reliability/ConfigReplay.h"
+#include "testkit/ConfigReplay.h"
 
 namespace {
 

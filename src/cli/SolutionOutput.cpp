@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/ResultText.h"
+#include "model/Outcome.h"
 #include "model/TextFile.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
@@ -17,16 +18,17 @@ ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostre
   if (args.clmax) {
     const StallSearch search = FindStallOnset(*args.clmax);
     if (search.fault) {
-      form.MsgBox(ui::SolveFaultMessage(*search.fault));
+      form.MsgBox(SolveFaultMessage(*search.fault));
       return kRejected;
     }
     stall = search.onset;
   }
 
-  std::string error;
-  if (args.spanwise && !WriteFileReplacing(*args.spanwise, SpanwiseCsv(spanwise), &error)) {
-    err << "kelvane-solve: cannot write " << *args.spanwise << ": " << error << '\n';
-    return kRejected;
+  if (args.spanwise) {
+    if (const Outcome written = WriteFileReplacing(*args.spanwise, SpanwiseCsv(spanwise)); written.IsRefused()) {
+      err << "kelvane-solve: cannot write " << *args.spanwise << ": " << written.Message() << '\n';
+      return kRejected;
+    }
   }
 
   if (args.json) {

@@ -1,4 +1,5 @@
 #include "graphics/Plots.h"
+#include "model/Counts.h"
 
 namespace kelvane {
 namespace {
@@ -22,8 +23,8 @@ void DrawMirrored(PlotSurface& picture, const StationTable& x, const StationTabl
 
 void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const StationTable& GammaE) {
   const Module_ortak& m = ortak;
-  const int n = static_cast<int>(m.N);
-  const int nE = static_cast<int>(m.nE);
+  const int n = StationCount().value_or(0);
+  const int nE = WholeCount(m.nE, kStationEntries - 1).value_or(0);
   // Only strictly larger values replace it, so negative circulation never sets the scale.
   double Gmax = 0;
   for (int i = 1; i <= n; ++i) {
@@ -45,7 +46,7 @@ void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const Stati
 
 void AlfaE_Distr_Ciz(PlotSurface& picture) {
   const Module_ortak& m = ortak;
-  const int n = static_cast<int>(m.N);
+  const int n = StationCount().value_or(0);
   double Amax = 0;
   double Amin = 0;
   for (int i = 1; i <= n; ++i) {

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "graphics/Plots.h"
+#include "model/Counts.h"
 
 namespace kelvane {
 namespace {
@@ -15,7 +16,9 @@ constexpr int kEllipseIntervals = 30;
 // The station outline: both halves for an ellipse, the left half alone when panels fill the right.
 void DrawStations(PlotSurface& picture, PlanformType type) {
   const Module_ortak& m = ortak;
-  const int n = static_cast<int>(m.N);
+  const std::optional<int> count = StationCount();
+  if (!count) return;
+  const int n = *count;
   for (int i = 0; i <= n; ++i) {
     const double le = kLeadingEdge * m.c[i];
     const double te = kTrailingEdge * m.c[i];
@@ -59,7 +62,8 @@ void DrawComparisonEllipse(PlotSurface& picture) {
 // Each panel as a closed outline, outer chord first; drawn last so that red covers blue.
 void DrawPanels(PlotSurface& picture) {
   const Module_ortak& m = ortak;
-  const int panels = static_cast<int>(m.nTrap);
+  // Panel j reaches entry j + 1 of the panel tables.
+  const int panels = WholeCount(m.nTrap, kTrapezoidEntries - 2).value_or(0);
   for (int j = 1; j <= panels; ++j) {
     picture.DrawLine(m.yTrap[j], kLeadingEdge * m.cTrap[j], m.yTrap[j], kTrailingEdge * m.cTrap[j], kRed);
     picture.DrawLineTo(m.yTrap[j + 1], kTrailingEdge * m.cTrap[j + 1], kRed);

@@ -1,4 +1,13 @@
 // The three pictures: the planform, the circulation and the effective angle of attack along the span.
+// Each draws from the record on a PlotSurface; only the planform of a trapezoidal wing writes to it.
+//
+// Step             Reads                                                   Writes
+// PlanCiz          N, y, c, SemiSpan; for panels also b, AR, Pi, PiHalf,   for panels SemiSpan, nE, yE(0..nE),
+//                  nTrap, yTrap, cTrap                                     cE(0..nE)
+// Gama_Distr_Ciz   N, y, nE, yE, SemiSpan and the given Gamma and GammaE   nothing
+// AlfaE_Distr_Ciz  N, y, AlfaE, AlfaEE, SemiSpan                           nothing
+//
+// The station loops take N through StationCount(): a record with no usable count draws no stations.
 #pragma once
 
 #include "graphics/PlotSurface.h"

@@ -20,12 +20,9 @@ constexpr mode_t kPermissionBits = 07777;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr std::size_t kReadChunk = 64 * 1024;
 
-bool Fail(std::string* error, const std::string& reason) {
-  if (error) *error = reason;
-  return false;
-}
+Outcome Fail(const std::string& reason) { return Outcome::Refused(reason); }
 
-bool FailWithCode(std::string* error, int code) { return Fail(error, FileErrorText(code)); }
+Outcome FailWithCode(int code) { return Fail(FileErrorText(code)); }
 
 // What is at path now. Only a missing path or a regular file may be written or read; a folder or a
 // device is refused before it is opened (opening a FIFO would block).
@@ -34,15 +31,15 @@ struct Target {
   struct stat info {};
 };
 
-bool InspectTarget(const std::string& path, Target* target, std::string* error) {
+Outcome InspectTarget(const std::string& path, Target* target) {
   if (stat(path.c_str(), &target->info) != 0) {
-    if (errno == ENOENT) return true;
-    return FailWithCode(error, errno);
+    if (errno == ENOENT) return Outcome::Done();
+    return FailWithCode(errno);
   }
   target->exists = true;
-  if (S_ISDIR(target->info.st_mode)) return FailWithCode(error, EISDIR);
-  if (!S_ISREG(target->info.st_mode)) return Fail(error, kNotARegularFileText);
-  return true;
+  if (S_ISDIR(target->info.st_mode)) return FailWithCode(EISDIR);
+  if (!S_ISREG(target->info.st_mode)) return Fail(kNotARegularFileText);
+  return Outcome::Done();
 }
 
 // Writes all of content and flushes it to the disk; returns 0 or the errno of the first failure.
@@ -81,58 +78,58 @@ int CreateTemporaryBeside(const std::string& target, std::string* temporaryPath)
 
 }  // namespace
 
-bool WriteFileReplacing(const std::string& path, const std::string& content, std::string* error) {
+Outcome WriteFileReplacing(const std::string& path, const std::string& content) {
   const std::string target = FollowLinks(path);
   Target existing;
-  if (!InspectTarget(target, &existing, error)) return false;
+  if (Outcome inspected = InspectTarget(target, &existing); inspected.IsRefused()) return inspected;
   // Renaming over a file would bypass its read-only mark; a write the user could not make is refused.
-  if (existing.exists && access(target.c_str(), W_OK) != 0) return FailWithCode(error, errno);
+  if (existing.exists && access(target.c_str(), W_OK) != 0) return FailWithCode(errno);
 
   std::string temporaryPath;
   const int fd = CreateTemporaryBeside(target, &temporaryPath);
-  if (fd < 0) return FailWithCode(error, errno);
+  if (fd < 0) return FailWithCode(errno);
 
   int failure = 0;
   if (existing.exists && fchmod(fd, existing.info.st_mode & kPermissionBits) != 0) failure = errno;
   if (failure == 0) failure = WriteAllAndSync(fd, content);
   if (close(fd) != 0 && failure == 0) failure = errno;
   if (failure == 0 && rename(temporaryPath.c_str(), target.c_str()) != 0) failure = errno;
-  if (failure == 0) return true;
+  if (failure == 0) return Outcome::Done();
 
   unlink(temporaryPath.c_str());
-  return FailWithCode(error, failure);
+  return FailWithCode(failure);
 }
 
-bool AppendToFile(const std::string& path, const std::string& content, std::string* error) {
+Outcome AppendToFile(const std::string& path, const std::string& content) {
   Target existing;
-  if (!InspectTarget(path, &existing, error)) return false;
+  if (Outcome inspected = InspectTarget(path, &existing); inspected.IsRefused()) return inspected;
 
   const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kNewFileMode);
-  if (fd < 0) return FailWithCode(error, errno);
+  if (fd < 0) return FailWithCode(errno);
   struct stat before {};
   if (fstat(fd, &before) != 0) {
     const int failure = errno;
     close(fd);
-    return FailWithCode(error, failure);
+    return FailWithCode(failure);
   }
 
   int failure = WriteAllAndSync(fd, content);
   if (close(fd) != 0 && failure == 0) failure = errno;
-  if (failure == 0) return true;
+  if (failure == 0) return Outcome::Done();
 
   // Undo a part-way write so the file holds exactly what it held before.
   const int undone = existing.exists ? truncate(path.c_str(), before.st_size) : unlink(path.c_str());
-  return Fail(error, FileErrorText(failure) + (undone == 0 ? "" : kMayBeIncompleteText));
+  return Fail(FileErrorText(failure) + (undone == 0 ? "" : kMayBeIncompleteText));
 }
 
-bool ReadWholeFile(const std::string& path, std::string* content, std::string* error, std::size_t limit) {
+Outcome ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) {
   Target existing;
-  if (!InspectTarget(path, &existing, error)) return false;
-  if (!existing.exists) return FailWithCode(error, ENOENT);
-  if (static_cast<std::size_t>(existing.info.st_size) > limit) return FailWithCode(error, EFBIG);
+  if (Outcome inspected = InspectTarget(path, &existing); inspected.IsRefused()) return inspected;
+  if (!existing.exists) return FailWithCode(ENOENT);
+  if (static_cast<std::size_t>(existing.info.st_size) > limit) return FailWithCode(EFBIG);
 
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return FailWithCode(error, errno);
+  if (fd < 0) return FailWithCode(errno);
 
   // The size is checked again while reading, for a file that grew since stat.
   std::string text;
@@ -150,9 +147,9 @@ bool ReadWholeFile(const std::string& path, std::string* content, std::string* e
     }
   }
   close(fd);
-  if (failure != 0) return FailWithCode(error, failure);
-  *content = std::move(text);
-  return true;
+  if (failure != 0) return FailWithCode(failure);
+  content = std::move(text);
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "model/Outcome.h"
+
 namespace kelvane {
 
 // Larger than any configuration file by far, small enough to refuse a wrong pick at once.
@@ -12,16 +14,16 @@ inline constexpr std::size_t kDefaultReadLimit = 1024 * 1024;
 
 // Writes content to a temporary file beside path, flushes it to disk and renames it over path, so a
 // failure leaves an existing file untouched. A symbolic link is followed and the file it names replaced.
-// Fails on a target that is a folder or another kind of non-regular file. On failure returns false with
-// a short reason in *error (error may be null).
-bool WriteFileReplacing(const std::string& path, const std::string& content, std::string* error);
+// Fails on a target that is a folder or another kind of non-regular file. A refusal's message is a short
+// reason, for the caller to put after the file's name.
+Outcome WriteFileReplacing(const std::string& path, const std::string& content);
 
 // Appends content to path, creating the file if needed. On failure the file is left as it was before
 // the call (cut back to its old size, or removed if the call created it).
-bool AppendToFile(const std::string& path, const std::string& content, std::string* error);
+Outcome AppendToFile(const std::string& path, const std::string& content);
 
-// Reads the whole of a regular file of at most limit bytes into *content.
-bool ReadWholeFile(const std::string& path, std::string* content, std::string* error,
-                   std::size_t limit = kDefaultReadLimit);
+// Reads the whole of a regular file of at most limit bytes into content, which keeps what it held when the
+// read is refused.
+Outcome ReadWholeFile(const std::string& path, std::string& content, std::size_t limit = kDefaultReadLimit);
 
 }  // namespace kelvane

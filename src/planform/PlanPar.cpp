@@ -4,6 +4,7 @@
 
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
+#include "planform/InputCheck.h"
 
 namespace kelvane {
 namespace {
@@ -70,11 +71,6 @@ bool IsTicked(const Box& box) { return box.input.check == kTickedState; }
 
 bool IsUsable(double value) { return std::isfinite(value) && value > 0; }
 
-std::string Reject(std::string message) {
-  ortak.InputError = true;
-  return message;
-}
-
 std::string EmptyMessage(const Box& box) { return std::string(box.name) + " değerini belirleyiniz"; }
 
 std::string NotPositiveMessage(const Box& box) {
@@ -89,7 +85,7 @@ int NextTicked(const Box (&boxes)[kParameterCount], int from) {
 
 }  // namespace
 
-std::string PlanPar(const PlanParInput& input) {
+Outcome PlanPar(const PlanParInput& input) {
   ortak.InputError = false;
   const Box boxes[kParameterCount] = {
       {"S", input.S, &Parameters::S},
@@ -100,37 +96,37 @@ std::string PlanPar(const PlanParInput& input) {
 
   int ticks = 0;
   for (const Box& box : boxes) ticks += IsTicked(box) ? 1 : 0;
-  if (ticks > kTicksNeeded) return Reject(kTooManyTicks);
+  if (ticks > kTicksNeeded) return RefuseInput(kTooManyTicks);
 
   // A pair always starts with S, AR or b; cOrt can only be the second one.
   const int first = NextTicked(boxes, kS);
-  if (first >= kCOrt) return Reject(kTickTwo);
-  if (boxes[first].input.text.empty()) return Reject(EmptyMessage(boxes[first]));
+  if (first >= kCOrt) return RefuseInput(kTickTwo);
+  if (boxes[first].input.text.empty()) return RefuseInput(EmptyMessage(boxes[first]));
   // A single tick would otherwise drop the user's edits silently.
   const int second = NextTicked(boxes, first + 1);
-  if (second == kParameterCount) return Reject(kTickTwo);
-  if (boxes[second].input.text.empty()) return Reject(EmptyMessage(boxes[second]));
+  if (second == kParameterCount) return RefuseInput(kTickTwo);
+  if (boxes[second].input.text.empty()) return RefuseInput(EmptyMessage(boxes[second]));
 
   // Work on a copy so that a rejection leaves the model's parameters as they were.
   Parameters p{ortak.S, ortak.AR, ortak.b, ortak.cOrt};
   for (const int index : {first, second}) {
     const Box& box = boxes[index];
     p.*box.field = ReadNumber(box.input.text);
-    if (!IsUsable(p.*box.field)) return Reject(NotPositiveMessage(box));
+    if (!IsUsable(p.*box.field)) return RefuseInput(NotPositiveMessage(box));
   }
   for (const Case& c : kCases) {
     if (c.first == first && c.second == second) c.derive(p);
   }
   // Overflow or underflow in a derivation.
   if (!IsUsable(p.S) || !IsUsable(p.AR) || !IsUsable(p.b) || !IsUsable(p.cOrt)) {
-    return Reject(kNotComputable);
+    return RefuseInput(kNotComputable);
   }
 
   ortak.S = p.S;
   ortak.AR = p.AR;
   ortak.b = p.b;
   ortak.cOrt = p.cOrt;
-  return {};
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

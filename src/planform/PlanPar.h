@@ -1,7 +1,12 @@
 // The planform parameters: any two of area, aspect ratio, span and mean chord give the other two.
+//
+// Step     Reads                                   Writes
+// PlanPar  the four parameter boxes and tick boxes  InputError; S, AR, b, cOrt unless refused
 #pragma once
 
 #include <string>
+
+#include "model/Outcome.h"
 
 namespace kelvane {
 
@@ -16,9 +21,9 @@ struct PlanParInput {
   ParameterInput S, AR, b, cOrt;
 };
 
-// Resolves S, AR, b and cOrt in the model from the two ticked parameters and sets InputError. Returns the
-// message to show when the input is rejected (the model's parameters then keep their values), or an empty
-// string. On success the caller writes b, cOrt, AR and S back to their boxes, in that order.
-std::string PlanPar(const PlanParInput& input);
+// Resolves S, AR, b and cOrt from the two ticked parameters. A refusal raises InputError and leaves the
+// parameters as they were. On success the caller writes b, cOrt, AR and S back to their boxes, in that
+// order.
+Outcome PlanPar(const PlanParInput& input);
 
 }  // namespace kelvane

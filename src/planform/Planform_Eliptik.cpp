@@ -5,8 +5,10 @@
 namespace kelvane {
 
 void Planform_Eliptik(StationTable& c) {
+  const std::optional<int> count = StationCount();
+  if (!count) return;
+  const int n = *count;
   const Module_ortak& m = ortak;
-  const int n = static_cast<int>(m.N);
   c[n] = 8 * m.SemiSpan / (m.Pi * m.AR);
   for (int i = 0; i < n; ++i) {
     const double ratio = m.y[i] / m.SemiSpan;

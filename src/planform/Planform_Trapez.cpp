@@ -2,6 +2,7 @@
 
 #include "model/Numbers.h"
 #include "planform/Chords.h"
+#include "planform/InputCheck.h"
 
 namespace kelvane {
 namespace {
@@ -14,8 +15,6 @@ constexpr char kBadRatios[] = "Trapez veter oranları sıfırdan büyük olmalı
 constexpr char kBadSize[] = "Trapez kanat bu açıklık ve alan değerleriyle hesaplanamaz";
 
 bool IsUsable(double value) { return std::isfinite(value) && value > 0; }
-
-bool IsPanelCount(double count) { return count >= 1 && count <= kMaxPanels && count == std::floor(count); }
 
 // Every station must lie in some panel, and no panel may have zero width (a zero divisor in its gradient).
 bool EndsFallFromTip(const TrapezoidTable& ks, int panels) {
@@ -33,18 +32,13 @@ bool RatiosPositive(const TrapezoidTable& kc, int panels) {
   return true;
 }
 
-std::string Reject(const char* message) {
-  ortak.InputError = true;
-  return message;
-}
-
 }  // namespace
 
-std::string Planform_Trapez(const TrapezInput& input) {
+Outcome Planform_Trapez(const TrapezInput& input) {
   Module_ortak& m = ortak;
-  const double count = ReadNumber(input.nTrap);
-  if (!IsPanelCount(count)) return Reject(kPanelCountMessage);
-  const int n = static_cast<int>(count);
+  const std::optional<int> panels = WholePanelCount(ReadNumber(input.nTrap));
+  if (!panels) return RefuseInput(kPanelCountMessage);
+  const int n = *panels;
 
   // Read into copies so that a rejection leaves the model as it was.
   TrapezoidTable ks = m.ks;
@@ -55,17 +49,18 @@ std::string Planform_Trapez(const TrapezInput& input) {
   }
   ks[n + 1] = kRootEnd;
   kc[n + 1] = kRootRatio;
-  if (!EndsFallFromTip(ks, n)) return Reject(kBadEnds);
-  if (!RatiosPositive(kc, n)) return Reject(kBadRatios);
-  if (!IsUsable(m.SemiSpan) || !IsUsable(m.b)) return Reject(kBadSize);
+  if (!EndsFallFromTip(ks, n)) return RefuseInput(kBadEnds);
+  if (!RatiosPositive(kc, n)) return RefuseInput(kBadRatios);
+  const std::optional<int> stations = StationCount();
+  if (!stations || !IsUsable(m.SemiSpan) || !IsUsable(m.b)) return RefuseInput(kBadSize);
 
   // Twice the half wing's area over SemiSpan * root chord.
   double sum = 0;
   for (int k = 1; k <= n; ++k) sum += (ks[k] - ks[k + 1]) * (kc[k] + kc[k + 1]);
   const double rootChord = (2 * m.S / m.b) / sum;
-  if (!IsUsable(rootChord)) return Reject(kBadSize);
+  if (!IsUsable(rootChord)) return RefuseInput(kBadSize);
 
-  m.nTrap = count;
+  m.nTrap = n;
   for (int k = 1; k <= n + 1; ++k) {
     m.ks[k] = ks[k];
     m.kc[k] = kc[k];
@@ -82,15 +77,14 @@ std::string Planform_Trapez(const TrapezInput& input) {
     gradient[k] = (m.cTrap[k + 1] - m.cTrap[k]) / (m.yTrap[k] - m.yTrap[k + 1]);
   }
   // No early exit: a station on a shared panel end takes the inner panel's chord.
-  const int stations = static_cast<int>(m.N);
-  for (int i = 0; i <= stations; ++i) {
+  for (int i = 0; i <= *stations; ++i) {
     for (int k = 1; k <= n; ++k) {
       if (m.yTrap[k + 1] <= m.y[i] && m.y[i] <= m.yTrap[k]) {
         m.c[i] = m.cTrap[k] + (m.yTrap[k] - m.y[i]) * gradient[k];
       }
     }
   }
-  return {};
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

@@ -4,6 +4,7 @@
 
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
+#include "planform/InputCheck.h"
 
 namespace kelvane {
 namespace {
@@ -15,23 +16,18 @@ constexpr char kTooFew[] = "Yarı-açıklık boyunca istasyon sayısı 2 den kü
 constexpr char kEven[] = " İstasyon sayısı simetrik yük dağılımı için ÇİFT SAYI olamaz";
 constexpr char kNotWhole[] = "İstasyon sayısı tam sayı olmalıdır";
 
-std::string Reject(const char* message) {
-  ortak.InputError = true;
-  return message;
-}
-
 }  // namespace
 
-std::string yDist(std::string_view stationText) {
+Outcome yDist(std::string_view stationText) {
   Module_ortak& m = ortak;
   m.N = ReadNumber(stationText);
   m.N1 = m.N + 1;
-  if (m.N > kMaxStations) return Reject(kTooMany);
-  if (m.N < kMinStations) return Reject(kTooFew);
-  if (m.N / 2 == std::floor(m.N / 2)) return Reject(kEven);
+  if (m.N > kMaxStations) return RefuseInput(kTooMany);
+  if (m.N < kMinStations) return RefuseInput(kTooFew);
+  if (m.N / 2 == std::floor(m.N / 2)) return RefuseInput(kEven);
   // A fractional count passes the checks above; the stations need a whole one. Written so that a NaN
   // (which fails every comparison above) lands here too.
-  if (!(m.N == std::floor(m.N))) return Reject(kNotWhole);
+  if (!(m.N == std::floor(m.N))) return RefuseInput(kNotWhole);
 
   const int n = static_cast<int>(m.N);
   m.SemiSpan = m.b / 2;
@@ -41,7 +37,7 @@ std::string yDist(std::string_view stationText) {
     m.y[i] = m.SemiSpan * std::cos(m.theta[i]);
   }
   m.y[n] = 0;  // cos(pi/2) leaves a tiny residue
-  return {};
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

@@ -1,14 +1,17 @@
 // The spanwise stations: N stations on the semi-span with cosine spacing, tip (0) to root (N).
+//
+// Step   Reads                              Writes
+// yDist  the station-count box; b, PiHalf   N, N1, InputError; SemiSpan, theta(0..N), y(0..N) unless refused
 #pragma once
 
-#include <string>
 #include <string_view>
+
+#include "model/Outcome.h"
 
 namespace kelvane {
 
-// Reads N from the station-count text, sets N and N1, validates the count and places theta(0..N) and
-// y(0..N) along SemiSpan = b/2. Returns the message for a rejected count (InputError is then true and
-// SemiSpan, theta and y keep their values), or an empty string.
-std::string yDist(std::string_view stationText);
+// Takes N from the station-count text (N and N1 keep it even when it is refused), checks it and places the
+// stations along SemiSpan = b/2. A refused count raises InputError.
+Outcome yDist(std::string_view stationText);
 
 }  // namespace kelvane

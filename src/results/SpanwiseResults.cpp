@@ -1,8 +1,8 @@
 #include "results/SpanwiseResults.h"
 
+#include "model/Counts.h"
 #include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
-#include "solver/SolverRange.h"
 
 namespace kelvane {
 
@@ -19,7 +19,7 @@ std::optional<SpanEfficiency> ReadSpanEfficiency() {
 }
 
 SpanwiseResults ReadSpanwiseResults(const std::optional<SectionMaxLift>& maxLift) {
-  const int n = SolvedStationCount().value_or(0);
+  const int n = StationCount().value_or(0);
   SpanwiseResults results;
   results.stations.reserve(n);
   results.spanEfficiency = ReadSpanEfficiency();

@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "model/Counts.h"
 #include "model/Module_ortak.h"
 #include "model/SavedRecord.h"
-#include "solver/SolverRange.h"
 
 namespace kelvane {
 namespace {
@@ -31,7 +31,7 @@ std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations
 
 StallSearch FindStallOnset(const SectionMaxLift& maxLift) {
   const SavedRecord saved;
-  const int n = SolvedStationCount().value_or(0);
+  const int n = StationCount().value_or(0);
   std::vector<StationLift> stations(n);
   for (int i = 1; i <= n; ++i) {
     stations[i - 1].y = ortak.y[i];

@@ -3,8 +3,9 @@
 #include <cmath>
 #include <utility>
 
+#include "model/Counts.h"
 #include "model/Module_ortak.h"
-#include "solver/SolverRange.h"
+#include "solver/Stage.h"
 
 namespace kelvane {
 namespace {
@@ -23,9 +24,10 @@ void SwapRows(Matrix& a, int r, int k, int lastColumn) {
 
 }  // namespace
 
-bool Gauss() {
-  const std::optional<int> count = SolvedStationCount();
-  if (!count) return false;
+Outcome Gauss() {
+  const auto singular = [] { return Outcome::Refused(kSingularSystemMessage); };
+  const std::optional<int> count = StationCount();
+  if (!count) return singular();
   const int n = *count;
   ortak.N1 = ortak.N + 1;
   const int n1 = n + 1;
@@ -38,7 +40,7 @@ bool Gauss() {
     if (r != k) SwapRows(a, r, k, n1);
 
     const double p = a[k][k];
-    if (p == 0 || !std::isfinite(p)) return false;
+    if (p == 0 || !std::isfinite(p)) return singular();
     for (int j = k; j <= n1; ++j) a[k][j] = a[k][j] / p;
     for (int i = k + 1; i <= n; ++i) {
       const double f = a[i][k];
@@ -53,9 +55,9 @@ bool Gauss() {
     for (int j = k + 1; j <= n; ++j) s = s + x[j] * a[k][j];
     x[k] = a[k][n1] - s;
   }
-  if (!AllFinite(x, 1, n)) return false;
+  if (!AllFinite(x, 1, n)) return singular();
   ortak.X = x;
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

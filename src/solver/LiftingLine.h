@@ -1,34 +1,62 @@
 // The stages of Prandtl's lifting-line solution on the common model record, in the order the solve
-// command runs them. Each stage writes only the fields it names; a stage that returns false has found
-// that its results would not be finite and has left its fields unchanged.
+// command runs them. A stage writes only the fields named in its Writes column; one that refuses (its
+// results would not be finite) leaves them all unchanged and says why in its Outcome.
+//
+// Stage             Reads                                                 Writes
+// SectionTables     N, y, SemiSpan, Pi, AszK, AszU, Alfa0K, Alfa0U        Alfa0R(1..N), Asz(1..N)
+// TwistTable        N, y, SemiSpan, Pi, dAlfa                             BetaR(1..N)
+// PrepareMode       Pi; AlfaK (given angle) or CL, AR (given CL)          AlfaKR (given angle) or An(1) (given CL)
+// MuTable           N, c, Asz, SemiSpan                                   mu(1..N)
+// BuildSystem       N, theta, mu, BetaR, Alfa0R; AlfaKR (given angle)     SinTab, CoefMatrix rows 1..N,
+//                   or An(1) (given CL)                                   columns 1..N1
+// Gauss             N, CoefMatrix                                         N1, CoefMatrix (reduced), X(1..N)
+// UnpackSolution    N, X; CL, AR, Pi (given CL)                           An(1..N); AlfaKR, AlfaK (given CL)
+// Distributions     N, theta, SinTab, An, Voo, SemiSpan, BetaR, AlfaKR,   Gamma, w, Eps, AlfaR, AlfaE (1..N)
+//                   Pi
+// WingCoefficients  N, An, AR, Pi; CL (given CL)                          CL (given angle), CDi, E
+// EllipticWing      CL, AR, Pi, AszK, Alfa0K                              AlfE; hands back CDiE and EE
+// ComparisonCurves  b, PiHalf, Voo, An(1), AlfE, Pi                       SemiSpan, nE, yE(0..nE), GammaE(0..nE),
+//                                                                         AlfaEE
+//
+// Gauss lives in solver/Gauss.h; SolveLiftingLine (solver/SolveLiftingLine.h) runs them all in this order.
+// Every stage that walks the stations takes N through StationCount() and
+// refuses a count it cannot use.
 #pragma once
 
 #include <optional>
+
+#include "model/Outcome.h"
 
 namespace kelvane {
 
 enum class SolutionMode { GivenAngle, GivenCL };
 
-bool SectionTables();                  // Alfa0R(1..N), Asz(1..N)
-bool TwistTable();                     // BetaR(1..N)
-bool PrepareMode(SolutionMode mode);   // AlfaKR (given angle) or An(1) (given CL)
-bool MuTable();                        // mu(1..N)
-bool BuildSystem(SolutionMode mode);   // SinTab, CoefMatrix rows 1..N, columns 1..N1
-// Gauss() comes between these two (solver/Gauss.h).
-bool UnpackSolution(SolutionMode mode);    // An(1..N); AlfaKR and AlfaK in the given-CL mode
-bool Distributions();                      // Gamma, w, Eps, AlfaR, AlfaE (1..N)
-bool WingCoefficients(SolutionMode mode);  // CL (given angle), CDi, E
+inline constexpr const char* kNotFiniteMessage = "Girilen değerler sonlu bir sonuç vermiyor";
+
+inline constexpr const char* kNoEllipticWingMessage =
+    "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz";
+
+Outcome SectionTables();
+Outcome TwistTable();
+Outcome PrepareMode(SolutionMode mode);
+Outcome MuTable();
+Outcome BuildSystem(SolutionMode mode);
+Outcome UnpackSolution(SolutionMode mode);
+Outcome Distributions();
+Outcome WingCoefficients(SolutionMode mode);
 
 // delta, the sum over j = 2..N of (2j - 1)(An(j)/An(1))^2 from the record's coefficients: the induced
-// drag's excess over the elliptic wing's. Nothing at zero lift (An(1) = 0).
+// drag's excess over the elliptic wing's. Reads N and An; nothing at zero lift (An(1) = 0).
 std::optional<double> InducedDragDelta();
 
+// The elliptic wing's drag figures: the record has no fields for them.
 struct EllipticWingResult {
   double CDiE = 0;
   double EE = 0;
 };
-// AlfE; nothing when the elliptic wing's lift slope is zero or infinite.
-std::optional<EllipticWingResult> EllipticWing();
-bool ComparisonCurves();  // SemiSpan, nE, yE(0..nE), GammaE(0..nE), AlfaEE
+// Fills result only when it does not refuse; refuses when the elliptic wing's lift slope is zero or
+// infinite.
+Outcome EllipticWing(EllipticWingResult& result);
+Outcome ComparisonCurves();
 
 }  // namespace kelvane

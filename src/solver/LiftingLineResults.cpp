@@ -1,12 +1,11 @@
 // The stages that turn the solved system into results: the Fourier coefficients, the spanwise
-// distributions, the wing coefficients and the equivalent elliptic wing. Each stores its results only
-// when all of them are finite.
+// distributions, the wing coefficients and the equivalent elliptic wing.
 #include <cmath>
 #include <optional>
 
 #include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
-#include "solver/SolverRange.h"
+#include "solver/Stage.h"
 
 namespace kelvane {
 namespace {
@@ -18,66 +17,46 @@ double Harmonic(int j) { return 2 * j - 1; }
 
 }  // namespace
 
-bool UnpackSolution(SolutionMode mode) {
-  const std::optional<int> count = SolvedStationCount();
-  if (!count) return false;
-  const int n = *count;
-  const Module_ortak& m = ortak;
-  StationTable an = m.An;
-  double alfaKR = m.AlfaKR;
-  double alfaK = m.AlfaK;
-  if (mode == SolutionMode::GivenAngle) {
-    an[1] = m.X[1];
-  } else {
-    alfaKR = m.X[1];
-    alfaK = 180 * alfaKR / m.Pi;
-    an[1] = m.CL / (m.AR * m.Pi);
-  }
-  for (int j = 2; j <= n; ++j) an[j] = m.X[j];
-  if (!AllFinite(an, 1, n) || !std::isfinite(alfaKR) || !std::isfinite(alfaK)) return false;
-  ortak.An = an;
-  ortak.AlfaKR = alfaKR;
-  ortak.AlfaK = alfaK;
-  return true;
+Outcome UnpackSolution(SolutionMode mode) {
+  return RunStage(
+      [mode](const Module_ortak& m, int n, StationTable& an, double& alfaKR, double& alfaK) {
+        if (mode == SolutionMode::GivenAngle) {
+          an[1] = m.X[1];
+        } else {
+          alfaKR = m.X[1];
+          alfaK = 180 * alfaKR / m.Pi;
+          an[1] = m.CL / (m.AR * m.Pi);
+        }
+        for (int j = 2; j <= n; ++j) an[j] = m.X[j];
+      },
+      &Module_ortak::An, &Module_ortak::AlfaKR, &Module_ortak::AlfaK);
 }
 
-bool Distributions() {
-  const std::optional<int> count = SolvedStationCount();
-  if (!count) return false;
-  const int n = *count;
-  const Module_ortak& m = ortak;
-  StationTable gamma = m.Gamma;
-  StationTable w = m.w;
-  StationTable eps = m.Eps;
-  StationTable alfaR = m.AlfaR;
-  StationTable alfaE = m.AlfaE;
-  for (int i = 1; i <= n; ++i) {
-    double sum = 0;
-    for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * m.An[j];
-    gamma[i] = sum * (m.Voo * (4 * m.SemiSpan));
-  }
-  for (int i = 1; i <= n; ++i) {
-    double sum = 0;
-    for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * (m.An[j] * Harmonic(j));
-    w[i] = sum * m.Voo / std::sin(m.theta[i]);
-    eps[i] = w[i] / m.Voo;
-  }
-  for (int i = 1; i <= n; ++i) {
-    alfaR[i] = m.BetaR[i] + m.AlfaKR;
-    alfaE[i] = 180 * (alfaR[i] - eps[i]) / m.Pi;
-  }
-  for (const StationTable* table : {&gamma, &w, &eps, &alfaR, &alfaE})
-    if (!AllFinite(*table, 1, n)) return false;
-  ortak.Gamma = gamma;
-  ortak.w = w;
-  ortak.Eps = eps;
-  ortak.AlfaR = alfaR;
-  ortak.AlfaE = alfaE;
-  return true;
+Outcome Distributions() {
+  return RunStage(
+      [](const Module_ortak& m, int n, StationTable& gamma, StationTable& w, StationTable& eps,
+         StationTable& alfaR, StationTable& alfaE) {
+        for (int i = 1; i <= n; ++i) {
+          double sum = 0;
+          for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * m.An[j];
+          gamma[i] = sum * (m.Voo * (4 * m.SemiSpan));
+        }
+        for (int i = 1; i <= n; ++i) {
+          double sum = 0;
+          for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * (m.An[j] * Harmonic(j));
+          w[i] = sum * m.Voo / std::sin(m.theta[i]);
+          eps[i] = w[i] / m.Voo;
+        }
+        for (int i = 1; i <= n; ++i) {
+          alfaR[i] = m.BetaR[i] + m.AlfaKR;
+          alfaE[i] = 180 * (alfaR[i] - eps[i]) / m.Pi;
+        }
+      },
+      &Module_ortak::Gamma, &Module_ortak::w, &Module_ortak::Eps, &Module_ortak::AlfaR, &Module_ortak::AlfaE);
 }
 
 std::optional<double> InducedDragDelta() {
-  const std::optional<int> count = SolvedStationCount();
+  const std::optional<int> count = StationCount();
   const double an1 = ortak.An[1];
   if (!count || an1 == 0) return std::nullopt;
   double delta = 0;
@@ -88,38 +67,36 @@ std::optional<double> InducedDragDelta() {
   return delta;
 }
 
-bool WingCoefficients(SolutionMode mode) {
-  if (!SolvedStationCount()) return false;
-  const Module_ortak& m = ortak;
-  const double cl = mode == SolutionMode::GivenAngle ? m.An[1] * (m.AR * m.Pi) : m.CL;
-  double cdi = m.CDi;
-  double e = m.E;
-  // Zero lift leaves the drag ratio undefined; the previous drag figures stay.
-  if (const std::optional<double> delta = InducedDragDelta()) {
-    cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
-    e = cl / cdi;
-  }
-  if (!std::isfinite(cl) || !std::isfinite(cdi) || !std::isfinite(e)) return false;
-  ortak.CL = cl;
-  ortak.CDi = cdi;
-  ortak.E = e;
-  return true;
+Outcome WingCoefficients(SolutionMode mode) {
+  return RunStage(
+      [mode](const Module_ortak& m, int, double& cl, double& cdi, double& e) {
+        if (mode == SolutionMode::GivenAngle) cl = m.An[1] * (m.AR * m.Pi);
+        // Zero lift leaves the drag ratio undefined; the previous drag figures stay.
+        if (const std::optional<double> delta = InducedDragDelta()) {
+          cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
+          e = cl / cdi;
+        }
+      },
+      &Module_ortak::CL, &Module_ortak::CDi, &Module_ortak::E);
 }
 
-std::optional<EllipticWingResult> EllipticWing() {
+// The remaining stages need no stations, so they check and store by themselves.
+Outcome EllipticWing(EllipticWingResult& result) {
   const Module_ortak& m = ortak;
   const double cdiE = m.CL * m.CL / (m.AR * m.Pi);
   const double liftSlope = m.AszK / (1 + m.AszK / (m.AR * m.Pi));
   // A zero slope leaves the root angle undefined; an infinite one (zero denominator) is meaningless.
-  if (liftSlope == 0 || !std::isfinite(liftSlope)) return std::nullopt;
+  if (liftSlope == 0 || !std::isfinite(liftSlope)) return Outcome::Refused(kNoEllipticWingMessage);
   const double alfE = 180 * (m.CL / liftSlope + m.Pi * m.Alfa0K / 180) / m.Pi;
   const double ee = cdiE != 0 ? m.CL / cdiE : 0;
-  if (!std::isfinite(cdiE) || !std::isfinite(alfE) || !std::isfinite(ee)) return std::nullopt;
+  if (!std::isfinite(cdiE) || !std::isfinite(alfE) || !std::isfinite(ee))
+    return Outcome::Refused(kNoEllipticWingMessage);
   ortak.AlfE = alfE;
-  return EllipticWingResult{cdiE, ee};
+  result = {cdiE, ee};
+  return Outcome::Done();
 }
 
-bool ComparisonCurves() {
+Outcome ComparisonCurves() {
   const Module_ortak& m = ortak;
   const double semiSpan = m.b / 2;
   const double dt = m.PiHalf / kComparisonIntervals;
@@ -133,13 +110,13 @@ bool ComparisonCurves() {
   const double alfaEE = m.AlfE - 180 * m.An[1] / m.Pi;
   if (!std::isfinite(semiSpan) || !AllFinite(yE, 0, kComparisonIntervals) ||
       !AllFinite(gammaE, 0, kComparisonIntervals) || !std::isfinite(alfaEE))
-    return false;
+    return Outcome::Refused(kNotFiniteMessage);
   ortak.SemiSpan = semiSpan;
   ortak.nE = kComparisonIntervals;
   ortak.yE = yE;
   ortak.GammaE = gammaE;
   ortak.AlfaEE = alfaEE;
-  return true;
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

@@ -1,9 +1,9 @@
 #include "solver/Report.h"
 
+#include "model/Counts.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "model/TextFile.h"
-#include "solver/SolverRange.h"
 
 namespace kelvane {
 namespace {
@@ -19,16 +19,15 @@ std::string Line(const std::string& text) { return text + kLineEnd; }
 std::string Heading(const char* title) { return Line("") + Line(title) + Line(""); }
 
 // Stations 1..N as far as the tables can hold them; none for a count no solution could have used.
-int ReportedStations() { return SolvedStationCount().value_or(0); }
+int ReportedStations() { return StationCount().value_or(0); }
 
 enum class WriteMode { Replace, Append };
 
-bool WriteReport(WriteMode mode, const std::string& text, std::string* error) {
-  std::string reason;
-  const bool written = mode == WriteMode::Append ? AppendToFile(kReportFileName, text, &reason)
-                                                 : WriteFileReplacing(kReportFileName, text, &reason);
-  if (!written && error) *error = std::string(kReportFileName) + " dosyasına yazılamadı: " + reason;
-  return written;
+Outcome WriteReport(WriteMode mode, const std::string& text) {
+  const Outcome written =
+      mode == WriteMode::Append ? AppendToFile(kReportFileName, text) : WriteFileReplacing(kReportFileName, text);
+  if (!written.IsRefused()) return written;
+  return Outcome::Refused(std::string(kReportFileName) + " dosyasına yazılamadı: " + written.Message());
 }
 
 }  // namespace
@@ -81,12 +80,8 @@ std::string PerformanceBlock() {
          Line("  CDi = " + R(ortak.CDi, 5)) + Line("  E   = " + R(ortak.E, 1));
 }
 
-bool StartReport(const std::string& text, std::string* error) {
-  return WriteReport(WriteMode::Replace, text, error);
-}
+Outcome StartReport(const std::string& text) { return WriteReport(WriteMode::Replace, text); }
 
-bool AppendToReport(const std::string& text, std::string* error) {
-  return WriteReport(WriteMode::Append, text, error);
-}
+Outcome AppendToReport(const std::string& text) { return WriteReport(WriteMode::Append, text); }
 
 }  // namespace kelvane

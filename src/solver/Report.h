@@ -3,21 +3,24 @@
 
 #include <string>
 
+#include "model/Outcome.h"
+
 namespace kelvane {
 
 inline constexpr const char* kReportFileName = "PLL.txt";
 
-// Each block is the exact text of its lines, every line ended by CR LF, taken from the model record.
-std::string PlanformSummaryBlock();  // four lines: area, aspect ratio, span, mean chord
-std::string StationBlock();          // station properties, stations 1..N
-std::string MatrixBlock();           // the coefficient matrix as built, before Gauss
-std::string FourierBlock();          // An(1..N)
-std::string DistributionBlock();     // Gamma, w, Eps, AlfaE along the span
-std::string PerformanceBlock();      // CL, CDi, E
+// Each block is the exact text of its lines, every line ended by CR LF, taken from the model record; none
+// writes to the record. The station loops take N through StationCount().
+std::string PlanformSummaryBlock();  // reads S, AR, b, cOrt
+std::string StationBlock();          // reads N, y, c, BetaR, Alfa0R, Asz, mu
+std::string MatrixBlock();           // reads N, CoefMatrix (as built, before Gauss reduces it)
+std::string FourierBlock();          // reads N, An
+std::string DistributionBlock();     // reads N, y, Gamma, w, Eps, AlfaE, Pi
+std::string PerformanceBlock();      // reads CL, CDi, E
 
-// Writes text to "PLL.txt" in the working directory, replacing the file or appending to it. On failure
-// returns false with a message for the user in *error.
-bool StartReport(const std::string& text, std::string* error);
-bool AppendToReport(const std::string& text, std::string* error);
+// Writes text to "PLL.txt" in the working directory, replacing the file or appending to it; a refusal
+// carries the message for the user.
+Outcome StartReport(const std::string& text);
+Outcome AppendToReport(const std::string& text);
 
 }  // namespace kelvane

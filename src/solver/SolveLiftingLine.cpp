@@ -5,10 +5,23 @@
 
 namespace kelvane {
 
+const char* SolveFaultMessage(SolveFault fault) {
+  switch (fault) {
+    case SolveFault::SingularSystem:
+      return kSingularSystemMessage;
+    case SolveFault::NoEllipticWing:
+      return kNoEllipticWingMessage;
+    case SolveFault::NotFinite:
+      break;
+  }
+  return kNotFiniteMessage;
+}
+
 SolveOutcome SolveLiftingLine(SolutionMode mode, const StageObserver& afterStage) {
-  const auto done = [&afterStage](bool succeeded, SolveStage stage) {
-    if (succeeded && afterStage) afterStage(stage);
-    return succeeded;
+  const auto done = [&afterStage](const Outcome& step, SolveStage stage) {
+    if (step.IsRefused()) return false;
+    if (afterStage) afterStage(stage);
+    return true;
   };
   const auto stopped = [](SolveFault fault) { return SolveOutcome{fault, {}}; };
 
@@ -22,10 +35,10 @@ SolveOutcome SolveLiftingLine(SolutionMode mode, const StageObserver& afterStage
       !done(WingCoefficients(mode), SolveStage::WingCoefficients))
     return stopped(SolveFault::NotFinite);
 
-  const std::optional<EllipticWingResult> elliptic = EllipticWing();
-  if (!done(elliptic.has_value(), SolveStage::EllipticWing)) return stopped(SolveFault::NoEllipticWing);
+  EllipticWingResult elliptic;
+  if (!done(EllipticWing(elliptic), SolveStage::EllipticWing)) return stopped(SolveFault::NoEllipticWing);
   if (!done(ComparisonCurves(), SolveStage::ComparisonCurves)) return stopped(SolveFault::NotFinite);
-  return SolveOutcome{std::nullopt, *elliptic};
+  return SolveOutcome{std::nullopt, elliptic};
 }
 
 SolveOutcome SolveAt(SolutionMode mode, double value) {

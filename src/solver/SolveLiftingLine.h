@@ -30,6 +30,9 @@ enum class SolveFault {
   NoEllipticWing,  // the root section's slope gives the elliptic wing no finite lift slope
 };
 
+// The message for the user, the one the refusing stage gave.
+const char* SolveFaultMessage(SolveFault fault);
+
 struct [[nodiscard]] SolveOutcome {
   std::optional<SolveFault> fault;
   EllipticWingResult elliptic;  // the elliptic wing's values that the record does not keep

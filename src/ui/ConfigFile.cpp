@@ -7,6 +7,7 @@
 
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
+#include "model/Outcome.h"
 #include "model/TextFile.h"
 #include "planform/Chords.h"
 #include "ui/ConfigFormat.h"
@@ -17,8 +18,6 @@ namespace {
 
 // A configuration file has at most 22 short lines; anything much larger is not one.
 constexpr std::size_t kConfigSizeLimit = 64 * 1024;
-
-bool PanelCountInRange(double count) { return count >= 1 && count <= kMaxPanels; }
 
 // Takes the file's values one by one; the first fault becomes the message that names its line.
 class ConfigSource {
@@ -120,9 +119,8 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
     text += ConfigNumberLine(value);
   }
 
-  std::string reason;
-  if (!WriteFileReplacing(ConfigFileName, text, &reason)) {
-    MsgBox(ConfigFileName + " dosyası yazılamadı: " + reason);
+  if (const Outcome written = WriteFileReplacing(ConfigFileName, text); written.IsRefused()) {
+    MsgBox(ConfigFileName + " dosyası yazılamadı: " + written.Message());
     return false;
   }
   Frm_IO.SetVisible(false);
@@ -130,9 +128,9 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
 }
 
 bool Form_Wing::ReadAnExistingConfig_from_aFile() {
-  std::string content, reason;
-  if (!ReadWholeFile(ConfigFileName, &content, &reason, kConfigSizeLimit)) {
-    MsgBox(ConfigFileName + " dosyası okunamadı: " + reason);
+  std::string content;
+  if (const Outcome read = ReadWholeFile(ConfigFileName, content, kConfigSizeLimit); read.IsRefused()) {
+    MsgBox(ConfigFileName + " dosyası okunamadı: " + read.Message());
     return false;
   }
 

@@ -53,6 +53,11 @@ bool Form_Wing::AskYesNo(const std::string& text) {
   return questionHook_ ? questionHook_(text) : true;
 }
 
+bool Form_Wing::ShowIfRefused(const Outcome& step) {
+  if (step.IsRefused()) MsgBox(step.Message());
+  return step.IsRefused();
+}
+
 // Where a value is shown, it goes into the model first, then its text into the box.
 void Form_Wing::Form_Load() {
   Frm_IO.SetVisible(false);
@@ -152,24 +157,17 @@ bool Form_Wing::Planform() {
   ClearResults();
   if (RefuseUnreadableNumbers(PlanformNumberBoxes())) return false;
 
-  std::string message = PlanPar({{Check_Area.Value(), Text_Area.Text()},
-                                 {Check_AR.Value(), Text_AR.Text()},
-                                 {Check_b.Value(), Text_b.Text()},
-                                 {Check_cOrt.Value(), Text_cOrt.Text()}});
-  if (!message.empty()) {
-    MsgBox(message);
+  if (ShowIfRefused(PlanPar({{Check_Area.Value(), Text_Area.Text()},
+                             {Check_AR.Value(), Text_AR.Text()},
+                             {Check_b.Value(), Text_b.Text()},
+                             {Check_cOrt.Value(), Text_cOrt.Text()}})))
     return false;
-  }
   Text_b.ShowNumber(ortak.b);
   Text_cOrt.ShowNumber(ortak.cOrt);
   Text_AR.ShowNumber(ortak.AR);
   Text_Area.ShowNumber(ortak.S);
 
-  message = yDist(Text_N.Text());
-  if (!message.empty()) {
-    MsgBox(message);
-    return false;
-  }
+  if (ShowIfRefused(yDist(Text_N.Text()))) return false;
 
   PlanformType type;
   if (Option_Eliptik.Value()) {
@@ -182,11 +180,7 @@ bool Form_Wing::Planform() {
       panels.ks[row] = Text_ks[row]->Text();
       panels.kc[row] = Text_kc[row]->Text();
     }
-    message = Planform_Trapez(panels);
-    if (!message.empty()) {
-      MsgBox(message);
-      return false;
-    }
+    if (ShowIfRefused(Planform_Trapez(panels))) return false;
   } else {
     MsgBox(kChoosePlanformType);
     return false;
@@ -196,11 +190,7 @@ bool Form_Wing::Planform() {
   Picture1.Refresh();
 
   // The flag promises the solve command a report to append to, so a report that failed leaves it false.
-  std::string error;
-  if (!StartReport(PlanformSummaryBlock(), &error)) {
-    MsgBox(error);
-    return false;
-  }
+  if (ShowIfRefused(StartReport(PlanformSummaryBlock()))) return false;
   ortak.PlanformDone = true;
   return true;
 }
@@ -213,7 +203,7 @@ void Form_Wing::Option_Trapez_Click() { Frame_Trap.SetVisible(true); }
 void Form_Wing::Text_nTrap_Change() {
   PlanformInput_Change();
   ortak.nTrap = ReadNumber(Text_nTrap.Text());
-  if (ortak.nTrap < 1 || ortak.nTrap > kMaxPanels) {
+  if (!PanelCountInRange(ortak.nTrap)) {
     MsgBox(kPanelCountMessage);
     return;
   }

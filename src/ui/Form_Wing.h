@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Module_ortak.h"
+#include "model/Outcome.h"
 #include "solver/LiftingLine.h"
 #include "solver/SolveLiftingLine.h"
 #include "ui/AboutWindow.h"
@@ -20,9 +21,6 @@ inline constexpr const char* kWindowCaption = "Kelvane - Prandtl's Lifting Line 
 inline constexpr int kClientWidth = 766;
 inline constexpr int kClientHeight = 550;
 inline constexpr const char* kLastConfigFileName = "LastConfig.cfg";
-
-// The message the solve command shows for a solution that stopped.
-const char* SolveFaultMessage(SolveFault fault);
 
 using MessageHook = std::function<void(const std::string&)>;
 // Asks a question that the user answers with yes (true) or no.
@@ -81,6 +79,8 @@ class Form_Wing {
   void MsgBox(const std::string& text);
   // A message box with yes and no buttons; true for yes.
   bool AskYesNo(const std::string& text);
+  // How the form reports an engine step's refusal: its message in a box. Tells whether it refused.
+  bool ShowIfRefused(const Outcome& step);
 
   // The path of the configuration file for the next read or write.
   std::string ConfigFileName;

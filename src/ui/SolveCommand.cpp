@@ -1,6 +1,5 @@
 // The solve command and the two result plots.
 #include <cmath>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,11 +15,6 @@ namespace {
 
 constexpr const char* kNoPlanform = "Önce üst-görünüm hesabını yapınız";
 constexpr const char* kNoMode = "Hesap için bir seçim yapınız";
-constexpr const char* kNotFinite = "Girilen değerler sonlu bir sonuç vermiyor";
-constexpr const char* kSingularSystem =
-    "Denklem sistemi çözülemedi: katsayılar matrisi tekil. Kesit özelliklerini kontrol ediniz";
-constexpr const char* kNoEllipticWing =
-    "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz";
 
 constexpr int kDetailTicked = 1;      // the greyed check state 2 does not ask for details
 constexpr double kFewStations = 10;   // below this the station tables are always reported
@@ -47,34 +41,29 @@ struct Solution {
   EllipticWingResult elliptic;
 };
 
-// Reads the inputs and runs every stage, collecting the report blocks between them; nothing on view changes
-// here, so a fault leaves the window as the last solution left it. Returns the solution or sets *fault.
-std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
-  const auto fail = [fault](const char* message) {
-    *fault = message;
-    return std::nullopt;
-  };
-
+// Reads the inputs and runs every stage into solution, collecting the report blocks between them; nothing on
+// view changes here, so a refusal leaves the window as the last solution left it.
+Outcome Solve(Form_Wing& form, Solution& solution) {
+  const Outcome notFinite = Outcome::Refused(kNotFiniteMessage);
   if (!ReadFinite(form.Text_AszK, ortak.AszK) || !ReadFinite(form.Text_AszU, ortak.AszU) ||
       !ReadFinite(form.Text_Alfa0K, ortak.Alfa0K) || !ReadFinite(form.Text_Alfa0U, ortak.Alfa0U) ||
       !ReadFinite(form.Text_dAlfa, ortak.dAlfa))
-    return fail(kNotFinite);
+    return notFinite;
 
   SolutionMode mode;
   if (form.Option_Alfa.Value()) {
     mode = SolutionMode::GivenAngle;
-    if (!ReadFinite(form.Text_AlfaK, ortak.AlfaK)) return fail(kNotFinite);
+    if (!ReadFinite(form.Text_AlfaK, ortak.AlfaK)) return notFinite;
   } else if (form.Option_CL.Value()) {
     mode = SolutionMode::GivenCL;
-    if (!ReadFinite(form.Text_CL, ortak.CL)) return fail(kNotFinite);
+    if (!ReadFinite(form.Text_CL, ortak.CL)) return notFinite;
     form.Text_AlfaK.SetText("");
   } else {
-    return fail(kNoMode);
+    return Outcome::Refused(kNoMode);
   }
 
   const bool detailed = form.Check1.Value() == kDetailTicked;
   const bool stationTables = detailed || ortak.N < kFewStations;
-  Solution solution;
   const SolveOutcome solved = SolveLiftingLine(mode, [&](SolveStage stage) {
     switch (stage) {
       case SolveStage::MuTable:
@@ -93,25 +82,13 @@ std::optional<Solution> Solve(Form_Wing& form, std::string* fault) {
         break;
     }
   });
-  if (!solved) return fail(SolveFaultMessage(*solved.fault));
+  if (!solved) return Outcome::Refused(SolveFaultMessage(*solved.fault));
   solution.elliptic = solved.elliptic;
   solution.report += PerformanceBlock();
-  return solution;
+  return Outcome::Done();
 }
 
 }  // namespace
-
-const char* SolveFaultMessage(SolveFault fault) {
-  switch (fault) {
-    case SolveFault::SingularSystem:
-      return kSingularSystem;
-    case SolveFault::NoEllipticWing:
-      return kNoEllipticWing;
-    case SolveFault::NotFinite:
-      break;
-  }
-  return kNotFinite;
-}
 
 void Form_Wing::PLL_Click() {
   if (!ortak.PlanformDone) {
@@ -127,18 +104,17 @@ void Form_Wing::PLL_Click() {
   if (RefuseUnreadableNumbers(boxes)) return;
 
   const std::string givenAngleText = Text_AlfaK.Text();
-  std::string fault;
-  const auto solution = Solve(*this, &fault);
-  if (!solution) {
+  Solution solution;
+  if (const Outcome solved = Solve(*this, solution); solved.IsRefused()) {
     if (Text_AlfaK.Text() != givenAngleText) Text_AlfaK.SetText(givenAngleText);
-    MsgBox(fault);
+    MsgBox(solved.Message());
     return;
   }
 
-  LastEllipticWing = solution->elliptic;
-  ShowRounded(Text_CDiE, solution->elliptic.CDiE, kCDiEDecimals);
+  LastEllipticWing = solution.elliptic;
+  ShowRounded(Text_CDiE, solution.elliptic.CDiE, kCDiEDecimals);
   ShowRounded(Text_AlfE, ortak.AlfE, kAngleDecimals);
-  ShowRounded(Text_EE, solution->elliptic.EE, kRatioDecimals);
+  ShowRounded(Text_EE, solution.elliptic.EE, kRatioDecimals);
 
   Gama_Distr_Ciz(ortak.Gamma, ortak.GammaE);
   AlfaE_Distr_Ciz();
@@ -151,8 +127,7 @@ void Form_Wing::PLL_Click() {
   ShowRounded(Text_CDi, ortak.CDi, kCDiDecimals);
   ShowRounded(Text_E, ortak.E, kRatioDecimals);
 
-  std::string reportError;
-  if (!AppendToReport(solution->report, &reportError)) MsgBox(reportError);
+  ShowIfRefused(AppendToReport(solution.report));
 
   ConfigFileName = kLastConfigFileName;
   WriteExistingConfig_in_aFile();

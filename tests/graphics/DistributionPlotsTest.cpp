@@ -5,10 +5,13 @@
 
 #include "graphics/Plots.h"
 #include "planform/yDist.h"
-#include "support/FreshRecord.h"
+#include "testkit/FreshRecord.h"
+#include "support/OutcomeChecks.h"
 
 namespace kelvane {
 namespace {
+
+using testing::Done;
 
 using Kind = PlotCommand::Kind;
 
@@ -18,7 +21,7 @@ class DistributionPlotsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::StartFreshRecord();
-    ASSERT_EQ(yDist("15"), "");
+    ASSERT_TRUE(Done(yDist("15")));
     ortak.nE = 30;
     for (int k = 0; k <= 30; ++k) ortak.yE[k] = 5 * std::cos(k * ortak.PiHalf / 30);
   }

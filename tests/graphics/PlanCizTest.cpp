@@ -6,10 +6,13 @@
 #include "graphics/Plots.h"
 #include "planform/Chords.h"
 #include "planform/yDist.h"
-#include "support/FreshRecord.h"
+#include "testkit/FreshRecord.h"
+#include "support/OutcomeChecks.h"
 
 namespace kelvane {
 namespace {
+
+using testing::Done;
 
 using Kind = PlotCommand::Kind;
 
@@ -18,14 +21,14 @@ class PlanCizTest : public ::testing::Test {
   void SetUp() override {
     testing::StartFreshRecord();
   }
-  static void Stations(const char* count) { ASSERT_EQ(yDist(count), ""); }
+  static void Stations(const char* count) { ASSERT_TRUE(Done(yDist(count))); }
   static void TwoPanels() {
     TrapezInput input{"2", {}, {}};
     input.ks[1] = "1";
     input.kc[1] = "0.5";
     input.ks[2] = "0.5";
     input.kc[2] = "1";
-    ASSERT_EQ(Planform_Trapez(input), "");
+    ASSERT_TRUE(Done(Planform_Trapez(input)));
   }
   RecordingSurface picture;
 };

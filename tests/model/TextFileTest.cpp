@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "support/FileFaults.h"
+#include "support/OutcomeChecks.h"
 #include "support/ScopedWorkDir.h"
 
 namespace kelvane {
@@ -17,7 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::AsUnprivilegedUser;
+using testing::Done;
 using testing::FileSizeLimit;
+using testing::Refused;
 using testing::ReadFile;
 using testing::ScopedWorkDir;
 using testing::WriteFile;
@@ -34,9 +37,8 @@ const std::string kTooLong(4 * kSmallLimit, 'x');
 
 TEST(WriteFileReplacing, CreatesAndReplacesLeavingNoTemporaryFile) {
   ScopedWorkDir dir;
-  std::string error;
-  ASSERT_TRUE(WriteFileReplacing("out.txt", "first, longer content\r\n", &error)) << error;
-  ASSERT_TRUE(WriteFileReplacing("out.txt", "second\r\n", &error)) << error;
+  ASSERT_TRUE(Done(WriteFileReplacing("out.txt", "first, longer content\r\n")));
+  ASSERT_TRUE(Done(WriteFileReplacing("out.txt", "second\r\n")));
   EXPECT_EQ(ReadFile("out.txt"), "second\r\n");
   EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"out.txt"});
 }
@@ -46,7 +48,7 @@ TEST(WriteFileReplacing, KeepsThePermissionsAndFollowsALink) {
   WriteFile("real.cfg", kOldContent);
   fs::permissions("real.cfg", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink("real.cfg", "link.cfg");
-  ASSERT_TRUE(WriteFileReplacing("link.cfg", "new\r\n", nullptr));
+  ASSERT_TRUE(Done(WriteFileReplacing("link.cfg", "new\r\n")));
   EXPECT_TRUE(fs::is_symlink("link.cfg"));
   EXPECT_EQ(ReadFile("real.cfg"), "new\r\n");
   EXPECT_EQ(fs::status("real.cfg").permissions() & fs::perms::all,
@@ -56,23 +58,19 @@ TEST(WriteFileReplacing, KeepsThePermissionsAndFollowsALink) {
 TEST(WriteFileReplacing, FailsCleanlyWhereItCannotWrite) {
   ScopedWorkDir dir;
   fs::create_directory("folder");
-  std::string error;
-  EXPECT_FALSE(WriteFileReplacing("folder", "text", &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(Refused(WriteFileReplacing("folder", "text")));
   EXPECT_TRUE(fs::is_directory("folder"));
-  EXPECT_FALSE(WriteFileReplacing("missing/out.txt", "text", &error));
+  EXPECT_TRUE(WriteFileReplacing("missing/out.txt", "text").IsRefused());
   EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"folder"});
 }
 
 TEST(WriteFileReplacing, KeepsTheOldFileWhenTheDiskIsFull) {
   ScopedWorkDir dir;
   WriteFile("out.txt", kOldContent);
-  std::string error;
   {
     FileSizeLimit limit(kSmallLimit);
-    EXPECT_FALSE(WriteFileReplacing("out.txt", kTooLong, &error));
+    EXPECT_TRUE(Refused(WriteFileReplacing("out.txt", kTooLong)));
   }
-  EXPECT_FALSE(error.empty());
   EXPECT_EQ(ReadFile("out.txt"), kOldContent);
   EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"out.txt"});
 }
@@ -83,7 +81,7 @@ TEST(WriteFileReplacing, KeepsTheOldFileInAReadOnlyFolder) {
   const auto readAndEnter = fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                             fs::perms::others_exec | fs::perms::group_read | fs::perms::group_exec;
   fs::permissions(dir.Path(), readAndEnter);
-  EXPECT_TRUE(AsUnprivilegedUser([] { return !WriteFileReplacing("out.txt", "new", nullptr); }));
+  EXPECT_TRUE(AsUnprivilegedUser([] { return WriteFileReplacing("out.txt", "new").IsRefused(); }));
   EXPECT_EQ(ReadFile("out.txt"), kOldContent);
 }
 
@@ -92,26 +90,20 @@ TEST(WriteFileReplacing, LeavesAReadOnlyFileAlone) {
   fs::permissions(dir.Path(), fs::perms::all);
   WriteFile("out.txt", kOldContent);
   fs::permissions("out.txt", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  EXPECT_TRUE(AsUnprivilegedUser([] {
-    std::string error;
-    return !WriteFileReplacing("out.txt", "new", &error) && !error.empty();
-  }));
+  EXPECT_TRUE(AsUnprivilegedUser([] { return bool(Refused(WriteFileReplacing("out.txt", "new"))); }));
   EXPECT_EQ(ReadFile("out.txt"), kOldContent);
 }
 
 TEST(WriteFileReplacing, RefusesADeviceAndLeavesItInPlace) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-  std::string error;
-  EXPECT_FALSE(WriteFileReplacing("/dev/full", "text", &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(Refused(WriteFileReplacing("/dev/full", "text")));
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
 }
 
 TEST(AppendToFile, CreatesThenAppends) {
   ScopedWorkDir dir;
-  std::string error;
-  ASSERT_TRUE(AppendToFile("log.txt", "a\r\n", &error)) << error;
-  ASSERT_TRUE(AppendToFile("log.txt", "b\r\n", &error)) << error;
+  ASSERT_TRUE(Done(AppendToFile("log.txt", "a\r\n")));
+  ASSERT_TRUE(Done(AppendToFile("log.txt", "b\r\n")));
   EXPECT_EQ(ReadFile("log.txt"), "a\r\nb\r\n");
 }
 
@@ -120,8 +112,8 @@ TEST(AppendToFile, LeavesTheFileAsItWasWhenAWriteFails) {
   WriteFile("log.txt", kOldContent);
   {
     FileSizeLimit limit(kSmallLimit);
-    EXPECT_FALSE(AppendToFile("log.txt", kTooLong, nullptr));
-    EXPECT_FALSE(AppendToFile("new.txt", kTooLong, nullptr));
+    EXPECT_TRUE(AppendToFile("log.txt", kTooLong).IsRefused());
+    EXPECT_TRUE(AppendToFile("new.txt", kTooLong).IsRefused());
   }
   EXPECT_EQ(ReadFile("log.txt"), kOldContent);
   EXPECT_FALSE(fs::exists("new.txt"));
@@ -130,11 +122,9 @@ TEST(AppendToFile, LeavesTheFileAsItWasWhenAWriteFails) {
 TEST(AppendToFile, FailsOnAFolderAndOnAFullDevice) {
   ScopedWorkDir dir;
   fs::create_directory("folder");
-  std::string error;
-  EXPECT_FALSE(AppendToFile("folder", "text", &error));
-  EXPECT_FALSE(error.empty());
+  EXPECT_TRUE(Refused(AppendToFile("folder", "text")));
   if (fs::exists("/dev/full")) {
-    EXPECT_FALSE(AppendToFile("/dev/full", "text", nullptr));
+    EXPECT_TRUE(AppendToFile("/dev/full", "text").IsRefused());
   }
 }
 
@@ -143,10 +133,9 @@ TEST(ReadWholeFile, ReadsEveryByte) {
   const std::string content = std::string("a\r\n\0b\xc4\xb1\r\n", 8);
   WriteFile("in.cfg", content);
   std::string read;
-  std::string error;
-  ASSERT_TRUE(ReadWholeFile("in.cfg", &read, &error)) << error;
+  ASSERT_TRUE(Done(ReadWholeFile("in.cfg", read)));
   EXPECT_EQ(read, content);
-  ASSERT_TRUE(ReadWholeFile("in.cfg", &read, &error, content.size())) << error;
+  ASSERT_TRUE(Done(ReadWholeFile("in.cfg", read, content.size())));
   EXPECT_EQ(read, content);
 }
 
@@ -155,17 +144,12 @@ TEST(ReadWholeFile, FailsCleanlyAndLeavesTheContentAlone) {
   fs::create_directory("folder");
   WriteFile("big.cfg", "0123456789");
   std::string read = "unchanged";
-  std::string error;
   // The reasons are told in the window's language.
-  EXPECT_FALSE(ReadWholeFile("missing.cfg", &read, &error));
-  EXPECT_EQ(error, "böyle bir dosya ya da klasör yok");
-  EXPECT_FALSE(ReadWholeFile("folder", &read, &error));
-  EXPECT_EQ(error, "bu bir klasör");
-  EXPECT_FALSE(ReadWholeFile("big.cfg", &read, &error, 9));
-  EXPECT_EQ(error, "dosya çok büyük");
+  EXPECT_EQ(ReadWholeFile("missing.cfg", read).Message(), "böyle bir dosya ya da klasör yok");
+  EXPECT_EQ(ReadWholeFile("folder", read).Message(), "bu bir klasör");
+  EXPECT_EQ(ReadWholeFile("big.cfg", read, 9).Message(), "dosya çok büyük");
   if (fs::exists("/dev/zero")) {
-    EXPECT_FALSE(ReadWholeFile("/dev/zero", &read, &error));
-    EXPECT_EQ(error, "olağan bir dosya değil");
+    EXPECT_EQ(ReadWholeFile("/dev/zero", read).Message(), "olağan bir dosya değil");
   }
   EXPECT_EQ(read, "unchanged");
 }
@@ -177,7 +161,7 @@ TEST(ReadWholeFile, FailsOnAnUnreadableFile) {
   fs::permissions("secret.cfg", fs::perms::none);
   EXPECT_TRUE(AsUnprivilegedUser([] {
     std::string read;
-    return !ReadWholeFile("secret.cfg", &read, nullptr);
+    return ReadWholeFile("secret.cfg", read).IsRefused();
   }));
 }
 

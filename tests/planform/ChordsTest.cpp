@@ -4,10 +4,13 @@
 
 #include "planform/Chords.h"
 #include "planform/yDist.h"
-#include "support/FreshRecord.h"
+#include "testkit/FreshRecord.h"
+#include "support/OutcomeChecks.h"
 
 namespace kelvane {
 namespace {
+
+using testing::Done;
 
 constexpr double kTight = 1e-15;
 
@@ -15,7 +18,7 @@ class ChordsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::StartFreshRecord();
-    ASSERT_EQ(yDist("15"), "");
+    ASSERT_TRUE(Done(yDist("15")));
   }
   static TrapezInput Panels(const char* count,
                             std::initializer_list<std::pair<const char*, const char*>> ends) {
@@ -41,7 +44,7 @@ TEST_F(ChordsTest, EllipseOfTheSpanAndAspectRatio) {
 }
 
 TEST_F(ChordsTest, OnePanelTapersLinearly) {
-  EXPECT_EQ(Planform_Trapez(Panels("1", {{"1", "0.402"}})), "");
+  EXPECT_TRUE(Done(Planform_Trapez(Panels("1", {{"1", "0.402"}}))));
   EXPECT_FALSE(ortak.InputError);
   const double rootChord = 1.4265335235378032;
   EXPECT_NEAR(ortak.cTrap[2], rootChord, kTight);
@@ -55,7 +58,7 @@ TEST_F(ChordsTest, OnePanelTapersLinearly) {
 TEST_F(ChordsTest, TwoPanelsWithRectangularInnerPanel) {
   ortak.ks[3] = 0.7;
   ortak.kc[3] = 0.3;
-  EXPECT_EQ(Planform_Trapez(Panels("2", {{"1", "0.5"}, {"0.5", "1"}, {"0.25", "9"}})), "");
+  EXPECT_TRUE(Done(Planform_Trapez(Panels("2", {{"1", "0.5"}, {"0.5", "1"}, {"0.25", "9"}}))));
   const double rootChord = 2 * 10.0 / (1.75 * 10);
   EXPECT_EQ(ortak.nTrap, 2);
   EXPECT_EQ(ortak.ks[3], 0);  // the root, whatever the third panel's boxes hold
@@ -72,7 +75,7 @@ TEST_F(ChordsTest, TwoPanelsWithRectangularInnerPanel) {
 TEST_F(ChordsTest, StationOnASharedPanelEndTakesTheInnerPanel) {
   // With these panels the outer panel's formula misses cTrap(2) by one unit in the last place.
   ortak.y[10] = 2.5;
-  EXPECT_EQ(Planform_Trapez(Panels("2", {{"1", "0.2"}, {"0.5", "0.85"}})), "");
+  EXPECT_TRUE(Done(Planform_Trapez(Panels("2", {{"1", "0.2"}, {"0.5", "0.85"}}))));
   EXPECT_EQ(ortak.c[10], ortak.cTrap[2]);
 }
 
@@ -97,12 +100,12 @@ TEST_F(ChordsTest, RejectedPanelsChangeNothing) {
       {"negative ratio", Panels("2", {{"1", "1"}, {"0.5", "-1"}}), kBadRatios},
       {"unreadable ratio", Panels("1", {{"1", "1e400"}}), kBadRatios},
   };
-  ASSERT_EQ(Planform_Trapez(Panels("1", {{"1", "0.5"}})), "");
+  ASSERT_TRUE(Done(Planform_Trapez(Panels("1", {{"1", "0.5"}}))));
   const Module_ortak before = ortak;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ortak.InputError = false;
-    EXPECT_EQ(Planform_Trapez(c.input), c.message);
+    EXPECT_EQ(Planform_Trapez(c.input).Message(), c.message);
     EXPECT_TRUE(ortak.InputError);
     EXPECT_EQ(ortak.c, before.c);
     EXPECT_EQ(ortak.yTrap, before.yTrap);
@@ -129,7 +132,7 @@ TEST_F(ChordsTest, RejectsASizeThatGivesNoRootChord) {
     ortak.b = c.b;
     ortak.SemiSpan = c.SemiSpan;
     ortak.InputError = false;
-    EXPECT_EQ(Planform_Trapez(Panels("1", {{"1", "0.5"}})), kBadSize);
+    EXPECT_EQ(Planform_Trapez(Panels("1", {{"1", "0.5"}})).Message(), kBadSize);
     EXPECT_TRUE(ortak.InputError);
   }
 }

@@ -4,10 +4,14 @@
 
 #include "model/Module_ortak.h"
 #include "planform/yDist.h"
-#include "support/FreshRecord.h"
+#include "testkit/FreshRecord.h"
+#include "support/OutcomeChecks.h"
 
 namespace kelvane {
 namespace {
+
+using testing::Done;
+using testing::Refused;
 
 class yDistTest : public ::testing::Test {
  protected:
@@ -17,7 +21,7 @@ class yDistTest : public ::testing::Test {
 };
 
 TEST_F(yDistTest, FifteenStationsWithCosineSpacing) {
-  EXPECT_EQ(yDist("15"), "");
+  EXPECT_TRUE(Done(yDist("15")));
   EXPECT_FALSE(ortak.InputError);
   EXPECT_EQ(ortak.N, 15);
   EXPECT_EQ(ortak.N1, 16);
@@ -36,7 +40,7 @@ TEST_F(yDistTest, AcceptedTexts) {
   } cases[] = {{"99", 99}, {"3", 3}, {"  15", 15}, {"15 istasyon", 15}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(yDist(c.text), "");
+    EXPECT_TRUE(Done(yDist(c.text)));
     EXPECT_FALSE(ortak.InputError);
     EXPECT_EQ(ortak.N, c.N);
     EXPECT_EQ(ortak.y[static_cast<int>(c.N)], 0);
@@ -56,13 +60,13 @@ TEST_F(yDistTest, RejectedCountsKeepTheStations) {
       {"0", kTooFew},    {"-5", kTooFew},     {"", kTooFew},
       {"abc", kTooFew},  {"-1e400", kTooFew}, {"15.5", "İstasyon sayısı tam sayı olmalıdır"},
   };
-  ASSERT_EQ(yDist("5"), "");
+  ASSERT_TRUE(Done(yDist("5")));
   const Module_ortak before = ortak;
   ortak.b = 20;  // would move every station if it were used
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     ortak.InputError = false;
-    EXPECT_EQ(yDist(c.text), c.message);
+    EXPECT_EQ(yDist(c.text).Message(), c.message);
     EXPECT_TRUE(ortak.InputError);
     EXPECT_EQ(ortak.SemiSpan, before.SemiSpan);
     EXPECT_EQ(ortak.theta, before.theta);
@@ -71,7 +75,7 @@ TEST_F(yDistTest, RejectedCountsKeepTheStations) {
 }
 
 TEST_F(yDistTest, RejectedCountIsStillRecorded) {
-  EXPECT_NE(yDist("16"), "");
+  EXPECT_TRUE(Refused(yDist("16")));
   EXPECT_EQ(ortak.N, 16);
   EXPECT_EQ(ortak.N1, 17);
 }

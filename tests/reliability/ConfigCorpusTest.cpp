@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "reliability/ConfigReplay.h"
+#include "testkit/ConfigReplay.h"
 #include "support/ScopedWorkDir.h"
 
 namespace kelvane::reliability {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "planform/Chords.h"
-#include "reliability/ResultChecks.h"
+#include "testkit/ResultChecks.h"
 #include "solver/Report.h"
 #include "ui/StartedForm.h"
 

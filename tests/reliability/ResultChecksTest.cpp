@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "reliability/ResultChecks.h"
+#include "testkit/ResultChecks.h"
 #include "support/ScopedWorkDir.h"
 #include "ui/StartedForm.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Module_ortak.h"
-#include "support/WingOnRecord.h"
+#include "testkit/WingOnRecord.h"
 
 namespace kelvane {
 namespace {

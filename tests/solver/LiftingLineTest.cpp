@@ -9,7 +9,8 @@
 
 #include "model/Module_ortak.h"
 #include "solver/Gauss.h"
-#include "support/WingOnRecord.h"
+#include "support/OutcomeChecks.h"
+#include "testkit/WingOnRecord.h"
 
 namespace kelvane {
 namespace {
@@ -17,6 +18,7 @@ namespace {
 using testing::EllipticChords;
 using testing::kTwoPiAsSaved;
 using testing::PlaceStations;
+using testing::Refused;
 using testing::SolveWing;
 using testing::TaperedChords;
 using testing::UniformSections;
@@ -240,8 +242,11 @@ TEST(LiftingLine, EllipticWingNeedsAFiniteNonZeroLiftSlope) {
   for (double rootSlope : {0.0, -ortak.Pi * ortak.AR}) {
     SCOPED_TRACE(rootSlope);
     ortak.AszK = rootSlope;
-    EXPECT_FALSE(EllipticWing());
+    EllipticWingResult result{1, 2};
+    EXPECT_EQ(EllipticWing(result).Message(), kNoEllipticWingMessage);
     EXPECT_EQ(ortak.AlfE, alfE);
+    EXPECT_EQ(result.CDiE, 1);
+    EXPECT_EQ(result.EE, 2);
     EXPECT_TRUE(RecordIsFinite());
   }
 }
@@ -251,18 +256,18 @@ TEST(LiftingLine, StagesKeepTheirFieldsWhenAResultIsNotFinite) {
   ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
   const Module_ortak before = ortak;
   ortak.SemiSpan = 0;
-  EXPECT_FALSE(SectionTables());
-  EXPECT_FALSE(TwistTable());
-  EXPECT_FALSE(MuTable());
+  EXPECT_TRUE(Refused(SectionTables()));
+  EXPECT_TRUE(Refused(TwistTable()));
+  EXPECT_TRUE(Refused(MuTable()));
   ortak.Voo = 0;
-  EXPECT_FALSE(Distributions());
+  EXPECT_TRUE(Refused(Distributions()));
   EXPECT_EQ(ortak.Asz, before.Asz);
   EXPECT_EQ(ortak.BetaR, before.BetaR);
   EXPECT_EQ(ortak.mu, before.mu);
   EXPECT_EQ(ortak.Gamma, before.Gamma);
   ortak.AR = 0;
-  EXPECT_FALSE(PrepareMode(SolutionMode::GivenCL));
-  EXPECT_FALSE(WingCoefficients(SolutionMode::GivenAngle));
+  EXPECT_TRUE(Refused(PrepareMode(SolutionMode::GivenCL)));
+  EXPECT_TRUE(Refused(WingCoefficients(SolutionMode::GivenAngle)));
   EXPECT_EQ(ortak.An[1], before.An[1]);
   EXPECT_EQ(ortak.CL, before.CL);
   EXPECT_EQ(ortak.CDi, before.CDi);

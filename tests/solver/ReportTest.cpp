@@ -8,11 +8,13 @@
 #include <vector>
 
 #include "model/Module_ortak.h"
+#include "support/OutcomeChecks.h"
 #include "support/ScopedWorkDir.h"
 
 namespace kelvane {
 namespace {
 
+using testing::Done;
 using testing::ReadFile;
 using testing::ScopedWorkDir;
 
@@ -106,11 +108,10 @@ TEST_F(ReportTest, RebuildsARecordedReportByteForByte) {
   ortak.CDi = 0.02625780477340736;
   ortak.E = 33.425635774304055;
 
-  std::string error;
-  ASSERT_TRUE(StartReport(PlanformSummaryBlock(), &error)) << error;
+  ASSERT_TRUE(Done(StartReport(PlanformSummaryBlock())));
   for (const std::string& block :
        {StationBlock(), MatrixBlock(), FourierBlock(), DistributionBlock(), PerformanceBlock()})
-    ASSERT_TRUE(AppendToReport(block, &error)) << error;
+    ASSERT_TRUE(Done(AppendToReport(block)));
   EXPECT_EQ(ReadFile(kReportFileName), ReadFile(kExamples / "07-rectangular-N3-detail" / "PLL.txt"));
 }
 
@@ -153,13 +154,13 @@ TEST_F(ReportTest, AnUnwritableReportIsReportedInTurkish) {
   ScopedWorkDir dir;
   std::filesystem::create_directory(kReportFileName);
   const std::string prefix = "PLL.txt dosyasına yazılamadı: ";
-  std::string error;
-  EXPECT_FALSE(StartReport(PlanformSummaryBlock(), &error));
-  EXPECT_EQ(error.substr(0, prefix.size()), prefix);
-  error.clear();
-  EXPECT_FALSE(AppendToReport(PerformanceBlock(), &error));
-  EXPECT_GT(error.size(), prefix.size());
-  EXPECT_EQ(error.substr(0, prefix.size()), prefix);
+  const Outcome started = StartReport(PlanformSummaryBlock());
+  EXPECT_TRUE(started.IsRefused());
+  EXPECT_EQ(started.Message().substr(0, prefix.size()), prefix);
+  const Outcome appended = AppendToReport(PerformanceBlock());
+  EXPECT_TRUE(appended.IsRefused());
+  EXPECT_GT(appended.Message().size(), prefix.size());
+  EXPECT_EQ(appended.Message().substr(0, prefix.size()), prefix);
 }
 
 }  // namespace

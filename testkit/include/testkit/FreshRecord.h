@@ -8,11 +8,16 @@
 
 namespace kelvane::testing {
 
-inline void StartFreshRecord() {
-  ResetModuleOrtak();
+// The constants start-up sets: Pi, PiHalf and the free-stream speed.
+inline void SetStartConstants() {
   ortak.Pi = 4 * std::atan(1.0);
   ortak.PiHalf = ortak.Pi / 2;
   ortak.Voo = 1;
+}
+
+inline void StartFreshRecord() {
+  ResetModuleOrtak();
+  SetStartConstants();
   ortak.S = 10;
   ortak.AR = 10;
   ortak.b = 10;

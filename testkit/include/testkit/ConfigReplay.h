@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "model/Module_ortak.h"
-#include "reliability/ResultChecks.h"
+#include "testkit/ResultChecks.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::reliability {

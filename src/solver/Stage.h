@@ -1,0 +1,67 @@
+// The one shape of every lifting-line stage that walks the stations: compute aside, check, store. A stage
+// computes the fields it writes on copies, for stations 1..N; the record takes the copies only when every
+// value in them is finite, so a refused stage leaves the record as it was.
+#pragma once
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+#include "model/Counts.h"
+#include "model/Module_ortak.h"
+#include "model/Outcome.h"
+#include "solver/LiftingLine.h"
+
+namespace kelvane {
+
+inline bool AllFinite(const StationTable& table, int first, int last) {
+  for (int i = first; i <= last; ++i)
+    if (!std::isfinite(table[i])) return false;
+  return true;
+}
+
+namespace stage {
+
+// The copy a stage computes on, what of it must be finite, and how it goes back into the record, for the
+// three kinds of field. Only stations 1..n count.
+inline double Take(double field, int) { return field; }
+inline bool Finite(double copy, int) { return std::isfinite(copy); }
+inline void Store(double& field, double copy, int) { field = copy; }
+
+inline StationTable Take(const StationTable& field, int) { return field; }
+inline bool Finite(const StationTable& copy, int n) { return AllFinite(copy, 1, n); }
+inline void Store(StationTable& field, const StationTable& copy, int) { field = copy; }
+
+// A matrix is copied as rows 0..n (row 0 unused, as in the record): most of its 80 kB lie beyond N.
+// Columns 1..n + 1 count, the last one being the right-hand side.
+inline std::vector<StationTable> Take(const Matrix& field, int n) {
+  return {field.begin(), field.begin() + n + 1};
+}
+inline bool Finite(const std::vector<StationTable>& rows, int n) {
+  return std::all_of(rows.begin() + 1, rows.end(), [n](const StationTable& row) { return AllFinite(row, 1, n + 1); });
+}
+inline void Store(Matrix& field, const std::vector<StationTable>& rows, int) {
+  std::copy(rows.begin() + 1, rows.end(), field.begin() + 1);
+}
+
+}  // namespace stage
+
+// Calls compute(ortak, n, copies...) with n = N and a copy of each field named in writes, in that order,
+// then stores the copies. Refuses with kNotFiniteMessage, storing nothing, when N is no station count or
+// a copy holds a value that is not finite.
+template <typename Compute, typename... Field>
+Outcome RunStage(Compute compute, Field Module_ortak::*... writes) {
+  const std::optional<int> count = StationCount();
+  if (!count) return Outcome::Refused(kNotFiniteMessage);
+  const int n = *count;
+  auto copies = std::make_tuple(stage::Take(ortak.*writes, n)...);
+  std::apply([&](auto&... copy) { compute(static_cast<const Module_ortak&>(ortak), n, copy...); }, copies);
+  const bool finite = std::apply([n](const auto&... copy) { return (stage::Finite(copy, n) && ...); }, copies);
+  if (!finite) return Outcome::Refused(kNotFiniteMessage);
+  std::apply([n, writes...](const auto&... copy) { (stage::Store(ortak.*writes, copy, n), ...); }, copies);
+  return Outcome::Done();
+}
+
+}  // namespace kelvane
