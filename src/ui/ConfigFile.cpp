@@ -1,6 +1,4 @@
-// Writing and reading a wing configuration file.
-#include <cmath>
-#include <initializer_list>
+// Writing and reading a wing configuration file: one table of its values drives both.
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +16,43 @@ namespace {
 
 // A configuration file has at most 22 short lines; anything much larger is not one.
 constexpr std::size_t kConfigSizeLimit = 64 * 1024;
+
+// One entry of a configuration file: a number with the model variable and the box it belongs to, a truth
+// value with its option button, or the trapezoid block.
+struct ConfigField {
+  enum class Kind { Number, Truth, Panels };
+  Kind kind;
+  double Module_ortak::*variable = nullptr;
+  TextBox Form_Wing::*box = nullptr;
+  OptionButton Form_Wing::*option = nullptr;
+};
+
+constexpr ConfigField NumberField(double Module_ortak::*variable, TextBox Form_Wing::*box) {
+  return {ConfigField::Kind::Number, variable, box, nullptr};
+}
+constexpr ConfigField TruthField(OptionButton Form_Wing::*option) {
+  return {ConfigField::Kind::Truth, nullptr, nullptr, option};
+}
+
+// The file, one value a line in this order; the writer and the reader both walk this table. The trapezoid
+// block is nTrap, then ks(i) and kc(i) for each panel; it is there only when the trapezoidal option is
+// selected (the writer asks the window, the reader the file's own option lines).
+constexpr ConfigField kConfigFields[] = {
+    NumberField(&Module_ortak::S, &Form_Wing::Text_Area),
+    NumberField(&Module_ortak::AR, &Form_Wing::Text_AR),
+    NumberField(&Module_ortak::cOrt, &Form_Wing::Text_cOrt),
+    NumberField(&Module_ortak::b, &Form_Wing::Text_b),
+    TruthField(&Form_Wing::Option_Eliptik),
+    TruthField(&Form_Wing::Option_Trapez),
+    {ConfigField::Kind::Panels},
+    NumberField(&Module_ortak::dAlfa, &Form_Wing::Text_dAlfa),
+    NumberField(&Module_ortak::AszK, &Form_Wing::Text_AszK),
+    NumberField(&Module_ortak::Alfa0K, &Form_Wing::Text_Alfa0K),
+    NumberField(&Module_ortak::AszU, &Form_Wing::Text_AszU),
+    NumberField(&Module_ortak::Alfa0U, &Form_Wing::Text_Alfa0U),
+    NumberField(&Module_ortak::CL, &Form_Wing::Text_CL),
+    NumberField(&Module_ortak::AlfaK, &Form_Wing::Text_AlfaK),
+};
 
 // Takes the file's values one by one; the first fault becomes the message that names its line.
 class ConfigSource {
@@ -43,13 +78,11 @@ class ConfigSource {
 
   // Checked before it reaches the count box, whose own reaction would report it a second time.
   std::optional<int> PanelCount() {
-    const auto count = Number();
-    if (!count) return std::nullopt;
-    if (!PanelCountInRange(*count) || *count != std::floor(*count)) {
-      Fault("trapez sayısı 1 ile 4 arasında bir tam sayı olmalıdır");
-      return std::nullopt;
-    }
-    return static_cast<int>(*count);
+    const auto number = Number();
+    if (!number) return std::nullopt;
+    const std::optional<int> count = WholePanelCount(*number);
+    if (!count) Fault(kPanelCountMessage);
+    return count;
   }
 
   const std::string& Message() const { return message_; }
@@ -79,20 +112,30 @@ bool ApplyNumber(ConfigSource& source, double& variable, TextBox& box) {
   return true;
 }
 
-using NumberTarget = std::pair<double*, TextBox*>;
-
-bool ApplyNumbers(ConfigSource& source, std::initializer_list<NumberTarget> targets) {
-  for (const auto& [variable, box] : targets) {
-    if (!ApplyNumber(source, *variable, *box)) return false;
-  }
-  return true;
-}
-
 bool ApplyTruth(ConfigSource& source, OptionButton& option) {
   const auto truth = source.Truth();
   if (!truth) return false;
   option.SetValue(*truth);
   return true;
+}
+
+// The count goes through its box, whose reaction shows the panel rows, before the panels' values.
+bool ApplyPanels(ConfigSource& source, Form_Wing& form) {
+  const auto count = source.PanelCount();
+  if (!count) return false;
+  ortak.nTrap = *count;
+  form.Text_nTrap.ShowNumber(*count);
+  for (int i = 1; i <= *count; ++i) {
+    if (!ApplyNumber(source, ortak.ks[i], *form.Text_ks[i]) || !ApplyNumber(source, ortak.kc[i], *form.Text_kc[i]))
+      return false;
+  }
+  return true;
+}
+
+std::string PanelLines() {
+  std::string lines = ConfigNumberLine(ortak.nTrap);
+  for (int i = 1; i <= ortak.nTrap; ++i) lines += ConfigNumberLine(ortak.ks[i]) + ConfigNumberLine(ortak.kc[i]);
+  return lines;
 }
 
 }  // namespace
@@ -105,18 +148,18 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
   }
 
   std::string text;
-  for (const double value : {ortak.S, ortak.AR, ortak.cOrt, ortak.b}) text += ConfigNumberLine(value);
-  text += ConfigTruthLine(Option_Eliptik.Value());
-  text += ConfigTruthLine(trapezoidal);
-  if (trapezoidal) {
-    text += ConfigNumberLine(ortak.nTrap);
-    for (int i = 1; i <= ortak.nTrap; ++i) {
-      text += ConfigNumberLine(ortak.ks[i]) + ConfigNumberLine(ortak.kc[i]);
+  for (const ConfigField& field : kConfigFields) {
+    switch (field.kind) {
+      case ConfigField::Kind::Number:
+        text += ConfigNumberLine(ortak.*field.variable);
+        break;
+      case ConfigField::Kind::Truth:
+        text += ConfigTruthLine((this->*field.option).Value());
+        break;
+      case ConfigField::Kind::Panels:
+        if (trapezoidal) text += PanelLines();
+        break;
     }
-  }
-  for (const double value :
-       {ortak.dAlfa, ortak.AszK, ortak.Alfa0K, ortak.AszU, ortak.Alfa0U, ortak.CL, ortak.AlfaK}) {
-    text += ConfigNumberLine(value);
   }
 
   if (const Outcome written = WriteFileReplacing(ConfigFileName, text); written.IsRefused()) {
@@ -134,32 +177,27 @@ bool Form_Wing::ReadAnExistingConfig_from_aFile() {
     return false;
   }
 
+  // Each value reaches the model and its box before the next is taken, as the file panel's user sees it.
   ConfigSource source(ConfigFileName, content);
-  const auto fail = [&] {
-    MsgBox(source.Message());
-    return false;
-  };
-
-  if (!ApplyNumbers(source, {{&ortak.S, &Text_Area}, {&ortak.AR, &Text_AR}, {&ortak.cOrt, &Text_cOrt},
-                             {&ortak.b, &Text_b}}))
-    return fail();
-
-  if (!ApplyTruth(source, Option_Eliptik) || !ApplyTruth(source, Option_Trapez)) return fail();
-
-  if (Option_Trapez.Value()) {
-    const auto count = source.PanelCount();
-    if (!count) return fail();
-    ortak.nTrap = *count;
-    Text_nTrap.ShowNumber(*count);
-    for (int i = 1; i <= *count; ++i) {
-      if (!ApplyNumbers(source, {{&ortak.ks[i], Text_ks[i]}, {&ortak.kc[i], Text_kc[i]}})) return fail();
+  for (const ConfigField& field : kConfigFields) {
+    bool applied = true;
+    switch (field.kind) {
+      case ConfigField::Kind::Number:
+        applied = ApplyNumber(source, ortak.*field.variable, this->*field.box);
+        break;
+      case ConfigField::Kind::Truth:
+        applied = ApplyTruth(source, this->*field.option);
+        break;
+      case ConfigField::Kind::Panels:
+        // The block is there when the file's own option lines, just applied, select the trapezoid.
+        applied = !Option_Trapez.Value() || ApplyPanels(source, *this);
+        break;
+    }
+    if (!applied) {
+      MsgBox(source.Message());
+      return false;
     }
   }
-
-  if (!ApplyNumbers(source, {{&ortak.dAlfa, &Text_dAlfa}, {&ortak.AszK, &Text_AszK},
-                             {&ortak.Alfa0K, &Text_Alfa0K}, {&ortak.AszU, &Text_AszU},
-                             {&ortak.Alfa0U, &Text_Alfa0U}, {&ortak.CL, &Text_CL}, {&ortak.AlfaK, &Text_AlfaK}}))
-    return fail();
 
   Frm_IO.SetVisible(false);
   return Planform();

@@ -90,6 +90,24 @@ TEST_F(ConfigFile, ReadsATrapezoidalFileIntoAnEllipticWindow) {
   EXPECT_EQ(form.Picture1.Surface().CountOf(PlotCommand::Kind::DrawLineTo), 6);
 }
 
+// The writer and the reader walk one table of the file's values, the trapezoid block included.
+TEST_F(ConfigFile, WritesATrapezoidalFileBackAsItWasRead) {
+  Read("two.cfg", kTwoPanelFile);
+  ASSERT_TRUE(form.Messages().empty());
+  Save("again.cfg");
+  EXPECT_EQ(ReadFile("again.cfg"), kTwoPanelFile);
+}
+
+// A count the window has no panel rows for is refused with the count box's own message.
+TEST_F(ConfigFile, PanelCountOutOfRangeIsRefusedWithTheCountBoxMessage) {
+  std::string five = kTwoPanelFile;
+  five.replace(five.find("\r\n 2 \r\n"), 7, "\r\n 5 \r\n");
+  Read("five.cfg", five);
+  ASSERT_EQ(form.Messages().size(), 1u);
+  const std::string reason = "7. satırı okunamadı: Trapez sayısı 1 ile 4 arasında olmalıdır";
+  EXPECT_TRUE(form.Messages()[0].ends_with(reason)) << form.Messages()[0];
+}
+
 TEST_F(ConfigFile, ReadsWhatItWrites) {
   form.Text_dAlfa.SetText("-3");
   form.Text_Alfa0K.SetText("0.402");
