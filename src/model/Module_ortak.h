@@ -20,10 +20,10 @@ using Matrix = std::array<StationTable, kStationEntries>;  // [row][column]
 // Counts are held as doubles because they are read from text; loops take them through model/Counts.h.
 struct Module_ortak {
   // --- Start-up (Form_Load): the constants, set once.
-  double Pi = 0;        // read by the chords, the stages, the report and PlanCiz
+  double Pi = 0;        // read by the chords, the stages, the report, PlanCiz and the spanwise results
   double PiHalf = 0;    // read by yDist, ComparisonCurves and PlanCiz
   double DegToRad = 0;  // read by nothing: conversions compute π/180 in place, with the same value
-  double Voo = 0;       // free-stream speed, 1; read by Distributions and ComparisonCurves
+  double Voo = 0;       // free-stream speed, 1; read by Distributions, ComparisonCurves, the spanwise results
 
   // --- The planform command and its checks.
   bool InputError = false;    // PlanPar, yDist, Planform_Trapez: the last check refused (the command itself
@@ -42,13 +42,14 @@ struct Module_ortak {
   double N = 0;          // station count, odd, 3..99; read by every step that walks the stations
   double N1 = 0;         // N + 1, the right-hand-side column; Gauss writes it too
   double SemiSpan = 0;   // b/2, m; ComparisonCurves and PlanCiz write it too; read by the chords, SectionTables,
-                         // TwistTable, MuTable, Distributions and the three plots
+                         // TwistTable, MuTable, Distributions, the three plots and the results
   StationTable theta{};  // station angle, rad; read by BuildSystem and Distributions
   StationTable y{};      // spanwise coordinate, m; read by the chords, SectionTables, TwistTable, the report's
-                         // tables and the three plots
+                         // tables, the three plots and the results (spanwise results, stall onset)
 
   // --- Planform_Eliptik or Planform_Trapez: the chords, and for panels their corners.
-  StationTable c{};        // chord, m (0..N); read by MuTable, the report's station table and PlanCiz
+  StationTable c{};        // chord, m (0..N); read by MuTable, the report's station table, PlanCiz and the
+                           // spanwise results
   double nTrap = 0;        // panel count; Form_Load, Text_nTrap_Change and the .cfg reader write it too; read
                            // by PlanCiz and the .cfg writer
   TrapezoidTable ks{};     // panel end / semi-span; Form_Load and the .cfg reader write it too; read by the
@@ -84,15 +85,16 @@ struct Module_ortak {
   StationTable X{};     // the solution, Gauss; read by UnpackSolution
 
   // --- UnpackSolution (PrepareMode sets An(1) in the given-CL mode): the Fourier coefficients.
-  StationTable An{};  // read by BuildSystem (An(1)), Distributions, WingCoefficients, ComparisonCurves and the
-                      // report's Fourier block
+  StationTable An{};  // read by BuildSystem (An(1)), Distributions, WingCoefficients (through
+                      // InducedDragDelta, as the span efficiency), ComparisonCurves and the report's Fourier block
 
   // --- Distributions: the spanwise results (1..N).
-  StationTable Gamma{};  // circulation; read by the report's distribution table and Gama_Distr_Ciz
-  StationTable w{};      // downwash; read by the report's distribution table
-  StationTable Eps{};    // induced angle, rad; read by the report's distribution table
+  // The report's distribution table and the spanwise results read all of them but AlfaR.
+  StationTable Gamma{};  // circulation; read by Gama_Distr_Ciz and the stall onset too
+  StationTable w{};      // downwash
+  StationTable Eps{};    // induced angle, rad
   StationTable AlfaR{};  // geometric angle, rad; read by no other step
-  StationTable AlfaE{};  // effective angle, deg; read by the report's distribution table and AlfaE_Distr_Ciz
+  StationTable AlfaE{};  // effective angle, deg; read by AlfaE_Distr_Ciz too
 
   // --- WingCoefficients (CL is with the solve command's inputs above): the drag.
   double CDi = 0;  // induced drag coefficient; read by the report's performance block and the result box

@@ -1,5 +1,7 @@
 // The spanwise loading and the span efficiency of the solution in the record, as plain numbers: what the
 // batch tool prints and writes, and what result views present.
+//
+// Reads N, y, c, Gamma, w, Eps, AlfaE, An, Voo, Pi, SemiSpan; writes nothing to the record.
 #pragma once
 
 #include <optional>

@@ -1,6 +1,9 @@
 // Where and at which root angle the wing's first section reaches its maximum lift. The lifting-line model
 // is linear in the root angle, so two given-angle solutions (0 and 1 degree) give every station's local
 // lift at any angle.
+//
+// FindStallOnset reads N, y, SemiSpan and what SolveLiftingLine reads; it writes AlfaK and every stage's
+// fields while it solves, and puts the whole record back before it returns.
 #pragma once
 
 #include <optional>

@@ -1,5 +1,6 @@
 // One whole lifting-line solution on the record: every stage, with Gauss, in the solve command's order,
-// without report, plots or window. The solve command, the stall onset and polars all run it.
+// without report, plots or window. The solve command, the stall onset and polars all run it. It reads and
+// writes what its stages do (solver/LiftingLine.h); SolveAt writes AlfaK or CL first.
 #pragma once
 
 #include <functional>
