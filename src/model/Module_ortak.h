@@ -28,7 +28,8 @@ struct Module_ortak {
   // --- The planform command and its checks.
   bool InputError = false;    // PlanPar, yDist, Planform_Trapez: the last check refused (the command itself
                               // acts on the steps' Outcome)
-  bool PlanformDone = false;  // a planform command ran to its end; read by the solve command
+  bool PlanformDone = false;  // a planform command ran to its end (any planform input change clears it);
+                              // read by the solve command
 
   // --- PlanPar (also Form_Load and the .cfg reader): the planform parameters.
   double S = 0;     // area, m²; read by Planform_Trapez, the report's summary and the .cfg writer
