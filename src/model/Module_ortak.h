@@ -109,6 +109,9 @@ struct Module_ortak {
   StationTable yE{};      // comparison points, m (0..nE); written and read as nE
   StationTable GammaE{};  // circulation (0..nE), ComparisonCurves; read by Gama_Distr_Ciz
   StationTable cE{};      // chord, m (0..nE), PlanCiz; read by PlanCiz
+
+  // Field by field, so that a check can tell whether a step left the whole record as it was.
+  bool operator==(const Module_ortak&) const = default;
 };
 
 // The one program-wide instance, reached directly by every command.
