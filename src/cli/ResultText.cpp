@@ -1,12 +1,12 @@
 #include "cli/ResultText.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <utility>
 
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
+#include "model/RoundTripNumber.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::cli {
@@ -53,17 +53,10 @@ constexpr const char* kJsonNull = "null";
 // Room for one station's JSON object or CSV line, so the text grows once.
 constexpr std::size_t kCharsPerStation = 256;
 
-// The station tables hold hundreds of numbers, so they are appended in place rather than built as strings.
-void AppendShortest(std::string& text, double value) {
-  std::array<char, 32> buffer{};  // the longest shortest form, "-2.2250738585072014e-308", fits
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  text.append(buffer.data(), result.ptr);
-}
-
 // JSON has no infinity or NaN.
 void AppendJsonNumber(std::string& text, double value) {
   if (std::isfinite(value)) {
-    AppendShortest(text, value);
+    AppendShortestNumberText(text, value);
   } else {
     text += kJsonNull;
   }
@@ -71,7 +64,7 @@ void AppendJsonNumber(std::string& text, double value) {
 
 // An empty CSV cell stands for a value that is undefined.
 void AppendCsvNumber(std::string& text, double value) {
-  if (std::isfinite(value)) AppendShortest(text, value);
+  if (std::isfinite(value)) AppendShortestNumberText(text, value);
 }
 
 void AppendJsonKey(std::string& text, std::string_view key) {
@@ -124,12 +117,6 @@ OperatingPoint SolvedPoint(const ui::Form_Wing& form) {
           .AlfE = ortak.AlfE,
           .CDiE = form.LastEllipticWing.CDiE,
           .EE = form.LastEllipticWing.EE};
-}
-
-std::string ShortestNumberText(double value) {
-  std::string text;
-  AppendShortest(text, value);
-  return text;
 }
 
 std::string ResultBoxesText(const ui::Form_Wing& form) {
@@ -190,7 +177,7 @@ std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEffici
   std::string text;
   for (const auto& [key, member] : kQuantities) {
     if (!text.empty()) text += ',';
-    AppendShortest(text, point.*member);
+    AppendShortestNumberText(text, point.*member);
   }
   text += ',';
   if (spanEfficiency) AppendCsvNumber(text, spanEfficiency->e);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/RoundTripNumber.h"  // ShortestNumberText, used with these texts
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 
@@ -27,9 +28,6 @@ struct OperatingPoint {
 
 // The point the form's last completed solution left in the record.
 OperatingPoint SolvedPoint(const ui::Form_Wing& form);
-
-// The shortest text that reads back to the same double ("10", "0.1", "1e-05").
-std::string ShortestNumberText(double value);
 
 // The result boxes' texts, one labelled line each.
 std::string ResultBoxesText(const ui::Form_Wing& form);
