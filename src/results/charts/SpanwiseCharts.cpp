@@ -1,0 +1,171 @@
+#include "results/charts/SpanwiseCharts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "model/Module_ortak.h"
+#include "model/Numbers.h"
+#include "results/charts/ChartStyle.h"
+#include "results/charts/NiceScale.h"
+
+namespace kelvane::charts {
+namespace {
+
+constexpr int kAngleDecimals = 3;  // as the result boxes show angles and CL
+constexpr int kCLDecimals = 5;
+constexpr int kPositionDecimals = 3;
+constexpr const char* kStallOnsetName = "Tutunma kaybı başlangıcı";
+
+// The quarter-chord line lies on the span axis: the leading edge a quarter chord ahead of it.
+constexpr double kLeadingEdge = 0.25;
+constexpr double kTrailingEdge = -0.75;
+
+// A chart along the whole span, its value axis still to come.
+Chart SpanwiseChart(std::string title) {
+  Chart chart;
+  chart.title = std::move(title);
+  chart.x = NiceAxis(kSpanAxisTitle, -ortak.SemiSpan, ortak.SemiSpan);
+  return chart;
+}
+
+Series NamedSeries(std::string name, std::vector<ChartPoint> points, Color color, Dash dash = Dash::Solid) {
+  return {.name = std::move(name), .points = std::move(points), .color = color, .dash = dash, .dots = false};
+}
+
+// Points of the right half, from the tip in to the root, laid over the whole span: their mirror images
+// from the left tip to the root, then out again to the right tip. A root on the centre line counts once.
+std::vector<ChartPoint> WholeSpan(const std::vector<ChartPoint>& tipToRoot) {
+  std::vector<ChartPoint> points;
+  points.reserve(2 * tipToRoot.size());
+  // 0 - y rather than -y: the root's mirror image is +0, never -0.
+  for (const ChartPoint& point : tipToRoot) points.push_back({0 - point.x, point.y});
+  for (auto it = tipToRoot.rbegin(); it != tipToRoot.rend(); ++it)
+    if (it != tipToRoot.rbegin() || it->x != 0) points.push_back(*it);
+  return points;
+}
+
+template <typename Value>
+std::vector<ChartPoint> StationPoints(const SpanwiseResults& spanwise, Value value) {
+  std::vector<ChartPoint> points;
+  points.reserve(spanwise.stations.size());
+  for (const StationValues& station : spanwise.stations) points.push_back({station.y, value(station)});
+  return points;
+}
+
+// A value axis over every finite point of the chart's series, and over zero, the baseline of each.
+Axis ValueAxis(std::string title, const std::vector<Series>& series) {
+  double low = 0, high = 0;
+  for (const Series& one : series)
+    for (const ChartPoint& point : one.points)
+      if (std::isfinite(point.y)) {
+        low = std::min(low, point.y);
+        high = std::max(high, point.y);
+      }
+  return NiceAxis(std::move(title), low, high);
+}
+
+std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo(value, decimals)); }
+
+std::vector<ChartPoint> Outline(const std::vector<std::pair<double, double>>& chordsTipToRoot) {
+  std::vector<ChartPoint> leading, trailing;
+  for (const auto& [y, c] : chordsTipToRoot) {
+    leading.push_back({y, kLeadingEdge * c});
+    trailing.push_back({y, kTrailingEdge * c});
+  }
+  std::vector<ChartPoint> outline = WholeSpan(leading);
+  std::vector<ChartPoint> back = WholeSpan(trailing);
+  outline.insert(outline.end(), back.rbegin(), back.rend());
+  outline.push_back(outline.front());  // closed at the left tip
+  return outline;
+}
+
+}  // namespace
+
+Chart CirculationChart(const SpanwiseResults& spanwise) {
+  const Module_ortak& m = ortak;
+  std::vector<ChartPoint> wing{{m.y[0], 0}};  // no wing carries circulation past its tip
+  for (const ChartPoint& point : StationPoints(spanwise, [](const StationValues& s) { return s.Gamma; }))
+    wing.push_back(point);
+  std::vector<ChartPoint> elliptic;
+  for (int k = 0; k <= static_cast<int>(m.nE); ++k) elliptic.push_back({m.yE[k], m.GammaE[k]});
+
+  Chart chart = SpanwiseChart("Dolaşım dağılımı");
+  chart.series.push_back(NamedSeries(kWingName, WholeSpan(wing), kWingColor));
+  chart.series.push_back(NamedSeries(kEllipticWingName, WholeSpan(elliptic), kEllipticColor, Dash::Dashed));
+  chart.y = ValueAxis("Γ/V∞ (m)", chart.series);
+  return chart;
+}
+
+Chart LocalLiftChart(const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall) {
+  Chart chart = SpanwiseChart("Yerel kaldırma katsayısı");
+  const auto cl = [](const StationValues& s) { return s.cl; };
+  chart.series.push_back(NamedSeries("cl", WholeSpan(StationPoints(spanwise, cl)), kWingColor));
+  if (spanwise.maxLift) {
+    const auto clmax = [](const StationValues& s) { return s.clmax.value_or(NAN); };
+    chart.series.push_back(NamedSeries("clmax", WholeSpan(StationPoints(spanwise, clmax)), kLimitColor, Dash::Dashed));
+    if (stall) {
+      chart.markers.push_back(
+          {.name = StallOnsetText(*stall),
+           .xs = stall->y == 0 ? std::vector<double>{0} : std::vector<double>{0 - stall->y, stall->y},
+           .color = kMarkerColor,
+           .dash = Dash::Dashed});
+    }
+  }
+  chart.y = ValueAxis("cl", chart.series);
+  return chart;
+}
+
+std::string StallOnsetText(const StallOnset& stall) {
+  const std::string side = stall.y == 0 ? "" : "±";
+  return std::string(kStallOnsetName) + ": αkök = " + Rounded(stall.AlfaK, kAngleDecimals) +
+         "°, CL = " + Rounded(stall.CL, kCLDecimals) + ", y = " + side + Rounded(stall.y, kPositionDecimals) + " m";
+}
+
+Chart AnglesChart(const SpanwiseResults& spanwise) {
+  const double s = ortak.SemiSpan;
+  const auto effective = [](const StationValues& v) { return v.AlfaE; };
+  const auto induced = [](const StationValues& v) { return v.AlfaI; };
+  Chart chart = SpanwiseChart("Hücum açıları");
+  chart.series.push_back(NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise, effective)), kWingColor));
+  chart.series.push_back(NamedSeries("αi, indüklenmiş hücum açısı", WholeSpan(StationPoints(spanwise, induced)),
+                                     kSecondColor, Dash::Dashed));
+  chart.series.push_back(NamedSeries(std::string(kEllipticWingName) + ", αe",
+                                     {{0 - s, ortak.AlfaEE}, {s, ortak.AlfaEE}}, kEllipticColor, Dash::Dotted));
+  chart.y = ValueAxis("α (°)", chart.series);
+  return chart;
+}
+
+Chart PlanformChart(PlanformType type) {
+  const Module_ortak& m = ortak;
+  std::vector<std::pair<double, double>> stations;
+  for (int i = 0; i <= static_cast<int>(m.N); ++i) stations.emplace_back(m.y[i], m.c[i]);
+
+  Chart chart = SpanwiseChart("Kanat üstgörünümü");
+  chart.equalScales = true;
+  Series chords = NamedSeries("İstasyonlar", {}, kStationColor);
+  for (const auto& [y, c] : stations) {
+    for (const double side : {0 - y, y}) {
+      chords.points.push_back({side, kLeadingEdge * c});
+      chords.points.push_back({side, kTrailingEdge * c});
+      chords.points.push_back({NAN, NAN});
+    }
+  }
+  chart.series.push_back(std::move(chords));
+
+  if (type == PlanformType::Trapezoidal) {
+    std::vector<std::pair<double, double>> panels;
+    for (int k = 1; k <= static_cast<int>(m.nTrap) + 1; ++k) panels.emplace_back(m.yTrap[k], m.cTrap[k]);
+    std::vector<std::pair<double, double>> ellipse;
+    for (int k = 0; k <= static_cast<int>(m.nE); ++k) ellipse.emplace_back(m.yE[k], m.cE[k]);
+    chart.series.push_back(NamedSeries(kWingName, Outline(panels), kWingColor));
+    chart.series.push_back(NamedSeries(kEllipticWingName, Outline(ellipse), kEllipticColor, Dash::Dashed));
+  } else {
+    chart.series.push_back(NamedSeries(kWingName, Outline(stations), kWingColor));
+  }
+  chart.y = ValueAxis("x (m)", chart.series);
+  return chart;
+}
+
+}  // namespace kelvane::charts

@@ -1,0 +1,247 @@
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/Module_ortak.h"
+#include "results/Polar.h"
+#include "results/StallOnset.h"
+#include "results/charts/ImageFormat.h"
+#include "results/charts/NiceScale.h"
+#include "results/charts/PolarCharts.h"
+#include "results/charts/SpanwiseCharts.h"
+#include "testkit/FreshRecord.h"
+#include "support/TurkishLocale.h"
+#include "testkit/WingOnRecord.h"
+
+namespace kelvane::charts {
+namespace {
+
+using testing::PlaceStations;
+using testing::UniformSections;
+
+constexpr int kStations = 15;
+constexpr double kRootAngle = 10;
+
+// Ranges from 1e-300 to 1e300, around zero, negative, empty and not finite.
+const std::pair<double, double> kRanges[] = {
+    {0, 0.581776}, {-5, 5},  {-1.1, 9.1667}, {0.3, 0.7},        {1e-7, 3e-7}, {-2e9, -1e9}, {42, 42}, {0, 0},
+    {1e-300, 2e-300}, {-1e300, 1e300}, {3, -3}, {NAN, 1}, {12345.678, 12345.679},
+};
+
+// Whole multiples of 1, 2 or 5 times a power of ten.
+bool IsNiceStep(double step) {
+  const double exponent = std::floor(std::log10(step) + 1e-9);
+  const double mantissa = step / std::pow(10.0, exponent);
+  return std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 || std::abs(mantissa - 5) < 1e-9;
+}
+
+TEST(NiceAxis, CoversTheRangeWithAFewTicksAtOneTwoOrFiveTimesAPowerOfTen) {
+  for (const auto& [low, high] : kRanges) {
+    SCOPED_TRACE(std::to_string(low) + " .. " + std::to_string(high));
+    const Axis axis = NiceAxis("t", low, high);
+    ASSERT_GE(axis.ticks.size(), 2u);
+    EXPECT_LE(axis.ticks.size(), static_cast<std::size_t>(kMaxTicks));
+    EXPECT_EQ(axis.ticks.front(), axis.min);
+    EXPECT_EQ(axis.ticks.back(), axis.max);
+    EXPECT_LT(axis.min, axis.max);
+    if (std::isfinite(low) && std::isfinite(high)) {
+      EXPECT_LE(axis.min, std::min(low, high));
+      EXPECT_GE(axis.max, std::max(low, high));
+    }
+    EXPECT_TRUE(IsNiceStep(axis.step)) << axis.step;
+    for (std::size_t k = 1; k < axis.ticks.size(); ++k)
+      EXPECT_NEAR(axis.ticks[k] - axis.ticks[k - 1], axis.step, axis.step * 1e-9 + std::abs(axis.ticks[k]) * 1e-15);
+  }
+}
+
+TEST(NiceAxis, TicksAreTheDecimalValuesTheyShow) {
+  const Axis circulation = NiceAxis("Γ", 0, 0.581776);
+  EXPECT_EQ(circulation.ticks, (std::vector<double>{0, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6}));
+  const Axis span = NiceAxis("y", -5, 5);
+  EXPECT_EQ(span.ticks, (std::vector<double>{-6, -4, -2, 0, 2, 4, 6}));
+  // An empty range around a value is widened by a tenth of it; around zero to -1..1.
+  EXPECT_EQ(NiceAxis("", 0, 0).ticks.front(), -1);
+  EXPECT_EQ(NiceAxis("", 0, 0).ticks.back(), 1);
+}
+
+TEST(AxisWithin, KeepsItsEndsAndTicksInside) {
+  const Axis axis = AxisWithin("", -0.37, 2.9);
+  EXPECT_EQ(axis.min, -0.37);
+  EXPECT_EQ(axis.max, 2.9);
+  EXPECT_EQ(axis.ticks, (std::vector<double>{0, 0.5, 1, 1.5, 2, 2.5}));
+}
+
+// The labels carry a decimal point on the Turkish desktop too, and only the decimals the step needs.
+TEST(TickLabel, ShowsTheDecimalsOfTheStepWithAPointUnderEveryLocale) {
+  const testing::ScopedTurkishLocale turkish;
+  ASSERT_EQ(turkish.Problem(), "");
+  EXPECT_EQ(TickLabel(0.3, 0.1), "0.3");
+  EXPECT_EQ(TickLabel(0.25, 0.05), "0.25");
+  EXPECT_EQ(TickLabel(-4, 2), "-4");
+  EXPECT_EQ(TickLabel(0, 0.1), "0");
+  EXPECT_EQ(TickLabel(3e-7, 1e-7), "3e-07");
+  EXPECT_EQ(TickLabel(2.5e6, 5e5), "2.5e+06");
+}
+
+TEST(FittedToArea, GivesBothAxesOneScaleForAnEqualScaleChart) {
+  Chart chart;
+  chart.x = NiceAxis("x", -5, 5);
+  chart.y = NiceAxis("y", -1, 0.5);
+  chart.equalScales = true;
+  const Chart fitted = FittedToArea(chart, 600, 300);
+  EXPECT_DOUBLE_EQ((fitted.x.max - fitted.x.min) / 600, (fitted.y.max - fitted.y.min) / 300);
+  EXPECT_EQ(fitted.x.min, chart.x.min);  // the wide range stays, the narrow one grows about its middle
+  EXPECT_DOUBLE_EQ(fitted.y.min / 2 + fitted.y.max / 2, chart.y.min / 2 + chart.y.max / 2);
+  for (const double tick : fitted.y.ticks) EXPECT_TRUE(tick >= fitted.y.min && tick <= fitted.y.max);
+  chart.equalScales = false;
+  EXPECT_EQ(FittedToArea(chart, 600, 300).y.max, chart.y.max);
+}
+
+TEST(ChartCsv, ListsEveryDrawnPointUnderTheAxisTitles) {
+  Chart chart;
+  chart.x.title = "y (m)";
+  chart.y.title = "a, b";
+  chart.series.push_back({.name = "Kanat", .points = {{-1, 0.5}, {NAN, NAN}, {1, 1e-5}}, .color = kRed,
+                          .dash = Dash::Solid, .dots = false});
+  chart.markers.push_back({.name = "m \"1\"", .xs = {2}, .color = kBlue, .dash = Dash::Dashed});
+  EXPECT_EQ(ChartCsv(chart), "seri,y (m),\"a, b\"\nKanat,-1,0.5\nKanat,1,1e-05\n\"m \"\"1\"\"\",2,\n");
+}
+
+class SolvedWingCharts : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::StartFreshRecord();
+    PlaceStations(10, 10, 10, kStations);
+    testing::EllipticChords();
+    UniformSections(testing::kTwoPiAsSaved);
+    ortak.AlfaK = kRootAngle;
+    ASSERT_TRUE(testing::SolveWing(SolutionMode::GivenAngle));
+  }
+};
+
+void ExpectRangesHoldEveryPoint(const Chart& chart) {
+  for (const Series& series : chart.series)
+    for (const ChartPoint& point : series.points) {
+      if (!std::isfinite(point.x)) continue;
+      EXPECT_GE(point.x, chart.x.min) << series.name;
+      EXPECT_LE(point.x, chart.x.max) << series.name;
+      EXPECT_GE(point.y, chart.y.min) << series.name;
+      EXPECT_LE(point.y, chart.y.max) << series.name;
+    }
+  for (const MarkerLines& marker : chart.markers)
+    for (const double x : marker.xs) EXPECT_TRUE(x >= chart.x.min && x <= chart.x.max);
+}
+
+std::vector<std::string> LegendTexts(const Chart& chart) {
+  std::vector<std::string> texts;
+  for (const LegendEntry& entry : Legend(chart)) texts.push_back(entry.text);
+  return texts;
+}
+
+TEST_F(SolvedWingCharts, CirculationRunsFromTipToTipBesideADistinctEllipticCurve) {
+  const Chart chart = CirculationChart(ReadSpanwiseResults());
+  ExpectRangesHoldEveryPoint(chart);
+  EXPECT_EQ(chart.x.title, "y (m)");
+  EXPECT_EQ(chart.y.title, "Γ/V∞ (m)");
+  EXPECT_EQ(LegendTexts(chart), (std::vector<std::string>{"Kanat", "Eşdeğer eliptik kanat"}));
+  const Series& wing = chart.series[0];
+  const Series& elliptic = chart.series[1];
+  EXPECT_FALSE(wing.color == elliptic.color);
+  EXPECT_NE(wing.dash, elliptic.dash);
+  // Tip, 15 stations on each half, the root once.
+  ASSERT_EQ(wing.points.size(), 2u * kStations + 1);
+  EXPECT_EQ(wing.points.front(), (ChartPoint{-5, 0}));
+  EXPECT_EQ(wing.points.back(), (ChartPoint{5, 0}));
+  EXPECT_EQ(wing.points[kStations], (ChartPoint{0, ortak.Gamma[kStations]}));
+  EXPECT_FALSE(std::signbit(wing.points[kStations].x));  // the root at +0, never -0
+  EXPECT_EQ(elliptic.points.size(), 2u * 31);
+  EXPECT_NEAR(chart.y.max, 0.6, 1e-15);  // the root circulation is 0.581776
+}
+
+TEST_F(SolvedWingCharts, LocalLiftMarksTheStationThatStallsFirst) {
+  const SectionMaxLift maxLift{.clmaxK = 1.4, .clmaxU = 1.1};
+  const StallSearch search = FindStallOnset(maxLift);
+  ASSERT_TRUE(search.onset);
+  const Chart chart = LocalLiftChart(ReadSpanwiseResults(maxLift), search.onset);
+  ExpectRangesHoldEveryPoint(chart);
+  ASSERT_EQ(chart.series.size(), 2u);
+  EXPECT_EQ(chart.series[1].name, "clmax");
+  ASSERT_EQ(chart.markers.size(), 1u);
+  EXPECT_EQ(chart.markers[0].xs, (std::vector<double>{-search.onset->y, search.onset->y}));
+  EXPECT_EQ(LegendTexts(chart).back(), StallOnsetText(*search.onset));
+  EXPECT_EQ(StallOnsetText({.AlfaK = 12.34567, .CL = 1.0837, .y = 3.9094, .station = 3}),
+            "Tutunma kaybı başlangıcı: αkök = 12.346°, CL = 1.0837, y = ±3.909 m");
+
+  const Chart plain = LocalLiftChart(ReadSpanwiseResults(), std::nullopt);
+  EXPECT_EQ(plain.series.size(), 1u);
+  EXPECT_TRUE(plain.markers.empty());
+}
+
+TEST_F(SolvedWingCharts, AnglesShowEffectiveAndInducedAnglesInDegrees) {
+  const Chart chart = AnglesChart(ReadSpanwiseResults());
+  ExpectRangesHoldEveryPoint(chart);
+  EXPECT_EQ(chart.y.title, "α (°)");
+  ASSERT_EQ(chart.series.size(), 3u);
+  // An elliptic wing: every station sees 8.333° effective and 1.667° induced.
+  EXPECT_NEAR(chart.series[0].points[3].y, 8.33333, 1e-5);
+  EXPECT_NEAR(chart.series[1].points[3].y, 1.66667, 1e-5);
+  std::set<std::pair<int, int>> looks;
+  for (const Series& series : chart.series) looks.insert({series.color.r * 65536 + series.color.g * 256 + series.color.b, static_cast<int>(series.dash)});
+  EXPECT_EQ(looks.size(), 3u);
+}
+
+TEST_F(SolvedWingCharts, PlanformKeepsItsShapeAndClosesItsOutline) {
+  const Chart chart = PlanformChart(PlanformType::Elliptic);
+  ExpectRangesHoldEveryPoint(chart);
+  EXPECT_TRUE(chart.equalScales);
+  const Series& outline = chart.series.back();
+  EXPECT_EQ(outline.name, "Kanat");
+  EXPECT_EQ(outline.points.front(), outline.points.back());
+  const auto top = std::max_element(outline.points.begin(), outline.points.end(),
+                                    [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
+  EXPECT_DOUBLE_EQ(top->y, 0.25 * ortak.c[kStations]);  // the root's leading edge
+}
+
+TEST_F(SolvedWingCharts, PolarLeavesTheRecordAsItWas) {
+  const StationTable gamma = ortak.Gamma;
+  const double CL = ortak.CL;
+  const std::vector<double> angles = MakeSweep(-2, 10, 2).values;
+  const Polar polar = SolvePolar(SolutionMode::GivenAngle, angles);
+  EXPECT_EQ(ortak.Gamma, gamma);
+  EXPECT_EQ(ortak.CL, CL);
+  EXPECT_EQ(ortak.AlfaK, kRootAngle);
+  ASSERT_FALSE(polar.fault);
+  ASSERT_EQ(polar.points.size(), 7u);
+  EXPECT_EQ(polar.points.back().CL, CL);  // the solution at 10° once more
+  EXPECT_LT(polar.points.front().CL, 0);
+
+  const Chart lift = LiftCurveChart(polar.points);
+  const Chart drag = DragPolarChart(polar.points);
+  ExpectRangesHoldEveryPoint(lift);
+  ExpectRangesHoldEveryPoint(drag);
+  EXPECT_EQ(lift.x.title, "αkök (°)");
+  EXPECT_EQ(drag.x.title, "CDi");
+  EXPECT_TRUE(lift.series[0].dots);
+}
+
+TEST(MakeSweep, CountsTheLastPointDespiteRoundingAndRefusesWhatIsNoSweep) {
+  EXPECT_EQ(MakeSweep(0, 1, 0.1).values.size(), 11u);
+  EXPECT_EQ(MakeSweep(2, 2, 1).values, std::vector<double>{2});
+  EXPECT_EQ(MakeSweep(0, 1, 0).fault, SweepFault::StepNotPositive);
+  EXPECT_EQ(MakeSweep(0, 1, NAN).fault, SweepFault::StepNotPositive);
+  EXPECT_EQ(MakeSweep(1, 0, 0.1).fault, SweepFault::Empty);
+  EXPECT_EQ(MakeSweep(0, 1, 1e-5).fault, SweepFault::TooManyPoints);
+}
+
+TEST(ImageFormatOf, TellsPngAndSvgByTheEndingInAnyCase) {
+  EXPECT_EQ(ImageFormatOf("a/b.png"), ImageFormat::Png);
+  EXPECT_EQ(ImageFormatOf("B.SVG"), ImageFormat::Svg);
+  EXPECT_EQ(ImageFormatOf("plot.pdf"), std::nullopt);
+  EXPECT_EQ(ImageFormatOf("png"), std::nullopt);
+}
+
+}  // namespace
+}  // namespace kelvane::charts
