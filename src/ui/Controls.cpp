@@ -106,8 +106,8 @@ void PictureBox::Clear() {
   Refresh();
 }
 
-MenuItem::MenuItem(std::string name, std::string caption, MenuItem* parent)
-    : name_(std::move(name)), caption_(std::move(caption)), parent_(parent) {}
+MenuItem::MenuItem(std::string name, std::string caption, MenuItem* parent, std::string shortcut)
+    : name_(std::move(name)), caption_(std::move(caption)), parent_(parent), shortcut_(std::move(shortcut)) {}
 
 void MenuItem::Click() { RunReaction(OnClick); }
 

@@ -218,16 +218,19 @@ class FileListBox : public Control {
 
 class MenuItem {
  public:
-  MenuItem(std::string name, std::string caption, MenuItem* parent = nullptr);
+  // A shortcut is written as "Ctrl+R"; none when empty.
+  MenuItem(std::string name, std::string caption, MenuItem* parent = nullptr, std::string shortcut = {});
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   MenuItem* Parent() const { return parent_; }
+  const std::string& Shortcut() const { return shortcut_; }
   void Click();
   Reaction OnClick;
 
  private:
   std::string name_, caption_;
   MenuItem* parent_;
+  std::string shortcut_;
 };
 
 }  // namespace kelvane::ui

@@ -141,7 +141,9 @@ Form_Wing::Form_Wing()
       Mn_About("Mn_About", "About"),
       Mn_Param("Mn_Param", "Kanat konfigürasyonu"),
       Mn_Open("Mn_Open", "Mevcut bir dosyadan oku", &Mn_Param),
-      Mn_Save("Mn_Save", "Bir dosyaya yaz", &Mn_Param) {
+      Mn_Save("Mn_Save", "Bir dosyaya yaz", &Mn_Param),
+      Mn_Results("Mn_Results", "Sonuçlar"),
+      Mn_Charts("Mn_Charts", "Grafikler ve tablo", &Mn_Results, "Ctrl+R") {
   // The panel rows are children of Frame_Trap, created after its count box.
   auto keep = [this](auto control) {
     auto* raw = control.get();
@@ -191,7 +193,7 @@ Form_Wing::Form_Wing()
            &Frame_PlanPar, &Frame3, &Frame5, &Frame4, &Frame7, &Cmd_Planform, &Check1, &Picture1, &Picture2,
            &Picture3, &Frame1, &PLL, &Frame2, &Frame6, &Frm_IO})
     Register(*topLevel);
-  for (MenuItem* item : {&Mn_About, &Mn_Param, &Mn_Open, &Mn_Save}) Register(*item);
+  for (MenuItem* item : {&Mn_About, &Mn_Param, &Mn_Open, &Mn_Save, &Mn_Results, &Mn_Charts}) Register(*item);
 
   Cmd_Planform.OnClick = [this] { Cmd_Planform_Click(); };
   PLL.OnClick = [this] { PLL_Click(); };
@@ -203,6 +205,8 @@ Form_Wing::Form_Wing()
   Mn_About.OnClick = [this] { Mn_About_Click(); };
   Mn_Open.OnClick = [this] { Mn_Open_Click(); };
   Mn_Save.OnClick = [this] { Mn_Save_Click(); };
+  Mn_Charts.OnClick = [this] { Mn_Charts_Click(); };
+  Form_Results.SetMessageHook([this](const std::string& text) { MsgBox(text); });
   Drive1.OnChange = [this] { Drive1_Change(); };
   Dir1.OnChange = [this] { Dir1_Change(); };
   File1.OnClick = [this] { File1_Click(); };

@@ -121,6 +121,7 @@ void Form_Wing::ClearResults() {
   Picture2.Clear();
   Picture3.Clear();
   LastEllipticWing = {};
+  Form_Results.SolutionRemoved();
 }
 
 bool Form_Wing::RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes) {
@@ -229,5 +230,7 @@ void Form_Wing::Mn_About_Click() {
   ++Form_About.showCount;
   if (aboutHook_) aboutHook_(Form_About);
 }
+
+void Form_Wing::Mn_Charts_Click() { Form_Results.Open(); }
 
 }  // namespace kelvane::ui

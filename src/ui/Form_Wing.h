@@ -14,6 +14,7 @@
 #include "solver/SolveLiftingLine.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
+#include "ui/ResultsForm.h"
 
 namespace kelvane::ui {
 
@@ -60,6 +61,7 @@ class Form_Wing {
   void Mn_About_Click();
   void Mn_Open_Click();
   void Mn_Save_Click();
+  void Mn_Charts_Click();
   void Drive1_Change();
   void Dir1_Change();
   void File1_Click();
@@ -146,8 +148,12 @@ class Form_Wing {
   CommandButton Command_Save, Command_Cancel;
 
   MenuItem Mn_About, Mn_Param, Mn_Open, Mn_Save;
+  // The results window's menu, after the specified ones.
+  MenuItem Mn_Results, Mn_Charts;
 
   AboutWindow Form_About;
+  // Labelled charts, the polar and the station table of the latest solution, in a window of their own.
+  ResultsForm Form_Results;
 
  private:
   void Register(Control& control);

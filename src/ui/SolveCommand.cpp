@@ -127,6 +127,8 @@ void Form_Wing::PLL_Click() {
   ShowRounded(Text_CDi, ortak.CDi, kCDiDecimals);
   ShowRounded(Text_E, ortak.E, kRatioDecimals);
 
+  Form_Results.SolutionCompleted(Option_Alfa.Value() ? SolutionMode::GivenAngle : SolutionMode::GivenCL);
+
   ShowIfRefused(AppendToReport(solution.report));
 
   ConfigFileName = kLastConfigFileName;
