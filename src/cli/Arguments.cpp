@@ -1,7 +1,10 @@
 #include "cli/Arguments.h"
 
+#include <utility>
+
 #include "cli/NumberArgument.h"
 #include "cli/Sweep.h"
+#include "results/charts/ImageFormat.h"
 
 namespace kelvane::cli {
 namespace {
@@ -36,6 +39,22 @@ std::optional<SectionMaxLift> ParseMaxLift(std::string_view text) {
   return SectionMaxLift{.clmaxK = *root, .clmaxU = *tip};
 }
 
+constexpr std::pair<std::string_view, PlotKind> kPlotKinds[] = {
+    {"planform", PlotKind::Planform}, {"circulation", PlotKind::Circulation}, {"lift", PlotKind::Lift},
+    {"angles", PlotKind::Angles},     {"polar", PlotKind::Polar},
+};
+
+// "KIND:FILE" with a known kind and a picture file name.
+std::optional<PlotRequest> ParsePlot(std::string_view text) {
+  const std::size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return std::nullopt;
+  const std::string_view path = text.substr(colon + 1);
+  if (!charts::ImageFormatOf(path)) return std::nullopt;
+  for (const auto& [name, kind] : kPlotKinds)
+    if (text.substr(0, colon) == name) return PlotRequest{kind, std::string(path)};
+  return std::nullopt;
+}
+
 }  // namespace
 
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
@@ -44,7 +63,7 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
-                            arg == "--clmax" || arg == "--spanwise";
+                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot";
     if (takesValue && i + 1 == args.size()) return UsageError{std::string(arg) + " needs a value"};
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -67,6 +86,12 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--spanwise") {
       if (value.empty()) return UsageError{"--spanwise needs a file name"};
       parsed.spanwise = std::string(value);
+    } else if (arg == "--plot") {
+      const auto plot = ParsePlot(value);
+      if (!plot)
+        return UsageError{"--plot takes KIND:FILE, KIND one of planform, circulation, lift, angles and polar, "
+                          "FILE ending in .svg or .png"};
+      parsed.plots.push_back(*plot);
     } else if (arg == "--given-cl") {
       parsed.givenCL = true;
     } else if (arg == "--detail") {
@@ -83,6 +108,12 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     }
   }
   if (!haveConfig) return UsageError{"no configuration file"};
+  // A polar is many solutions and every other chart one: each goes with its own kind of run.
+  for (const PlotRequest& plot : parsed.plots) {
+    if (plot.kind == PlotKind::Polar && !parsed.sweep) return UsageError{"--plot polar:FILE needs --sweep"};
+    if (plot.kind != PlotKind::Polar && parsed.sweep)
+      return UsageError{"--sweep draws only the polar; the other charts describe one solution"};
+  }
   if (parsed.sweep) {
     if (parsed.json) return UsageError{"--sweep prints CSV; it does not go with --json"};
     if (parsed.clmax || parsed.spanwise)

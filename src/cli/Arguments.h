@@ -14,7 +14,8 @@ namespace kelvane::cli {
 
 inline constexpr const char* kUsage =
     "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
-    "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP] CONFIG.cfg\n"
+    "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP]\n"
+    "                     [--plot KIND:FILE]... CONFIG.cfg\n"
     "\n"
     "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
     "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
@@ -33,11 +34,23 @@ inline constexpr const char* kUsage =
     "  --sweep FROM:TO:STEP  solve for each root angle (or CL with --given-cl) from FROM to TO\n"
     "                        and print a CSV polar, with the span efficiency e last (not with\n"
     "                        --json, --clmax or --spanwise)\n"
+    "  --plot KIND:FILE      draw a chart into FILE, which ends in .svg or .png, at 800 x 500 pixels;\n"
+    "                        KIND is planform, circulation, lift (with clmax and the stall onset\n"
+    "                        under --clmax), angles, or polar (with --sweep, the only kind there:\n"
+    "                        CL against the root angle and against CDi); repeatable, no display needed\n"
     "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
     "Exit status: 0 solved, 1 the program rejected the input or a file could not be written (the\n"
     "message is on stderr), 2 bad command line.\n";
+
+enum class PlotKind { Planform, Circulation, Lift, Angles, Polar };
+
+struct PlotRequest {
+  PlotKind kind = PlotKind::Planform;
+  std::string path;  // ends in .svg or .png
+  bool operator==(const PlotRequest&) const = default;
+};
 
 // The planform parameters ticked as given; the window starts with S and AR.
 struct PlanformInputs {
@@ -57,6 +70,7 @@ struct Arguments {
   std::optional<SectionMaxLift> clmax;
   std::optional<std::string> spanwise;  // the path of the station table
   std::optional<std::vector<double>> sweep;
+  std::vector<PlotRequest> plots;
   std::string config;
 };
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
 #include "cli/SolutionOutput.h"
 #include "model/Numbers.h"
@@ -58,13 +59,16 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
 
   ui::TextBox& operatingPointBox = args.givenCL ? form.Text_CL : form.Text_AlfaK;
   out << PolarHeader();
+  std::vector<PolarPoint> polar;
   for (const double value : *args.sweep) {
     operatingPointBox.SetText(PlainNumberText(value));
     form.PLL.Click();
     if (rejected) return kRejected;
-    out << PolarRow(SolvedPoint(form), ReadSpanEfficiency());
+    const OperatingPoint point = SolvedPoint(form);
+    out << PolarRow(point, ReadSpanEfficiency());
+    if (!args.plots.empty()) polar.push_back({.AlfaK = point.AlfaK, .CL = point.CL, .CDi = point.CDi});
   }
-  return kSuccess;
+  return WritePolarPlots(args, polar, err);
 }
 
 ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
 #include "model/Outcome.h"
 #include "model/TextFile.h"
@@ -30,6 +31,8 @@ ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostre
       return kRejected;
     }
   }
+  if (const ExitStatus plotted = WriteSolutionPlots(args, form, spanwise, stall, err); plotted != kSuccess)
+    return plotted;
 
   if (args.json) {
     out << ResultsJson(SolvedPoint(form), spanwise, stall);

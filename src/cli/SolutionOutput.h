@@ -12,8 +12,8 @@ class Form_Wing;
 
 namespace kelvane::cli {
 
-// The result boxes or the JSON object on out, with the stall onset for --clmax, and the station table in
-// the --spanwise file. A stall solution that stops shows the form's message; a file that cannot be
+// The result boxes or the JSON object on out, with the stall onset for --clmax, the station table in
+// the --spanwise file and the --plot charts. A stall solution that stops shows the form's message; a file that cannot be
 // written is reported on err. Either ends the run with kRejected before anything is printed.
 ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostream& out, std::ostream& err);
 

@@ -55,6 +55,16 @@ TEST(ParseArguments, MaximumLiftOfTheTipDefaultsToTheRoots) {
   EXPECT_EQ(std::get<Arguments>(rootOnly).clmax->clmaxU, 1.5);
 }
 
+TEST(ParseArguments, PlotsAreRepeatableAndKeepTheirOrder) {
+  const auto parsed = Parse({"--plot", "lift:a/b.PNG", "wing.cfg", "--plot", "planform:c:d.svg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
+  EXPECT_EQ(std::get<Arguments>(parsed).plots,
+            (std::vector<PlotRequest>{{PlotKind::Lift, "a/b.PNG"}, {PlotKind::Planform, "c:d.svg"}}));
+  const auto polar = Parse({"--sweep", "0:4:1", "--plot", "polar:p.svg", "wing.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(polar));
+  EXPECT_EQ(std::get<Arguments>(polar).plots.front().kind, PlotKind::Polar);
+}
+
 struct BadCommandLine {
   const char* name;
   std::vector<std::string_view> args;
@@ -93,7 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"ClmaxEmptyRoot", {"--clmax", ":1.2", "wing.cfg"}},
                       BadCommandLine{"ClmaxThreeValues", {"--clmax", "1.4:1.2:1", "wing.cfg"}},
                       BadCommandLine{"ClmaxInfinite", {"--clmax", "inf", "wing.cfg"}},
-                      BadCommandLine{"ClmaxNotANumber", {"--clmax", "nan", "wing.cfg"}}),
+                      BadCommandLine{"ClmaxNotANumber", {"--clmax", "nan", "wing.cfg"}},
+                      BadCommandLine{"PlotWithoutKind", {"--plot", "c.svg", "wing.cfg"}},
+                      BadCommandLine{"PlotUnknownKind", {"--plot", "drag:c.svg", "wing.cfg"}},
+                      BadCommandLine{"PlotOtherFormat", {"--plot", "lift:c.pdf", "wing.cfg"}},
+                      BadCommandLine{"PlotWithoutFile", {"--plot", "lift:", "wing.cfg"}},
+                      BadCommandLine{"PolarWithoutSweep", {"--plot", "polar:p.png", "wing.cfg"}},
+                      BadCommandLine{"SpanwisePlotWithSweep", {"--sweep", "0:1:1", "--plot", "lift:l.png", "wing.cfg"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SweepCase {

@@ -153,6 +153,58 @@ TEST(SolveTool, SpanwiseFileThatCannotBeWrittenEndsTheRunBeforeAnythingIsPrinted
   EXPECT_TRUE(std::filesystem::is_directory(workDir.Path() / "stations.csv"));
 }
 
+// Width and height from a PNG file's header chunk.
+std::pair<int, int> PngSize(const std::string& png) {
+  const auto at = [&png](std::size_t offset) {
+    int value = 0;
+    for (std::size_t k = 0; k < 4; ++k) value = value * 256 + static_cast<unsigned char>(png[offset + k]);
+    return value;
+  };
+  return {at(16), at(20)};
+}
+
+// The charts come out on a machine without a display, whatever platform the environment names.
+TEST(SolveTool, PlotsChartsAsPngAndSvgWithoutADisplay) {
+  ScopedWorkDir workDir;
+  const std::string platform = getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "";
+  setenv("QT_QPA_PLATFORM", "xcb", 1);
+  unsetenv("DISPLAY");
+  const ProcessResult result = RunSolve(
+      {"--clmax", "1.2", "--plot", "circulation:c.svg", "--plot", "lift:l.png", "--plot", "planform:p.PNG",
+       "--plot", "angles:a.svg", kDefaultWing},
+      workDir.Path());
+  setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
+  ASSERT_EQ(result.status, 0) << result.err;
+  EXPECT_EQ(result.err, "");
+  for (const char* png : {"l.png", "p.PNG"}) {
+    const std::string image = ReadFile(workDir.Path() / png);
+    ASSERT_GT(image.size(), 24u) << png;
+    EXPECT_EQ(image.substr(1, 3), "PNG");
+    EXPECT_EQ(PngSize(image), std::make_pair(800, 500));
+  }
+  const std::string svg = ReadFile(workDir.Path() / "c.svg");
+  EXPECT_NE(svg.find("viewBox=\"0 0 800 500\""), std::string::npos);
+  // Text in the SVG, where Greek letters start a run of their own.
+  for (const char* text : {"Dolaşım dağılımı", "Eşdeğer eliptik kanat", "V∞ (m)", "y (m)", "0.6"})
+    EXPECT_NE(svg.find(text), std::string::npos) << text;
+  EXPECT_NE(ReadFile(workDir.Path() / "a.svg").find("indüklenmiş hücum açısı"), std::string::npos);
+}
+
+TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
+  ScopedWorkDir workDir;
+  const ProcessResult polar = RunSolve({"--sweep", "0:8:2", "--plot", "polar:polar.svg", kDefaultWing}, workDir.Path());
+  ASSERT_EQ(polar.status, 0) << polar.err;
+  const std::string svg = ReadFile(workDir.Path() / "polar.svg");
+  EXPECT_NE(svg.find("Kaldırma eğrisi"), std::string::npos);
+  EXPECT_NE(svg.find("İndüklenmiş sürükleme polari"), std::string::npos);
+
+  std::filesystem::create_directory(workDir.Path() / "c.png");
+  const ProcessResult blocked = RunSolve({"--plot", "circulation:c.png", kDefaultWing}, workDir.Path());
+  EXPECT_EQ(blocked.status, 1);
+  EXPECT_EQ(blocked.out, "");
+  EXPECT_TRUE(blocked.err.starts_with("kelvane-solve: cannot write c.png: ")) << blocked.err;
+}
+
 TEST(SolveTool, AngleSweepGivesALinearLiftCurve) {
   ScopedWorkDir workDir;
   const ProcessResult result = RunSolve({"--sweep", "-4:12:2", kDefaultWing}, workDir.Path());

@@ -1,0 +1,56 @@
+#include "cli/PlotFiles.h"
+
+#include <functional>
+#include <vector>
+
+#include "chartpaint/ImageFiles.h"
+#include "model/Outcome.h"
+#include "model/TextFile.h"
+#include "results/charts/PolarCharts.h"
+#include "results/charts/SpanwiseCharts.h"
+#include "ui/Form_Wing.h"
+
+namespace kelvane::cli {
+namespace {
+
+using ChartsOf = std::function<std::vector<charts::Chart>(PlotKind)>;
+
+ExitStatus WritePlots(const std::vector<PlotRequest>& plots, const ChartsOf& chartsOf, std::ostream& err) {
+  if (plots.empty()) return kSuccess;
+  const chartpaint::OffscreenGui gui;
+  for (const PlotRequest& plot : plots) {
+    const QByteArray image =
+        chartpaint::EncodeCharts(chartsOf(plot.kind), chartpaint::kChartFileSize, *charts::ImageFormatOf(plot.path));
+    if (const Outcome written = WriteFileReplacing(plot.path, image.toStdString()); written.IsRefused()) {
+      err << "kelvane-solve: cannot write " << plot.path << ": " << written.Message() << '\n';
+      return kRejected;
+    }
+  }
+  return kSuccess;
+}
+
+}  // namespace
+
+ExitStatus WriteSolutionPlots(const Arguments& args, const ui::Form_Wing& form, const SpanwiseResults& spanwise,
+                              const std::optional<StallOnset>& stall, std::ostream& err) {
+  return WritePlots(args.plots, [&](PlotKind kind) -> std::vector<charts::Chart> {
+    switch (kind) {
+      case PlotKind::Planform:
+        return {charts::PlanformChart(form.Option_Trapez.Value() ? PlanformType::Trapezoidal
+                                                                 : PlanformType::Elliptic)};
+      case PlotKind::Circulation: return {charts::CirculationChart(spanwise)};
+      case PlotKind::Lift: return {charts::LocalLiftChart(spanwise, stall)};
+      case PlotKind::Angles: return {charts::AnglesChart(spanwise)};
+      case PlotKind::Polar: break;  // refused with the command line
+    }
+    return {};
+  }, err);
+}
+
+ExitStatus WritePolarPlots(const Arguments& args, std::span<const PolarPoint> polar, std::ostream& err) {
+  return WritePlots(args.plots, [&](PlotKind) -> std::vector<charts::Chart> {
+    return {charts::LiftCurveChart(polar), charts::DragPolarChart(polar)};
+  }, err);
+}
+
+}  // namespace kelvane::cli

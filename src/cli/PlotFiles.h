@@ -1,0 +1,28 @@
+// The chart files of --plot: the same charts as the results window, as PNG or SVG.
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <span>
+
+#include "cli/Arguments.h"
+#include "cli/BatchRun.h"
+#include "results/Polar.h"
+#include "results/SpanwiseResults.h"
+#include "results/StallOnset.h"
+
+namespace kelvane::ui {
+class Form_Wing;
+}
+
+namespace kelvane::cli {
+
+// Every requested chart of the solution in the record; a file that cannot be written is reported on err
+// and ends the run with kRejected.
+ExitStatus WriteSolutionPlots(const Arguments& args, const ui::Form_Wing& form, const SpanwiseResults& spanwise,
+                              const std::optional<StallOnset>& stall, std::ostream& err);
+
+// The requested polar charts of a sweep, likewise.
+ExitStatus WritePolarPlots(const Arguments& args, std::span<const PolarPoint> polar, std::ostream& err);
+
+}  // namespace kelvane::cli
