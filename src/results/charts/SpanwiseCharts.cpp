@@ -17,6 +17,8 @@ constexpr int kAngleDecimals = 3;  // as the result boxes show angles and CL
 constexpr int kCLDecimals = 5;
 constexpr int kPositionDecimals = 3;
 constexpr const char* kStallOnsetName = "Tutunma kaybı başlangıcı";
+// The span axis is the long one: room for a tick at every metre of a 10 m wing.
+constexpr int kSpanTicks = 11;
 
 // The quarter-chord line lies on the span axis: the leading edge a quarter chord ahead of it.
 constexpr double kLeadingEdge = 0.25;
@@ -26,7 +28,7 @@ constexpr double kTrailingEdge = -0.75;
 Chart SpanwiseChart(std::string title) {
   Chart chart;
   chart.title = std::move(title);
-  chart.x = NiceAxis(kSpanAxisTitle, -ortak.SemiSpan, ortak.SemiSpan);
+  chart.x = NiceAxis(kSpanAxisTitle, -ortak.SemiSpan, ortak.SemiSpan, kSpanTicks);
   return chart;
 }
 
