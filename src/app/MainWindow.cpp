@@ -11,6 +11,7 @@
 
 #include "app/AboutWidget.h"
 #include "app/ControlWidgets.h"
+#include "app/ResultsWidget.h"
 
 namespace kelvane::app {
 namespace {
@@ -35,6 +36,7 @@ MainWindow::MainWindow(ui::Form_Wing& form) : form_(form) {
   form_.SetMessageHook([this](const std::string& text) { ShowMessage(text); });
   form_.SetQuestionHook([this](const std::string& text) { return AskYesNo(text); });
   form_.SetAboutHook([this](ui::AboutWindow& about) { ShowAbout(about); });
+  form_.Form_Results.SetOpenHook([this] { ShowResults(); });
 }
 
 MainWindow::~MainWindow() {
@@ -43,6 +45,7 @@ MainWindow::~MainWindow() {
   form_.SetMessageHook({});
   form_.SetQuestionHook({});
   form_.SetAboutHook({});
+  form_.Form_Results.SetOpenHook({});
 }
 
 QWidget* MainWindow::WidgetOf(const ui::Control& control) const {
@@ -78,6 +81,7 @@ void MainWindow::BuildMenu() {
       connect(action, &QAction::triggered, this, [item] { item->Click(); });
     }
     action->setObjectName(QString::fromStdString(item->Name()));
+    if (!item->Shortcut().empty()) action->setShortcut(QKeySequence(QString::fromStdString(item->Shortcut())));
     container->addAction(action);
   }
 }
@@ -109,6 +113,14 @@ bool MainWindow::AskYesNo(const std::string& text) {
   box.setEscapeButton(no);
   box.exec();
   return box.clickedButton() == yes;
+}
+
+// One results window for the whole run: created on first use, shown and raised afterwards.
+void MainWindow::ShowResults() {
+  if (!results_) results_ = new ResultsWidget(form_.Form_Results, this);
+  results_->show();
+  results_->raise();
+  results_->activateWindow();
 }
 
 void MainWindow::ShowAbout(const ui::AboutWindow& about) {

@@ -12,6 +12,7 @@
 namespace kelvane::app {
 
 class AboutWidget;
+class ResultsWidget;
 
 class MainWindow : public QMainWindow {
  public:
@@ -21,6 +22,8 @@ class MainWindow : public QMainWindow {
   QWidget* WidgetOf(const ui::Control& control) const;
   // Null until "About" was chosen.
   AboutWidget* About() const { return about_; }
+  // Null until "Grafikler ve tablo" was chosen.
+  ResultsWidget* Results() const { return results_; }
 
  protected:
   // Keys no control took, Escape among them, reach the form here.
@@ -33,10 +36,12 @@ class MainWindow : public QMainWindow {
   void ShowMessage(const std::string& text);
   bool AskYesNo(const std::string& text);
   void ShowAbout(const ui::AboutWindow& about);
+  void ShowResults();
 
   ui::Form_Wing& form_;
   std::unordered_map<const ui::Control*, QWidget*> widgets_;
   AboutWidget* about_ = nullptr;
+  ResultsWidget* results_ = nullptr;
 };
 
 }  // namespace kelvane::app

@@ -1,5 +1,5 @@
-// Saves the main window after one solution, the About window, and the main window with the file panel open,
-// as PNG files in the given folder.
+// Saves the main window after one solution, the About window, the main window with the file panel open,
+// and every tab of the results window for a tapered wing, as PNG files in the given folder.
 #include <cstdio>
 
 #include <QAbstractButton>
@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
+#include <QTabWidget>
 
 #include "app/AboutWidget.h"
 #include "app/Launch.h"
+#include "app/ResultsWidget.h"
 
 namespace {
 
@@ -29,13 +31,39 @@ void Choose(MainWindow& window, const MenuItem& item) {
   window.findChild<QAction*>(QString::fromStdString(item.Name()))->trigger();
 }
 
+// A single tapered panel, so that the wing's curves and the elliptic wing's part.
+constexpr const char* kTipChordRatio = "0.4";
+constexpr const char* kRootMaxLift = "1.4";
+constexpr const char* kTipMaxLift = "1.2";
+
+bool SaveResults(Form_Wing& form, MainWindow& window, const QDir& folder) {
+  form.Command_Cancel.Click();
+  form.Option_Trapez.Click();
+  form.Text_kc[1]->SetText(kTipChordRatio);
+  form.Cmd_Planform.Click();
+  form.PLL.Click();
+  Choose(window, form.Mn_Charts);
+  kelvane::ui::ResultsForm& results = form.Form_Results;
+  results.Text_clmaxK.SetText(kRootMaxLift);
+  results.Text_clmaxU.SetText(kTipMaxLift);
+  results.Cmd_Polar.Click();
+  QTabWidget& tabs = *window.Results()->Tabs();
+  for (int tab = 0; tab < tabs.count(); ++tab) {
+    tabs.setCurrentIndex(tab);
+    const std::string name = "results-" + std::to_string(tab + 1) + ".png";
+    if (!Save(*window.Results(), folder, name.c_str())) return false;
+  }
+  return true;
+}
+
 bool SaveAll(Form_Wing& form, MainWindow& window, const QDir& folder) {
   static_cast<QAbstractButton*>(window.WidgetOf(form.PLL))->click();
   if (!Save(window, folder, "main.png")) return false;
   Choose(window, form.Mn_About);
   if (!Save(*window.About(), folder, "about.png")) return false;
   Choose(window, form.Mn_Open);
-  return Save(window, folder, "panel.png");
+  if (!Save(window, folder, "panel.png")) return false;
+  return SaveResults(form, window, folder);
 }
 
 }  // namespace

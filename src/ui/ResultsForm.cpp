@@ -31,6 +31,13 @@ constexpr const char* kLiftVariable = "CL";
 
 constexpr char kCellSeparator = '\t';
 
+// The window is resizable and lays its controls out itself; these are their natural sizes. A note is
+// two lines high, so that a long one wraps.
+constexpr Geometry kCaptionSize{0, 0, 110, 19};
+constexpr Geometry kBoxSize{0, 0, 64, 19};
+constexpr Geometry kButtonSize{0, 0, 110, 25};
+constexpr Geometry kNoteSize{0, 0, 480, 34};
+
 // The polar boxes' start texts: from, to, step.
 struct PolarRange {
   const char* from;
@@ -105,21 +112,21 @@ const char* ResultsTabCaption(ResultsTab tab) {
 }
 
 ResultsForm::ResultsForm()
-    : Label_NoSolution("Label_NoSolution", nullptr, {}, kNoSolution),
-      Label_clmaxK("Label_clmaxK", nullptr, {}, "clmax kök ="),
-      Label_clmaxU("Label_clmaxU", nullptr, {}, "clmax uç ="),
-      Text_clmaxK("Text_clmaxK", nullptr, {}),
-      Text_clmaxU("Text_clmaxU", nullptr, {}),
-      Label_Stall("Label_Stall", nullptr, {}, ""),
-      Label_PolarVariable("Label_PolarVariable", nullptr, {}, kRootAngleVariable),
-      Label_PolarFrom("Label_PolarFrom", nullptr, {}, "Başlangıç"),
-      Label_PolarTo("Label_PolarTo", nullptr, {}, "Bitiş"),
-      Label_PolarStep("Label_PolarStep", nullptr, {}, "Adım"),
-      Text_PolarFrom("Text_PolarFrom", nullptr, {}),
-      Text_PolarTo("Text_PolarTo", nullptr, {}),
-      Text_PolarStep("Text_PolarStep", nullptr, {}),
-      Cmd_Polar("Cmd_Polar", nullptr, {}, "Polar hesapla"),
-      Label_Polar("Label_Polar", nullptr, {}, "") {
+    : Label_NoSolution("Label_NoSolution", nullptr, kNoteSize, kNoSolution),
+      Label_clmaxK("Label_clmaxK", nullptr, kCaptionSize, "clmax kök ="),
+      Label_clmaxU("Label_clmaxU", nullptr, kCaptionSize, "clmax uç ="),
+      Text_clmaxK("Text_clmaxK", nullptr, kBoxSize),
+      Text_clmaxU("Text_clmaxU", nullptr, kBoxSize),
+      Label_Stall("Label_Stall", nullptr, kNoteSize, ""),
+      Label_PolarVariable("Label_PolarVariable", nullptr, kCaptionSize, kRootAngleVariable),
+      Label_PolarFrom("Label_PolarFrom", nullptr, kCaptionSize, "Başlangıç"),
+      Label_PolarTo("Label_PolarTo", nullptr, kCaptionSize, "Bitiş"),
+      Label_PolarStep("Label_PolarStep", nullptr, kCaptionSize, "Adım"),
+      Text_PolarFrom("Text_PolarFrom", nullptr, kBoxSize),
+      Text_PolarTo("Text_PolarTo", nullptr, kBoxSize),
+      Text_PolarStep("Text_PolarStep", nullptr, kBoxSize),
+      Cmd_Polar("Cmd_Polar", nullptr, kButtonSize, "Polar hesapla"),
+      Label_Polar("Label_Polar", nullptr, kNoteSize, "") {
   for (Control* control : std::initializer_list<Control*>{
            &Label_NoSolution, &Label_clmaxK, &Label_clmaxU, &Text_clmaxK, &Text_clmaxU, &Label_Stall,
            &Label_PolarVariable, &Label_PolarFrom, &Label_PolarTo, &Label_PolarStep, &Text_PolarFrom,

@@ -1,0 +1,210 @@
+#include "app/ResultsWidget.h"
+
+#include <algorithm>
+#include <set>
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/ChartView.h"
+#include "app/ControlWidgets.h"
+#include "app/SaveDialog.h"
+#include "chartpaint/ImageFiles.h"
+#include "model/TextFile.h"
+
+namespace kelvane::app {
+namespace {
+
+using ui::ResultsTab;
+
+constexpr int kStartWidth = 900;
+constexpr int kStartHeight = 620;
+constexpr const char* kExport = "Dışa aktar…";
+constexpr const char* kCopy = "Kopyala";
+constexpr const char* kCopyHint = "Ctrl+C seçili hücreleri (seçim yoksa bütün tabloyu) sekmeyle ayrılmış kopyalar.";
+constexpr const char* kNotAnExport = "adı .png, .svg ya da .csv ile bitmeli";
+
+// Names without Turkish letters travel safely to any file system and program.
+const char* SuggestedName(ResultsTab tab) {
+  switch (tab) {
+    case ResultsTab::Circulation: return "dolasim";
+    case ResultsTab::LocalLift: return "yerel-kaldirma";
+    case ResultsTab::Angles: return "hucum-acilari";
+    case ResultsTab::Polar: return "polar";
+    case ResultsTab::Table: return "istasyonlar";
+  }
+  return "sonuclar";
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+QHBoxLayout* ExportRow(QWidget* button, QWidget* hint = nullptr) {
+  auto* row = new QHBoxLayout;
+  if (hint) row->addWidget(hint, 1);
+  row->addStretch();
+  row->addWidget(button);
+  return row;
+}
+
+}  // namespace
+
+ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner)
+    : QWidget(owner, Qt::Window), results_(results) {
+  setObjectName("Form_Results");
+  setWindowTitle(ui::kResultsCaption);
+  resize(kStartWidth, kStartHeight);
+  for (ui::Control* control : results_.AllControls()) widgets_[control] = CreateControlWidget(*control, this);
+  for (const ui::Label* note : {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar})
+    static_cast<QLabel*>(WidgetOf(*note))->setWordWrap(true);
+
+  tabs_ = new QTabWidget(this);
+  const auto& r = results_;
+  const std::vector<const ui::Control*> noControls;
+  tabs_->addTab(ChartTab(ResultsTab::Circulation, noControls, nullptr), ui::ResultsTabCaption(ResultsTab::Circulation));
+  tabs_->addTab(ChartTab(ResultsTab::LocalLift, {&r.Label_clmaxK, &r.Text_clmaxK, &r.Label_clmaxU, &r.Text_clmaxU},
+                         &r.Label_Stall),
+                ui::ResultsTabCaption(ResultsTab::LocalLift));
+  tabs_->addTab(ChartTab(ResultsTab::Angles, noControls, nullptr), ui::ResultsTabCaption(ResultsTab::Angles));
+  tabs_->addTab(ChartTab(ResultsTab::Polar,
+                         {&r.Label_PolarVariable, &r.Label_PolarFrom, &r.Text_PolarFrom, &r.Label_PolarTo,
+                          &r.Text_PolarTo, &r.Label_PolarStep, &r.Text_PolarStep, &r.Cmd_Polar},
+                         &r.Label_Polar),
+                ui::ResultsTabCaption(ResultsTab::Polar));
+  tabs_->addTab(TableTab(), ui::ResultsTabCaption(ResultsTab::Table));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(WidgetOf(results_.Label_NoSolution));
+  layout->addWidget(tabs_, 1);
+
+  results_.SetChangeHook([this](ui::Control& control) { MirrorControl(control, *WidgetOf(control)); });
+  results_.SetViewHook([this] { ShowViews(); });
+  ShowViews();
+}
+
+ResultsWidget::~ResultsWidget() {
+  // The form outlives this window: it must not call back into it.
+  results_.SetChangeHook({});
+  results_.SetViewHook({});
+}
+
+QWidget* ResultsWidget::WidgetOf(const ui::Control& control) const {
+  const auto found = widgets_.find(&control);
+  return found == widgets_.end() ? nullptr : found->second;
+}
+
+QWidget* ResultsWidget::ChartTab(ResultsTab tab, const std::vector<const ui::Control*>& controlRow,
+                                 const ui::Label* note) {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  if (!controlRow.empty()) {
+    auto* row = new QHBoxLayout;
+    for (const ui::Control* control : controlRow) {
+      QWidget* widget = WidgetOf(*control);
+      // Boxes keep the width of a number; captions sit level with them.
+      if (control->Kind() == ui::ControlKind::TextBox) widget->setFixedWidth(control->Bounds().width);
+      if (auto* label = qobject_cast<QLabel*>(widget)) label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      row->addWidget(widget);
+    }
+    row->addStretch();
+    layout->addLayout(row);
+  }
+  if (note) layout->addWidget(WidgetOf(*note));
+  layout->addWidget(new ChartView([this, tab]() -> const std::vector<charts::Chart>& { return results_.Charts(tab); },
+                                  [this, tab] { ExportWithDialog(tab); }, page),
+                    1);
+  auto* button = new QPushButton(kExport, page);
+  connect(button, &QPushButton::clicked, this, [this, tab] { ExportWithDialog(tab); });
+  exportButtons_[tab] = button;
+  layout->addLayout(ExportRow(button));
+  return page;
+}
+
+QWidget* ResultsWidget::TableTab() {
+  auto* page = new QWidget;
+  auto* layout = new QVBoxLayout(page);
+  table_ = new QTableWidget(page);
+  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  table_->verticalHeader()->hide();
+  // Ahead of the table's own Ctrl+C, which would copy the current cell alone.
+  auto* copy = new QAction(kCopy, table_);
+  copy->setShortcut(QKeySequence::Copy);
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  connect(copy, &QAction::triggered, this, [this] { CopySelection(); });
+  table_->addAction(copy);
+  layout->addWidget(table_, 1);
+
+  auto* copyButton = new QPushButton(kCopy, page);
+  connect(copyButton, &QPushButton::clicked, this, [this] { CopySelection(); });
+  auto* exportButton = new QPushButton(kExport, page);
+  connect(exportButton, &QPushButton::clicked, this, [this] { ExportWithDialog(ResultsTab::Table); });
+  exportButtons_[ResultsTab::Table] = exportButton;
+  auto* row = ExportRow(exportButton, new QLabel(kCopyHint, page));
+  row->insertWidget(row->count() - 1, copyButton);
+  layout->addLayout(row);
+  return page;
+}
+
+void ResultsWidget::ShowViews() {
+  const auto& header = results_.TableHeader();
+  const auto& rows = results_.TableRows();
+  table_->clear();
+  table_->setColumnCount(static_cast<int>(header.size()));
+  table_->setRowCount(static_cast<int>(rows.size()));
+  for (std::size_t column = 0; column < header.size(); ++column)
+    table_->setHorizontalHeaderItem(static_cast<int>(column), new QTableWidgetItem(ToQString(header[column])));
+  for (std::size_t row = 0; row < rows.size(); ++row)
+    for (std::size_t column = 0; column < rows[row].size(); ++column)
+      table_->setItem(static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(ToQString(rows[row][column])));
+  table_->resizeColumnsToContents();
+
+  for (const auto& [tab, button] : exportButtons_)
+    button->setEnabled(tab == ResultsTab::Table ? !rows.empty() : !results_.Charts(tab).empty());
+  update();
+  for (QWidget* child : findChildren<ChartView*>()) child->update();
+}
+
+QString ResultsWidget::Export(ResultsTab tab, const QString& path) const {
+  const std::string name = path.toStdString();
+  std::string content;
+  if (QFileInfo(path).suffix().compare(kCsvFile.suffix, Qt::CaseInsensitive) == 0) {
+    content = results_.Csv(tab);
+  } else if (const auto format = charts::ImageFormatOf(name); format && tab != ResultsTab::Table) {
+    content = chartpaint::EncodeCharts(results_.Charts(tab), chartpaint::kChartFileSize, *format).toStdString();
+  } else {
+    return kNotAnExport;
+  }
+  return ToQString(WriteFileReplacing(name, content).Message());
+}
+
+void ResultsWidget::ExportWithDialog(ResultsTab tab) {
+  const QList<FileType> types =
+      tab == ResultsTab::Table ? QList<FileType>{kCsvFile} : QList<FileType>{kPngFile, kSvgFile, kCsvFile};
+  const QString suggested = QString(SuggestedName(tab)) + "." + types.front().suffix;
+  SaveOrTell(this, AskSavePath(this, suggested, types), [this, tab](const QString& path) { return Export(tab, path); });
+}
+
+void ResultsWidget::CopySelection() const {
+  std::set<int> rows, columns;
+  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) {
+    rows.insert(index.row());
+    columns.insert(index.column());
+  }
+  if (rows.empty()) {
+    for (int row = 0; row < table_->rowCount(); ++row) rows.insert(row);
+    for (int column = 0; column < table_->columnCount(); ++column) columns.insert(column);
+  }
+  const std::vector<int> rowList(rows.begin(), rows.end()), columnList(columns.begin(), columns.end());
+  QGuiApplication::clipboard()->setText(ToQString(results_.TableText(rowList, columnList)));
+}
+
+}  // namespace kelvane::app

@@ -1,0 +1,47 @@
+// The results window: a modeless, resizable window with a tab per chart, the polar and the station
+// table. The form holds its state and runs its reactions; this widget shows them and exports.
+#pragma once
+
+#include <unordered_map>
+
+#include <QString>
+#include <QWidget>
+
+#include "ui/ResultsForm.h"
+
+class QTabWidget;
+class QTableWidget;
+
+namespace kelvane::app {
+
+class ResultsWidget : public QWidget {
+ public:
+  ResultsWidget(ui::ResultsForm& results, QWidget* owner);
+  ~ResultsWidget() override;
+
+  QTabWidget* Tabs() const { return tabs_; }
+  QTableWidget* Table() const { return table_; }
+  QWidget* WidgetOf(const ui::Control& control) const;
+
+  // Writes the tab's charts as PNG or SVG (800 x 500 pixels, as the batch tool does) or its points as
+  // CSV, by the name's ending; an empty text, or the reason it failed.
+  QString Export(ui::ResultsTab tab, const QString& path) const;
+  // The selected cells of the table, or the whole table when none is, to the clipboard as
+  // tab-separated lines.
+  void CopySelection() const;
+
+ private:
+  QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);
+  QWidget* TableTab();
+  void ExportWithDialog(ui::ResultsTab tab);
+  // The table, the charts and which exports are possible, after the form replaced its views.
+  void ShowViews();
+
+  ui::ResultsForm& results_;
+  std::unordered_map<const ui::Control*, QWidget*> widgets_;
+  std::unordered_map<ui::ResultsTab, QWidget*> exportButtons_;
+  QTabWidget* tabs_ = nullptr;
+  QTableWidget* table_ = nullptr;
+};
+
+}  // namespace kelvane::app

@@ -1,0 +1,39 @@
+#include "app/SaveDialog.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace kelvane::app {
+namespace {
+
+constexpr const char* kDialogTitle = "Kaydet";
+constexpr const char* kMessageTitle = "Kelvane";
+
+QString Filter(const FileType& type) { return type.description + " (*." + type.suffix + ")"; }
+
+}  // namespace
+
+QString AskSavePath(QWidget* parent, const QString& suggestedName, const QList<FileType>& types) {
+  QStringList filters;
+  for (const FileType& type : types) filters << Filter(type);
+  QString chosenFilter = filters.value(0);
+  QString path = QFileDialog::getSaveFileName(parent, kDialogTitle, suggestedName, filters.join(";;"), &chosenFilter);
+  if (path.isEmpty()) return path;
+  // A name that already ends in one of the types keeps it; a bare name takes the chosen type's.
+  const QString suffix = QFileInfo(path).suffix();
+  for (const FileType& type : types)
+    if (suffix.compare(type.suffix, Qt::CaseInsensitive) == 0) return path;
+  for (const FileType& type : types)
+    if (Filter(type) == chosenFilter) return path + "." + type.suffix;
+  return path;
+}
+
+void SaveOrTell(QWidget* parent, const QString& path, const std::function<QString(const QString&)>& save) {
+  if (path.isEmpty()) return;
+  const QString problem = save(path);
+  if (problem.isEmpty()) return;
+  QMessageBox::warning(parent, kMessageTitle, path + " dosyası yazılamadı: " + problem);
+}
+
+}  // namespace kelvane::app
