@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include <QAction>
+#include <QKeyEvent>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -135,12 +135,7 @@ QWidget* ResultsWidget::TableTab() {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->verticalHeader()->hide();
-  // Ahead of the table's own Ctrl+C, which would copy the current cell alone.
-  auto* copy = new QAction(kCopy, table_);
-  copy->setShortcut(QKeySequence::Copy);
-  copy->setShortcutContext(Qt::WidgetShortcut);
-  connect(copy, &QAction::triggered, this, [this] { CopySelection(); });
-  table_->addAction(copy);
+  table_->installEventFilter(this);
   layout->addWidget(table_, 1);
 
   auto* copyButton = new QPushButton(kCopy, page);
@@ -191,6 +186,15 @@ void ResultsWidget::ExportWithDialog(ResultsTab tab) {
       tab == ResultsTab::Table ? QList<FileType>{kCsvFile} : QList<FileType>{kPngFile, kSvgFile, kCsvFile};
   const QString suggested = QString(SuggestedName(tab)) + "." + types.front().suffix;
   SaveOrTell(this, AskSavePath(this, suggested, types), [this, tab](const QString& path) { return Export(tab, path); });
+}
+
+bool ResultsWidget::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == table_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    CopySelection();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ResultsWidget::CopySelection() const {

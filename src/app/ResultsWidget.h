@@ -15,6 +15,8 @@ class QTableWidget;
 namespace kelvane::app {
 
 class ResultsWidget : public QWidget {
+  Q_OBJECT
+
  public:
   ResultsWidget(ui::ResultsForm& results, QWidget* owner);
   ~ResultsWidget() override;
@@ -29,6 +31,10 @@ class ResultsWidget : public QWidget {
   // The selected cells of the table, or the whole table when none is, to the clipboard as
   // tab-separated lines.
   void CopySelection() const;
+
+ protected:
+  // Ctrl+C on the table copies the selection, not only the current cell as the table itself would.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);

@@ -106,9 +106,10 @@ TEST_F(WindowTest, ShowsCaptionsAndColours) {
 
 TEST_F(WindowTest, BuildsTheMenuBarFromTheForm) {
   const QList<QAction*> top = window_->menuBar()->actions();
-  ASSERT_EQ(top.size(), 2);
+  ASSERT_EQ(top.size(), 3);
   EXPECT_EQ(top[0]->text(), "About");
   EXPECT_EQ(top[1]->text(), "Kanat konfigürasyonu");
+  EXPECT_EQ(top[2]->text(), "Sonuçlar");
   ASSERT_NE(top[1]->menu(), nullptr);
   const QList<QAction*> sub = top[1]->menu()->actions();
   ASSERT_EQ(sub.size(), 2);

@@ -1,0 +1,153 @@
+// The results window on screen (offscreen): the menu and its shortcut, one window however often asked,
+// a window that follows new solutions, the polar's button, the table's clipboard copy and the exports.
+#include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include "WindowFixture.h"
+#include "app/PictureWidget.h"
+#include "app/ResultsWidget.h"
+
+namespace kelvane::testing {
+namespace {
+
+using ui::ResultsTab;
+
+class ResultsWindowTest : public WindowTest {
+ protected:
+  app::ResultsWidget* Results() const { return window_->Results(); }
+  QWidget* ResultsWidgetOf(const ui::Control& control) const { return Results()->WidgetOf(control); }
+  void PressCtrlR() const { QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier); }
+};
+
+TEST_F(ResultsWindowTest, ThirdMenuOpensOneWindowByMenuOrCtrlR) {
+  const auto* item = window_->findChild<QAction*>("Mn_Charts");
+  ASSERT_NE(item, nullptr);
+  EXPECT_EQ(item->text(), "Grafikler ve tablo");
+  EXPECT_EQ(item->shortcut(), QKeySequence("Ctrl+R"));
+
+  EXPECT_EQ(Results(), nullptr);
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  PressCtrlR();
+  ASSERT_NE(Results(), nullptr);
+  app::ResultsWidget* first = Results();
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->windowTitle(), "Kelvane - Sonuçlar");
+  first->close();
+  ChooseMenu(form_->Mn_Charts);
+  ChooseMenu(form_->Mn_Charts);
+  EXPECT_EQ(Results(), first);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(window_->findChildren<app::ResultsWidget*>().size(), 1);
+
+  const QTabWidget* tabs = first->Tabs();
+  ASSERT_EQ(tabs->count(), 5);
+  const char* captions[] = {"Dolaşım", "Yerel kaldırma katsayısı", "Hücum açıları", "Polar", "Tablo"};
+  for (int tab = 0; tab < tabs->count(); ++tab) EXPECT_EQ(tabs->tabText(tab), captions[tab]);
+  EXPECT_TRUE(ResultsWidgetOf(form_->Form_Results.Label_NoSolution)->isVisible());
+}
+
+TEST_F(ResultsWindowTest, FollowsEveryNewSolution) {
+  ChooseMenu(form_->Mn_Charts);
+  Click(form_->PLL);
+  EXPECT_FALSE(ResultsWidgetOf(form_->Form_Results.Label_NoSolution)->isVisible());
+  const QTableWidget* table = Results()->Table();
+  ASSERT_EQ(table->rowCount(), 15);
+  const QString firstRoot = table->item(14, 3)->text();
+
+  Type(form_->Text_AlfaK, "5");
+  Click(form_->PLL);
+  EXPECT_EQ(table->item(14, 3)->text().toDouble(), firstRoot.toDouble() / 2);
+}
+
+// The polar button computes on the solution on view: the main window's boxes and files stay.
+TEST_F(ResultsWindowTest, PolarButtonLeavesTheMainWindowAlone) {
+  Click(form_->PLL);
+  ChooseMenu(form_->Mn_Charts);
+  const std::string report = ReadFile("PLL.txt");
+  const std::string lastConfig = ReadFile(ui::kLastConfigFileName);
+  const QString shownCL = TextOf(form_->Text_CL);
+
+  auto* step = qobject_cast<QLineEdit*>(ResultsWidgetOf(form_->Form_Results.Text_PolarStep));
+  step->selectAll();
+  QTest::keyClicks(step, "4");
+  EXPECT_EQ(form_->Form_Results.Text_PolarStep.Text(), "4");
+  qobject_cast<QPushButton*>(ResultsWidgetOf(form_->Form_Results.Cmd_Polar))->click();
+
+  ASSERT_EQ(form_->Form_Results.Charts(ResultsTab::Polar).size(), 2u);
+  EXPECT_EQ(form_->Form_Results.Charts(ResultsTab::Polar)[0].series[0].points.size(), 5u);  // -4 to 12
+  EXPECT_EQ(TextOf(form_->Text_CL), shownCL);
+  EXPECT_EQ(ReadFile("PLL.txt"), report);
+  EXPECT_EQ(ReadFile(ui::kLastConfigFileName), lastConfig);
+}
+
+TEST_F(ResultsWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText) {
+  Click(form_->PLL);
+  ChooseMenu(form_->Mn_Charts);
+  Results()->Tabs()->setCurrentIndex(static_cast<int>(ResultsTab::Table));
+  QTableWidget* table = Results()->Table();
+  table->setFocus();
+  table->setRangeSelected(QTableWidgetSelectionRange(13, 0, 14, 1), true);
+  QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+  const QString expected = "i\ty (m)\n14\t" + table->item(13, 1)->text() + "\n15\t0\n";
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
+
+  table->clearSelection();
+  Results()->CopySelection();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().count('\n'), 16);  // the header and every station
+}
+
+TEST_F(ResultsWindowTest, ExportsChartsAsPngSvgAndCsv) {
+  Click(form_->PLL);
+  ChooseMenu(form_->Mn_Charts);
+  EXPECT_EQ(Results()->Export(ResultsTab::Circulation, "c.png"), "");
+  EXPECT_EQ(Results()->Export(ResultsTab::Angles, "a.svg"), "");
+  EXPECT_EQ(Results()->Export(ResultsTab::Circulation, "c.csv"), "");
+  EXPECT_EQ(Results()->Export(ResultsTab::Table, "t.csv"), "");
+  EXPECT_NE(Results()->Export(ResultsTab::Table, "t.png"), "");
+  EXPECT_NE(Results()->Export(ResultsTab::Circulation, "c.pdf"), "");
+
+  const QImage png("c.png");
+  ASSERT_FALSE(png.isNull());
+  EXPECT_EQ(png.size(), QSize(800, 500));
+  int red = 0;
+  for (int y = 0; y < png.height(); ++y)
+    for (int x = 0; x < png.width(); ++x) red += png.pixelColor(x, y) == QColor(255, 0, 0);
+  EXPECT_GT(red, 200);  // the wing's curve is drawn
+
+  QSvgRenderer svg(QString("a.svg"));
+  ASSERT_TRUE(svg.isValid());
+  EXPECT_EQ(svg.viewBox(), QRect(0, 0, 800, 500));
+  EXPECT_NE(ReadFile("a.svg").find("Hücum açıları"), std::string::npos);
+
+  EXPECT_EQ(ReadFile("c.csv"), form_->Form_Results.Csv(ResultsTab::Circulation));
+  EXPECT_TRUE(ReadFile("c.csv").starts_with("seri,y (m),Γ/V∞ (m)\nKanat,-5,0\n"));
+  EXPECT_EQ(ReadFile("t.csv"), form_->Form_Results.Csv(ResultsTab::Table));
+}
+
+// "Resmi kaydet…" writes what the picture shows, at the size of its drawing area.
+TEST_F(ResultsWindowTest, MainWindowPicturesSaveExactlyWhatTheyShow) {
+  Click(form_->PLL);
+  auto* picture = dynamic_cast<app::PictureWidget*>(window_->WidgetOf(form_->Picture2));
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->SaveImage("picture.png"), "");
+  EXPECT_EQ(picture->SaveImage("picture.svg"), "");
+  EXPECT_NE(picture->SaveImage("picture.txt"), "");
+
+  const QImage saved("picture.png");
+  const QImage shown = picture->grab(picture->contentsRect()).toImage();
+  ASSERT_EQ(saved.size(), shown.size());
+  EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), shown.convertToFormat(QImage::Format_RGB32));
+  QSvgRenderer svg(QString("picture.svg"));
+  EXPECT_TRUE(svg.isValid());
+  EXPECT_EQ(svg.viewBox().size(), shown.size());
+}
+
+}  // namespace
+}  // namespace kelvane::testing
