@@ -69,12 +69,18 @@ std::optional<double> InducedDragDelta() {
 
 Outcome WingCoefficients(SolutionMode mode) {
   return RunStage(
-      [mode](const Module_ortak& m, int, double& cl, double& cdi, double& e) {
+      [mode](const Module_ortak& m, int n, double& cl, double& cdi, double& e) {
         if (mode == SolutionMode::GivenAngle) cl = m.An[1] * (m.AR * m.Pi);
-        // Zero lift leaves the drag ratio undefined; the previous drag figures stay.
         if (const std::optional<double> delta = InducedDragDelta()) {
           cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
           e = cl / cdi;
+        } else {
+          // Zero lift: the drag ratio relative to An(1) is undefined, but a twisted wing still sheds
+          // vortices, so the drag comes straight from the higher harmonics; with no lift E is 0.
+          double s = 0;
+          for (int j = 2; j <= n; ++j) s = s + Harmonic(j) * (m.An[j] * m.An[j]);
+          cdi = (m.AR * m.Pi) * s;
+          e = 0;
         }
       },
       &Module_ortak::CL, &Module_ortak::CDi, &Module_ortak::E);
