@@ -121,23 +121,46 @@ std::string ToChars(double value, std::chars_format format, int precision, std::
   return text;
 }
 
-enum class Halves { ToEven, AwayFromZero };
-
-// True when the exact value lies halfway between two multiples of 10^-decimals: a double there is
-// (2q + 1) * 10^-decimals / 2 = ((2q + 1) / 5^decimals) * 2^-(decimals + 1), an odd multiple of
-// 2^-(decimals + 1), and every such multiple is halfway.
-bool IsHalfway(double magnitude, int decimals) {
-  const double scaled = std::ldexp(magnitude, decimals + 1);
-  return std::isfinite(scaled) && std::floor(scaled) == scaled && std::fmod(scaled, 2.0) == 1.0;
-}
-
-// The exact binary value rounded to the given decimals. to_chars rounds the exact value with halves
-// to even; the next double above a halfway value lies safely inside the upper interval, which rounds away.
-std::string FixedText(double value, int decimals, Halves halves) {
-  if (halves == Halves::AwayFromZero && IsHalfway(std::fabs(value), decimals))
-    value = std::nextafter(value, value < 0 ? -HUGE_VAL : HUGE_VAL);
+// The exact binary value rounded to the given decimals; to_chars rounds the exact value with halves to even.
+std::string FixedTextHalvesToEven(double value, int decimals) {
   return ToChars(value, std::chars_format::fixed, decimals,
                  kFixedIntegerPartLength + static_cast<std::size_t>(decimals));
+}
+
+// Every digit of a finite magnitude in fixed notation, with at least the given number of decimals. A
+// double's fraction ends at its lowest bit, at most kMostBinaryPlaces binary (and so as many decimal)
+// places below the point, so asking for that many decimals rounds nothing away.
+std::string ExactFixedDigits(double magnitude, int atLeastDecimals) {
+  constexpr int kMostBinaryPlaces = -(std::numeric_limits<double>::min_exponent - 1) +
+                                    std::numeric_limits<double>::digits - 1;  // 1074
+  int exponent = 0;
+  std::frexp(magnitude, &exponent);
+  const int binaryPlaces = std::min(std::numeric_limits<double>::digits - exponent, kMostBinaryPlaces);
+  return FixedTextHalvesToEven(magnitude, std::max(atLeastDecimals, binaryPlaces));
+}
+
+// Adds one to the last digit of a fixed text, carrying past the point and into a new leading digit.
+void IncrementLastDigit(std::string& text) {
+  for (size_t i = text.size(); i-- > 0;) {
+    if (text[i] == '.') continue;
+    if (text[i] != '9') {
+      ++text[i];
+      return;
+    }
+    text[i] = '0';
+  }
+  text.insert(0, 1, '1');
+}
+
+// A finite magnitude rounded to the given decimals with halves away from zero. On the exact digits a
+// remainder of half a unit or more shows as a first dropped digit of 5 or more, at every magnitude.
+std::string FixedTextHalvesAway(double magnitude, int decimals) {
+  std::string text = ExactFixedDigits(magnitude, decimals + 1);
+  const size_t kept = text.find('.') + 1 + static_cast<size_t>(decimals);
+  const bool roundUp = text[kept] >= '5';
+  text.resize(kept);
+  if (roundUp) IncrementLastDigit(text);
+  return text;
 }
 
 // A finite non-zero magnitude as 15 significant digits and the decimal exponent of the first.
@@ -270,14 +293,14 @@ std::string FileNumberText(double value) {
 
 double RoundTo(double value, int decimals) {
   if (!std::isfinite(value)) return value;
-  return ParseDecimal(FixedText(value, std::max(decimals, 0), Halves::ToEven));
+  return ParseDecimal(FixedTextHalvesToEven(value, std::max(decimals, 0)));
 }
 
 std::string F4(double value) {
   constexpr int kDecimals = 4;
   // The sign comes from the value, not from the rounded digits: -0.00001 shows "-0.0000", -0 shows "0.0000".
-  const std::string digits = FixedText(std::fabs(value), kDecimals, Halves::AwayFromZero);
-  return (value < 0 ? "-" : "") + digits;
+  if (!std::isfinite(value)) return FixedTextHalvesToEven(value, kDecimals);
+  return (value < 0 ? "-" : "") + FixedTextHalvesAway(std::fabs(value), kDecimals);
 }
 
 std::string I(int value) { return std::to_string(value); }

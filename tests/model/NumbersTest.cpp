@@ -209,6 +209,30 @@ TEST(F4, ShowsFourDecimalsWithHalvesAwayFromZero) {
   for (const TextCase& c : cases) EXPECT_EQ(F4(c.value), c.text) << c.value;
 }
 
+// From 2^39 on one step between doubles exceeds the last shown decimal; the rounding must still act on
+// the exact value. Four-decimal halves are the odd multiples of 1/32.
+TEST(F4, RoundsTheExactValueAtEveryMagnitude) {
+  const double twoTo39 = std::ldexp(1.0, 39);
+  const double twoTo44 = std::ldexp(1.0, 44);
+  const double twoTo52 = std::ldexp(1.0, 52);
+  const std::vector<TextCase> cases = {
+      {twoTo39 + 0.03125, "549755813888.0313"},
+      {-(twoTo39 + 0.09375), "-549755813888.0938"},
+      {std::nextafter(twoTo39 + 0.03125, 0.0), "549755813888.0311"},  // one step below the half
+      {std::nextafter(std::ldexp(1.0, 30), 0.0), "1073741824.0000"},    // the carry crosses the point
+      {twoTo44 + 0.03125, "17592186044416.0313"},
+      {twoTo44 + 0.00390625, "17592186044416.0039"},
+      {twoTo44 + 0.96875, "17592186044416.9688"},
+      {twoTo52 - 0.5, "4503599627370495.5000"},
+      {twoTo52 + 1, "4503599627370497.0000"},
+      {-(twoTo52 + 1), "-4503599627370497.0000"},
+      {9.99999, "10.0000"},
+      {1e20, "100000000000000000000.0000"},
+  };
+  for (const TextCase& c : cases) EXPECT_EQ(F4(c.value), c.text) << std::to_string(c.value);
+  EXPECT_EQ(F4(std::numeric_limits<double>::max()).size(), 309u + 5u);
+}
+
 // The Turkish desktop locale writes "2,5" through printf and reads "2.5" as 2 through strtod; the number
 // conventions keep the point there too.
 TEST(NumberConventions, IgnoreTheProcessLocale) {
