@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "model/MessageText.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "model/Outcome.h"
@@ -64,7 +65,7 @@ class ConfigSource {
     const auto value = Take();
     if (!value) return std::nullopt;
     const auto number = ParseConfigNumber(*value);
-    if (!number) Fault("\"" + std::string(*value) + "\" sonlu bir sayı değil");
+    if (!number) Fault(QuoteForMessage(*value) + " sonlu bir sayı değil");
     return number;
   }
 
@@ -72,7 +73,7 @@ class ConfigSource {
     const auto value = Take();
     if (!value) return std::nullopt;
     const auto truth = ParseConfigTruth(*value);
-    if (!truth) Fault("\"" + std::string(*value) + "\" yerine True ya da False olmalı");
+    if (!truth) Fault(QuoteForMessage(*value) + " yerine True ya da False olmalı");
     return truth;
   }
 
@@ -85,6 +86,17 @@ class ConfigSource {
     return count;
   }
 
+  // Blank lines may follow the last value; any other value there means the values before it were taken
+  // from the wrong lines (a decimal comma splits one value in two; a panel count too small for the panels).
+  bool NothingMore() {
+    while (const auto value = values_.Next()) {
+      if (value->empty()) continue;
+      message_ = LinePlace() + " satırında fazla değer var: " + QuoteForMessage(*value);
+      return false;
+    }
+    return true;
+  }
+
   const std::string& Message() const { return message_; }
 
  private:
@@ -94,9 +106,12 @@ class ConfigSource {
     return value;
   }
 
-  void Fault(const std::string& reason) {
-    message_ = fileName_ + " dosyasının " + std::to_string(values_.Line()) + ". satırı okunamadı: " + reason;
+  // "<file> dosyasının <line>.", naming the line of the value last taken.
+  std::string LinePlace() const {
+    return PathForMessage(fileName_) + " dosyasının " + std::to_string(values_.Line()) + ".";
   }
+
+  void Fault(const std::string& reason) { message_ = LinePlace() + " satırı okunamadı: " + reason; }
 
   std::string fileName_;
   ConfigValueReader values_;
@@ -163,7 +178,7 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
   }
 
   if (const Outcome written = WriteFileReplacing(ConfigFileName, text); written.IsRefused()) {
-    MsgBox(ConfigFileName + " dosyası yazılamadı: " + written.Message());
+    MsgBox(PathForMessage(ConfigFileName) + " dosyası yazılamadı: " + written.Message());
     return false;
   }
   Frm_IO.SetVisible(false);
@@ -173,7 +188,7 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
 bool Form_Wing::ReadAnExistingConfig_from_aFile() {
   std::string content;
   if (const Outcome read = ReadWholeFile(ConfigFileName, content, kConfigSizeLimit); read.IsRefused()) {
-    MsgBox(ConfigFileName + " dosyası okunamadı: " + read.Message());
+    MsgBox(PathForMessage(ConfigFileName) + " dosyası okunamadı: " + read.Message());
     return false;
   }
 
@@ -197,6 +212,11 @@ bool Form_Wing::ReadAnExistingConfig_from_aFile() {
       MsgBox(source.Message());
       return false;
     }
+  }
+
+  if (!source.NothingMore()) {
+    MsgBox(source.Message());
+    return false;
   }
 
   Frm_IO.SetVisible(false);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "graphics/Plots.h"
+#include "model/MessageText.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "planform/Chords.h"
@@ -43,9 +44,10 @@ void Form_Wing::SetPanelRowVisible(int row, bool visible) {
   for (Control* control : rowControls) control->SetVisible(visible);
 }
 
+// Messages may carry text from outside; however they were put together, none grows past the limit.
 void Form_Wing::MsgBox(const std::string& text) {
-  messages_.push_back(text);
-  if (messageHook_) messageHook_(text);
+  messages_.push_back(LimitMessage(text));
+  if (messageHook_) messageHook_(messages_.back());
 }
 
 bool Form_Wing::AskYesNo(const std::string& text) {

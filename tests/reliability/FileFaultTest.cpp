@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
-
 #include "solver/Report.h"
 #include "support/FileFaults.h"
+#include "testkit/ResultChecks.h"
 #include "ui/StartedForm.h"
 
 namespace kelvane::ui::testing {
@@ -24,6 +24,7 @@ constexpr auto kReadAndEnterForAll = kReadForAll | fs::perms::owner_exec | fs::p
                                      fs::perms::others_exec;
 using kelvane::testing::AsUnprivilegedUser;
 using kelvane::testing::FileSizeLimit;
+using reliability::IsClearMessage;
 
 class FileFaults : public StartedForm {
  protected:
@@ -126,6 +127,7 @@ TEST_F(FileFaults, ABrokenConfigurationFileIsRefusedAndNothingSavedIsLost) {
       {"binary.cfg", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x01", 16)},
       {"huge.cfg", std::string(kTenMegabytes, '1')},
       {"cut-off.cfg", " 10 \r\n 10 \r\n 1 \r\n 10 \r\nTrue\r\nFalse\r\n 0 \r\n 6.2"},
+      {"controls.cfg", std::string("1\0\x1b[2J", 6) + std::string(20 * 1024, '\x1b') + "\r\n"},
   };
   for (const auto& [name, content] : broken) {
     SCOPED_TRACE(name);
@@ -136,6 +138,7 @@ TEST_F(FileFaults, ABrokenConfigurationFileIsRefusedAndNothingSavedIsLost) {
     EXPECT_FALSE(form.ReadAnExistingConfig_from_aFile());
 
     EXPECT_THAT(ShownSince(shown), HasSubstr(name));
+    for (const std::string& message : MessagesSince(shown)) EXPECT_TRUE(IsClearMessage(message)) << message;
     EXPECT_EQ(ReadFile(name), content);
     EXPECT_EQ(ReadFile(kLastConfigFileName), saved);
   }

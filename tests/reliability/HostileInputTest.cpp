@@ -18,10 +18,9 @@ namespace kelvane::ui::testing {
 namespace {
 
 using reliability::FaultsIn;
+using reliability::IsClearMessage;
 using reliability::IsShownNumber;
 
-// A message that quotes a megabyte of typed text, or its control characters, explains nothing.
-constexpr std::size_t kLongestClearMessage = 300;
 constexpr std::size_t kMegabyte = 1024 * 1024;
 
 struct HostileText {
@@ -106,14 +105,6 @@ std::vector<HostileBox> HostileBoxes() {
 void PrintTo(const HostileText& hostile, std::ostream* out) { *out << hostile.label; }
 void PrintTo(const HostileBox& target, std::ostream* out) { *out << target.name; }
 
-bool IsClearMessage(const std::string& message) {
-  if (message.empty() || message.size() > kLongestClearMessage) return false;
-  for (const char c : message) {
-    if (static_cast<unsigned char>(c) < ' ') return false;
-  }
-  return true;
-}
-
 class HostileInput : public StartedForm,
                      public ::testing::WithParamInterface<std::tuple<HostileBox, HostileText>> {};
 
@@ -132,7 +123,7 @@ TEST_P(HostileInput, EndsInAClearMessageOrAFiniteSolution) {
   EXPECT_THAT(FaultsIn(form, ReadFile(kReportFileName), lastConfig), ::testing::IsEmpty());
   const auto messages = MessagesSince(shown);
   for (const auto& message : messages)
-    EXPECT_TRUE(IsClearMessage(message)) << message.substr(0, kLongestClearMessage);
+    EXPECT_TRUE(IsClearMessage(message)) << message.substr(0, kMaxMessageBytes);
   if (messages.empty()) {
     for (const TextBox* box : {&form.Text_AlfaK, &form.Text_CL, &form.Text_CDi, &form.Text_E})
       EXPECT_TRUE(!box->Text().empty() && IsShownNumber(box->Text())) << box->Name() << " " << box->Text();

@@ -107,7 +107,7 @@ TEST_F(ConfigFile, ReadsWhatItWrites) {
   const std::string written = ReadFile("LastConfig.cfg");
   auto lfOnly = written;
   std::erase(lfOnly, '\r');
-  Read("lf.cfg", lfOnly);
+  Read("lf.cfg", lfOnly + "\n \n\t\n");  // blank lines after the last value are no fault
   EXPECT_TRUE(form.Messages().empty());
   EXPECT_EQ(form.Text_dAlfa.Text(), "-3");
   EXPECT_EQ(form.Text_Alfa0K.Text(), "0.402");
@@ -158,6 +158,10 @@ TEST_F(ConfigFile, ReadFaultShowsOneMessageAndKeepsTheRest) {
       {withLine(trapezoidal, 7, " 0 "), " dosyasının 7. satırı okunamadı: ", "20"},
       {withLine(trapezoidal, 7, " 2.5 "), " dosyasının 7. satırı okunamadı: ", "20"},
       {std::string(100 * 1024, ' '), " dosyası okunamadı: ", "10"},
+      // Values left over: every value after the split one, or after the panels counted, was misplaced.
+      {elliptic + " 7 \r\n", " dosyasının 14. satırında fazla değer var: \"7\"", "20"},
+      {withLine(elliptic, 7, " 1,5 "), " dosyasının 13. satırında fazla değer var: \"10\"", "20"},
+      {withLine(trapezoidal, 7, " 1 "), " dosyasının 17. satırında fazla değer var: \"0\"", "20"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.message);

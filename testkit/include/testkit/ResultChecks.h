@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/MessageText.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "solver/Report.h"
@@ -29,6 +30,15 @@ inline bool HasNonFiniteWord(std::string_view text) {
     }
   }
   return false;
+}
+
+// A message that quotes a megabyte of typed text, or its control characters, explains nothing.
+inline bool IsClearMessage(const std::string& message) {
+  if (message.empty() || message.size() >= kMaxMessageBytes) return false;
+  for (const char c : message) {
+    if (static_cast<unsigned char>(c) < ' ' || c == '\x7f') return false;
+  }
+  return true;
 }
 
 // A box that only the program writes holds nothing or a number exactly as the program shows numbers.
