@@ -1,3 +1,7 @@
 #include "app/Launch.h"
+#include "model/TextFile.h"
 
-int main(int argc, char** argv) { return kelvane::app::RunKelvane(argc, argv); }
+int main(int argc, char** argv) {
+  kelvane::IgnoreFileSizeSignal();
+  return kelvane::app::RunKelvane(argc, argv);
+}

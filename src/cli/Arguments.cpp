@@ -4,6 +4,7 @@
 
 #include "cli/NumberArgument.h"
 #include "cli/Sweep.h"
+#include "model/MessageText.h"
 #include "results/charts/ImageFormat.h"
 
 namespace kelvane::cli {
@@ -78,8 +79,9 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
       if (!inputs) return UsageError{"--inputs takes S, AR, b and cOrt separated by commas"};
       parsed.inputs = *inputs;
     } else if (arg == "--sweep") {
-      parsed.sweep = ParseSweep(value);
-      if (!parsed.sweep) return UsageError{"--sweep takes FROM:TO:STEP with a positive STEP"};
+      std::string problem;
+      parsed.sweep = ParseSweep(value, &problem);
+      if (!parsed.sweep) return UsageError{"--sweep " + QuoteForMessage(value) + ": " + problem};
     } else if (arg == "--clmax") {
       parsed.clmax = ParseMaxLift(value);
       if (!parsed.clmax) return UsageError{"--clmax takes ROOT or ROOT:TIP, both positive numbers"};
@@ -99,7 +101,9 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--json") {
       parsed.json = true;
     } else if (arg.size() > 1 && arg.front() == '-') {
-      return UsageError{"unknown option " + std::string(arg)};
+      return UsageError{"unknown option " + QuoteForMessage(arg)};
+    } else if (arg.empty()) {
+      return UsageError{"the configuration file name is empty"};
     } else if (haveConfig) {
       return UsageError{"only one configuration file"};
     } else {

@@ -3,6 +3,7 @@
 
 #include <ostream>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "cli/Arguments.h"
@@ -10,6 +11,13 @@
 namespace kelvane::cli {
 
 enum ExitStatus : int { kSuccess = 0, kRejected = 1, kUsageError = 2 };
+
+// How the tool's own messages begin, to tell them from the form's.
+inline constexpr const char* kProgramPrefix = "kelvane-solve: ";
+
+// Writes a file that the command line names, whole or not at all. A refusal is reported on err with the
+// file's name and gives kRejected.
+ExitStatus WriteNamedFile(const std::string& path, const std::string& content, std::ostream& err);
 
 // Start-up, station text and ticks, the configuration read, the mode, then one press of the solve
 // button per operating point. Results go to out; the form's messages go to err and stop the run.

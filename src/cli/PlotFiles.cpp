@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "chartpaint/ImageFiles.h"
-#include "model/Outcome.h"
-#include "model/TextFile.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
 #include "ui/Form_Wing.h"
@@ -21,10 +19,8 @@ ExitStatus WritePlots(const std::vector<PlotRequest>& plots, const ChartsOf& cha
   for (const PlotRequest& plot : plots) {
     const QByteArray image =
         chartpaint::EncodeCharts(chartsOf(plot.kind), chartpaint::kChartFileSize, *charts::ImageFormatOf(plot.path));
-    if (const Outcome written = WriteFileReplacing(plot.path, image.toStdString()); written.IsRefused()) {
-      err << "kelvane-solve: cannot write " << plot.path << ": " << written.Message() << '\n';
-      return kRejected;
-    }
+    if (const ExitStatus written = WriteNamedFile(plot.path, image.toStdString(), err); written != kSuccess)
+      return written;
   }
   return kSuccess;
 }

@@ -5,8 +5,6 @@
 
 #include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
-#include "model/Outcome.h"
-#include "model/TextFile.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 #include "ui/Form_Wing.h"
@@ -26,10 +24,8 @@ ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostre
   }
 
   if (args.spanwise) {
-    if (const Outcome written = WriteFileReplacing(*args.spanwise, SpanwiseCsv(spanwise)); written.IsRefused()) {
-      err << "kelvane-solve: cannot write " << *args.spanwise << ": " << written.Message() << '\n';
-      return kRejected;
-    }
+    if (const ExitStatus written = WriteNamedFile(*args.spanwise, SpanwiseCsv(spanwise), err); written != kSuccess)
+      return written;
   }
   if (const ExitStatus plotted = WriteSolutionPlots(args, form, spanwise, stall, err); plotted != kSuccess)
     return plotted;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +11,8 @@
 namespace kelvane::cli {
 
 // FROM + k*STEP for k = 0, 1, ... while within TO, where a point that misses TO only by rounding counts.
-// Nothing for malformed text, a step that is not positive, an empty sweep or one over kMaxSweepPoints.
-std::optional<std::vector<double>> ParseSweep(std::string_view text);
+// Nothing for malformed text, a step that is not positive, an empty sweep or one over kMaxSweepPoints;
+// then *problem (if given) says which rule failed.
+std::optional<std::vector<double>> ParseSweep(std::string_view text, std::string* problem = nullptr);
 
 }  // namespace kelvane::cli

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
@@ -121,6 +122,8 @@ Outcome AppendToFile(const std::string& path, const std::string& content) {
   const int undone = existing.exists ? truncate(path.c_str(), before.st_size) : unlink(path.c_str());
   return Fail(FileErrorText(failure) + (undone == 0 ? "" : kMayBeIncompleteText));
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 Outcome ReadWholeFile(const std::string& path, std::string& content, std::size_t limit) {
   Target existing;

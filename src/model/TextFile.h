@@ -22,6 +22,11 @@ Outcome WriteFileReplacing(const std::string& path, const std::string& content);
 // the call (cut back to its old size, or removed if the call created it).
 Outcome AppendToFile(const std::string& path, const std::string& content);
 
+// Past the file-size limit (ulimit -f) a write would kill the process with SIGXFSZ part-way through a file.
+// Ignored, the write fails with EFBIG instead and is undone and reported like any other failed write.
+// Each program calls this once at start-up.
+void IgnoreFileSizeSignal();
+
 // Reads the whole of a regular file of at most limit bytes into content, which keeps what it held when the
 // read is refused.
 Outcome ReadWholeFile(const std::string& path, std::string& content, std::size_t limit = kDefaultReadLimit);

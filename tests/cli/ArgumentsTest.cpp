@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -86,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"UnknownInput", {"--inputs", "S,span", "wing.cfg"}},
                       BadCommandLine{"EmptyInputName", {"--inputs", "S,", "wing.cfg"}},
                       BadCommandLine{"NoConfig", {"--json"}},
+                      BadCommandLine{"EmptyConfigName", {""}},
                       BadCommandLine{"TwoConfigs", {"a.cfg", "b.cfg"}},
                       BadCommandLine{"BadSweep", {"--sweep", "0:10", "wing.cfg"}},
                       BadCommandLine{"SweepWithJson", {"--json", "--sweep", "0:10:1", "wing.cfg"}},
@@ -116,14 +118,17 @@ struct SweepCase {
   const char* name;
   const char* text;
   std::vector<double> points;  // empty: rejected
+  const char* problem = "";    // part of the reason for a rejection
 };
 
 class ParseSweepCases : public ::testing::TestWithParam<SweepCase> {};
 
-TEST_P(ParseSweepCases, GivesThePoints) {
-  const auto points = ParseSweep(GetParam().text);
+TEST_P(ParseSweepCases, GivesThePointsOrSaysWhichRuleFailed) {
+  std::string problem;
+  const auto points = ParseSweep(GetParam().text, &problem);
   if (GetParam().points.empty()) {
     EXPECT_FALSE(points);
+    EXPECT_NE(problem.find(GetParam().problem), std::string::npos) << problem;
   } else {
     ASSERT_TRUE(points);
     EXPECT_EQ(*points, GetParam().points);
@@ -136,12 +141,13 @@ INSTANTIATE_TEST_SUITE_P(
                       SweepCase{"StopsBeforeOvershooting", "0:5:2", {0, 2, 4}},
                       SweepCase{"SinglePoint", "3:3:1", {3}},
                       SweepCase{"RoundingStillReachesTheEnd", "0:0.3:0.1", {0, 0.1, 0.2, 0.30000000000000004}},
-                      SweepCase{"Backwards", "5:0:1", {}},
-                      SweepCase{"ZeroStep", "0:1:0", {}},
-                      SweepCase{"NotANumber", "a:1:1", {}},
-                      SweepCase{"Infinite", "0:inf:1", {}},
-                      SweepCase{"TrailingText", "0:1:1:2", {}},
-                      SweepCase{"TooFewParts", "0:1", {}}),
+                      SweepCase{"Backwards", "1:0:1", {}, "empty"},
+                      SweepCase{"TooMany", "0:1e9:1", {}, "at most 10000 points"},
+                      SweepCase{"ZeroStep", "0:1:0", {}, "positive"},
+                      SweepCase{"NotANumber", "a:1:1", {}, "numbers"},
+                      SweepCase{"Infinite", "0:inf:1", {}, "finite"},
+                      SweepCase{"TrailingText", "0:1:1:2", {}, "numbers"},
+                      SweepCase{"TooFewParts", "0:1", {}, "three"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ParseSweep, LimitsThePointCount) {
