@@ -11,5 +11,6 @@ std::string FileErrorText(int code);
 // Reasons that have no errno value.
 inline constexpr const char* kNotARegularFileText = "olağan bir dosya değil";
 inline constexpr const char* kMayBeIncompleteText = " (dosya eksik kalmış olabilir)";
+inline constexpr const char* kUntrustedLinkText = "başka bir kullanıcının sembolik bağı izlenmez";
 
 }  // namespace kelvane

@@ -4,8 +4,8 @@
 
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <csignal>
-#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -20,6 +20,7 @@ constexpr mode_t kNewFileMode = 0666;  // narrowed by the umask like any new fil
 constexpr mode_t kPermissionBits = 07777;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr std::size_t kReadChunk = 64 * 1024;
+constexpr int kMostLinksFollowed = 40;  // the kernel's own limit before ELOOP
 
 Outcome Fail(const std::string& reason) { return Outcome::Refused(reason); }
 
@@ -55,13 +56,43 @@ int WriteAllAndSync(int fd, std::string_view content) {
   return fsync(fd) == 0 ? 0 : errno;
 }
 
-// The file a symbolic link names, so that replacing keeps the link; other paths as given.
-std::string FollowLinks(const std::string& path) {
-  char* resolved = realpath(path.c_str(), nullptr);
-  if (!resolved) return path;
-  std::string result(resolved);
-  std::free(resolved);
-  return result;
+// The folder that holds path's last component.
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// What a link's text names: an absolute path as it stands, a relative one from the link's own folder.
+std::string LinkTarget(const std::string& link, const std::string& text) {
+  const std::size_t slash = link.find_last_of('/');
+  if (text.starts_with('/') || slash == std::string::npos) return text;
+  return link.substr(0, slash + 1) + text;
+}
+
+// The file that path names once the symbolic links at its end are followed, so that replacing the file
+// keeps the link. The writer resolves these links itself and the kernel never sees them, so the kernel's
+// protected_symlinks rule is applied here: a link is followed only when it belongs to the user running
+// the program or to the owner of its folder. Anyone else's link, planted in a shared sticky folder,
+// could otherwise aim the write at a file of its maker's choosing.
+Outcome FollowTrustedLinks(const std::string& path, std::string* target) {
+  std::string current = path;
+  for (int followed = 0;; ++followed) {
+    struct stat link {};
+    if (lstat(current.c_str(), &link) != 0 || !S_ISLNK(link.st_mode)) break;  // the end of the chain
+    if (followed == kMostLinksFollowed) return FailWithCode(ELOOP);
+    struct stat folder {};
+    if (stat(FolderOf(current).c_str(), &folder) != 0) return FailWithCode(errno);
+    if (link.st_uid != geteuid() && link.st_uid != folder.st_uid) return Fail(kUntrustedLinkText);
+
+    std::array<char, PATH_MAX> text;
+    const ssize_t length = readlink(current.c_str(), text.data(), text.size());
+    if (length < 0) return FailWithCode(errno);
+    if (static_cast<std::size_t>(length) == text.size()) return FailWithCode(ENAMETOOLONG);
+    current = LinkTarget(current, std::string(text.data(), static_cast<std::size_t>(length)));
+  }
+  *target = current;
+  return Outcome::Done();
 }
 
 // Creates a new, uniquely named file beside target; returns its descriptor or -1 with errno set.
@@ -80,7 +111,8 @@ int CreateTemporaryBeside(const std::string& target, std::string* temporaryPath)
 }  // namespace
 
 Outcome WriteFileReplacing(const std::string& path, const std::string& content) {
-  const std::string target = FollowLinks(path);
+  std::string target;
+  if (Outcome followed = FollowTrustedLinks(path, &target); followed.IsRefused()) return followed;
   Target existing;
   if (Outcome inspected = InspectTarget(target, &existing); inspected.IsRefused()) return inspected;
   // Renaming over a file would bypass its read-only mark; a write the user could not make is refused.
@@ -102,10 +134,13 @@ Outcome WriteFileReplacing(const std::string& path, const std::string& content) 
 }
 
 Outcome AppendToFile(const std::string& path, const std::string& content) {
+  std::string target;
+  if (Outcome followed = FollowTrustedLinks(path, &target); followed.IsRefused()) return followed;
   Target existing;
-  if (Outcome inspected = InspectTarget(path, &existing); inspected.IsRefused()) return inspected;
+  if (Outcome inspected = InspectTarget(target, &existing); inspected.IsRefused()) return inspected;
 
-  const int fd = open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, kNewFileMode);
+  // A link put in the file's place since it was looked at is not followed.
+  const int fd = open(target.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, kNewFileMode);
   if (fd < 0) return FailWithCode(errno);
   struct stat before {};
   if (fstat(fd, &before) != 0) {
@@ -119,7 +154,7 @@ Outcome AppendToFile(const std::string& path, const std::string& content) {
   if (failure == 0) return Outcome::Done();
 
   // Undo a part-way write so the file holds exactly what it held before.
-  const int undone = existing.exists ? truncate(path.c_str(), before.st_size) : unlink(path.c_str());
+  const int undone = existing.exists ? truncate(target.c_str(), before.st_size) : unlink(target.c_str());
   return Fail(FileErrorText(failure) + (undone == 0 ? "" : kMayBeIncompleteText));
 }
 

@@ -13,13 +13,15 @@ namespace kelvane {
 inline constexpr std::size_t kDefaultReadLimit = 1024 * 1024;
 
 // Writes content to a temporary file beside path, flushes it to disk and renames it over path, so a
-// failure leaves an existing file untouched. A symbolic link is followed and the file it names replaced.
-// Fails on a target that is a folder or another kind of non-regular file. A refusal's message is a short
-// reason, for the caller to put after the file's name.
+// failure leaves an existing file untouched. A symbolic link is followed and the file it names replaced,
+// but only a link that belongs to the user running the program or to the owner of its folder; anyone
+// else's is refused. Fails on a target that is a folder or another kind of non-regular file. A refusal's
+// message is a short reason, for the caller to put after the file's name.
 Outcome WriteFileReplacing(const std::string& path, const std::string& content);
 
-// Appends content to path, creating the file if needed. On failure the file is left as it was before
-// the call (cut back to its old size, or removed if the call created it).
+// Appends content to path, creating the file if needed; symbolic links as for WriteFileReplacing. On
+// failure the file is left as it was before the call (cut back to its old size, or removed if the call
+// created it).
 Outcome AppendToFile(const std::string& path, const std::string& content);
 
 // Past the file-size limit (ulimit -f) a write would kill the process with SIGXFSZ part-way through a file.

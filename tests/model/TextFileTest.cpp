@@ -55,6 +55,30 @@ TEST(WriteFileReplacing, KeepsThePermissionsAndFollowsALink) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+// The user's own links: a chain of them, one into a subfolder, and one whose file does not exist yet, for
+// both writers; a loop is refused with nothing written.
+TEST(Writers, FollowTheUsersOwnLinksToTheEnd) {
+  ScopedWorkDir dir;
+  fs::create_directory("sub");
+  fs::create_symlink("sub/real.txt", "sub-link");
+  fs::create_symlink("sub-link", "chain");
+  fs::create_symlink("../new.txt", "sub/to-new");
+  for (const char* link : {"chain", "sub/to-new"}) {
+    SCOPED_TRACE(link);
+    ASSERT_TRUE(Done(WriteFileReplacing(link, "new\r\n")));
+    ASSERT_TRUE(Done(AppendToFile(link, "more\r\n")));
+  }
+  EXPECT_EQ(ReadFile("sub/real.txt"), "new\r\nmore\r\n");
+  EXPECT_EQ(ReadFile("new.txt"), "new\r\nmore\r\n");
+  EXPECT_TRUE(fs::is_symlink("chain") && fs::is_symlink("sub-link") && fs::is_symlink("sub/to-new"));
+
+  fs::create_symlink("loop-b", "loop-a");
+  fs::create_symlink("loop-a", "loop-b");
+  EXPECT_TRUE(Refused(WriteFileReplacing("loop-a", "x")));
+  EXPECT_TRUE(Refused(AppendToFile("loop-a", "x")));
+  EXPECT_EQ(FolderEntries(dir.Path()).size(), 6u);
+}
+
 TEST(WriteFileReplacing, FailsCleanlyWhereItCannotWrite) {
   ScopedWorkDir dir;
   fs::create_directory("folder");

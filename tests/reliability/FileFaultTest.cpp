@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
+
+#include <unistd.h>
 
 #include "solver/Report.h"
 #include "support/FileFaults.h"
@@ -23,8 +26,15 @@ constexpr auto kReadForAll = fs::perms::owner_read | fs::perms::group_read | fs:
 constexpr auto kReadAndEnterForAll = kReadForAll | fs::perms::owner_exec | fs::perms::group_exec |
                                      fs::perms::others_exec;
 using kelvane::testing::AsUnprivilegedUser;
+using kelvane::testing::kNobody;
 using kelvane::testing::FileSizeLimit;
 using reliability::IsClearMessage;
+
+std::set<std::string> FolderEntries(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  return names;
+}
 
 class FileFaults : public StartedForm {
  protected:
@@ -159,6 +169,50 @@ TEST_F(FileFaults, ASaveToAFullDeviceIsExplained) {
   form.ConfigFileName = kDeviceFull;
   EXPECT_FALSE(form.WriteExistingConfig_in_aFile());
   EXPECT_THAT(ShownSince(shown), HasSubstr(kDeviceFull));
+}
+
+// A shared sticky folder such as /tmp, where anyone may add a file: a symbolic link there is written
+// through only when it belongs to the user writing ("nobody") or to the folder's owner (root), whatever
+// the kernel's own protection is set to. The links aim at a file in a folder of the user's own.
+TEST_F(FileFaults, ALinkIsFollowedOnlyWhenTheUserOrTheFolderOwnerMadeIt) {
+  if (geteuid() != 0) GTEST_SKIP() << "planting another user's link takes root";
+  constexpr uid_t kOtherUser = kNobody - 1;
+  constexpr uid_t kRoot = 0;
+  constexpr const char* kVictim = "home/victim";
+  constexpr const char* kVictimContent = "the user's own";
+  fs::remove(kReportFileName);
+  fs::permissions(workDir.Path(), fs::perms::all | fs::perms::sticky_bit);
+  fs::create_directory("home");
+  ASSERT_EQ(chown("home", kNobody, kNobody), 0);
+
+  struct Case {
+    const char* link;
+    uid_t owner;
+    bool followed;
+  };
+  for (const Case& c : {Case{kReportFileName, kOtherUser, false}, Case{kLastConfigFileName, kOtherUser, false},
+                        Case{kReportFileName, kNobody, true}, Case{kLastConfigFileName, kRoot, true}}) {
+    SCOPED_TRACE(std::string(c.link) + " by " + std::to_string(c.owner));
+    WriteFile(kVictim, kVictimContent);
+    ASSERT_EQ(chown(kVictim, kNobody, kNobody), 0);
+    fs::create_symlink(kVictim, c.link);
+    ASSERT_EQ(lchown(c.link, c.owner, c.owner), 0);
+    const auto shown = form.Messages().size();
+
+    EXPECT_TRUE(AsUnprivilegedUser([&] {
+      form.Cmd_Planform.Click();
+      form.PLL.Click();
+      return Explained(shown, c.link) != c.followed;
+    }));
+    EXPECT_TRUE(fs::is_symlink(c.link));
+    if (c.followed) {
+      EXPECT_NE(ReadFile(kVictim), kVictimContent);
+    } else {
+      EXPECT_EQ(ReadFile(kVictim), kVictimContent);
+      EXPECT_EQ(FolderEntries("home"), std::set<std::string>{"victim"});
+    }
+    for (const char* name : {kReportFileName, kLastConfigFileName}) fs::remove(name);
+  }
 }
 
 TEST_F(FileFaults, AWriteCutShortKeepsTheEarlierFileWhole) {

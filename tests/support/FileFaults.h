@@ -31,12 +31,14 @@ class FileSizeLimit {
   void (*oldHandler_)(int);
 };
 
+// The user "nobody", whom root's tests become to meet the file system as an ordinary user.
+inline constexpr uid_t kNobody = 65534;
+
 // Runs check as a user whom file permissions bind: directly, or, as root, in a child process that drops
 // to "nobody" (the files it must reach have to be open to others). Returns what check returned.
 template <typename Check>
 bool AsUnprivilegedUser(Check check) {
   if (geteuid() != 0) return check();
-  constexpr uid_t kNobody = 65534;
   const pid_t child = fork();
   if (child == 0) _exit(setgid(kNobody) == 0 && setuid(kNobody) == 0 && check() ? 0 : 1);
   int status = 0;
