@@ -299,8 +299,10 @@ double RoundTo(double value, int decimals) {
 std::string F4(double value) {
   constexpr int kDecimals = 4;
   // The sign comes from the value, not from the rounded digits: -0.00001 shows "-0.0000", -0 shows "0.0000".
-  if (!std::isfinite(value)) return FixedTextHalvesToEven(value, kDecimals);
-  return (value < 0 ? "-" : "") + FixedTextHalvesAway(std::fabs(value), kDecimals);
+  const double magnitude = std::fabs(value);
+  const std::string digits = std::isfinite(magnitude) ? FixedTextHalvesAway(magnitude, kDecimals)
+                                                      : FixedTextHalvesToEven(magnitude, kDecimals);
+  return (value < 0 ? "-" : "") + digits;
 }
 
 std::string I(int value) { return std::to_string(value); }
