@@ -41,8 +41,8 @@ inline constexpr const char* kUsage =
     "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
-    "Exit status: 0 solved, 1 the program rejected the input or a file could not be written (the\n"
-    "message is on stderr), 2 bad command line.\n";
+    "Exit status: 0 solved, 1 the program rejected the input or a file or the standard output could\n"
+    "not be written (the message is on stderr), 2 bad command line.\n";
 
 enum class PlotKind { Planform, Circulation, Lift, Angles, Polar };
 
