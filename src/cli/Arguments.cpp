@@ -81,7 +81,7 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--sweep") {
       std::string problem;
       parsed.sweep = ParseSweep(value, &problem);
-      if (!parsed.sweep) return UsageError{"--sweep " + QuoteForMessage(value) + ": " + problem};
+      if (!parsed.sweep) return UsageError{problem + " (--sweep " + QuoteForMessage(value) + ")"};
     } else if (arg == "--clmax") {
       parsed.clmax = ParseMaxLift(value);
       if (!parsed.clmax) return UsageError{"--clmax takes ROOT or ROOT:TIP, both positive numbers"};

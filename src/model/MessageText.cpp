@@ -97,7 +97,7 @@ std::string Joined(const std::vector<std::string>& parts, std::size_t first) {
 std::string QuoteForMessage(std::string_view text) {
   bool more = false;
   const std::vector<std::string> shown = ShownCharacters(text, kMaxQuotedCharacters, &more);
-  return "\"" + Joined(shown, 0) + (more ? std::string(kCutMark) : "") + "\"";
+  return Joined(shown, 0) + (more ? std::string(kCutMark) : "");
 }
 
 std::string PathForMessage(std::string_view path) {

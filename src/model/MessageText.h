@@ -13,12 +13,13 @@ inline constexpr std::size_t kMaxQuotedCharacters = 40;
 // Every message is shorter than this many bytes.
 inline constexpr std::size_t kMaxMessageBytes = 300;
 
-// The text in double quotes, its first kMaxQuotedCharacters characters kept. Control characters and bytes
-// that are not UTF-8 show as escapes ("\x1B", "\u009B"): "1,5", "\x00\x1B[2J".
+// The text as a message may quote it, its first kMaxQuotedCharacters characters kept. Control characters
+// and bytes that are not UTF-8 show as escapes ("\x1B", "\u009B"): 1,5 or \x00\x1B[2J. The caller puts it
+// after a colon or between quotation marks.
 std::string QuoteForMessage(std::string_view text);
 
-// A file name or path without quotes, its last kMaxQuotedCharacters characters kept, so the file's own
-// name stays in view; escaped as QuoteForMessage does.
+// A file name or path, its last kMaxQuotedCharacters characters kept, so the file's own name stays in
+// view; escaped as QuoteForMessage does.
 std::string PathForMessage(std::string_view path);
 
 // The message itself if it is short enough, otherwise cut at a character boundary and marked with "…" so

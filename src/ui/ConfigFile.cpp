@@ -1,6 +1,7 @@
 // Writing and reading a wing configuration file: one table of its values drives both.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/MessageText.h"
@@ -55,6 +56,9 @@ constexpr ConfigField kConfigFields[] = {
     NumberField(&Module_ortak::AlfaK, &Form_Wing::Text_AlfaK),
 };
 
+// A value from the file inside a sentence of the message.
+std::string InQuotes(std::string_view value) { return "\"" + QuoteForMessage(value) + "\""; }
+
 // Takes the file's values one by one; the first fault becomes the message that names its line.
 class ConfigSource {
  public:
@@ -65,7 +69,7 @@ class ConfigSource {
     const auto value = Take();
     if (!value) return std::nullopt;
     const auto number = ParseConfigNumber(*value);
-    if (!number) Fault(QuoteForMessage(*value) + " sonlu bir sayı değil");
+    if (!number) Fault(InQuotes(*value) + " sonlu bir sayı değil");
     return number;
   }
 
@@ -73,7 +77,7 @@ class ConfigSource {
     const auto value = Take();
     if (!value) return std::nullopt;
     const auto truth = ParseConfigTruth(*value);
-    if (!truth) Fault(QuoteForMessage(*value) + " yerine True ya da False olmalı");
+    if (!truth) Fault(InQuotes(*value) + " yerine True ya da False olmalı");
     return truth;
   }
 
@@ -91,7 +95,7 @@ class ConfigSource {
   bool NothingMore() {
     while (const auto value = values_.Next()) {
       if (value->empty()) continue;
-      message_ = LinePlace() + " satırında fazla değer var: " + QuoteForMessage(*value);
+      message_ = LinePlace() + " satırında fazla değer var: " + InQuotes(*value);
       return false;
     }
     return true;

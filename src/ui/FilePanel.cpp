@@ -3,8 +3,8 @@
 #include <string>
 #include <system_error>
 
+#include "model/MessageText.h"
 #include "ui/Form_Wing.h"
-#include "ui/NumberBoxes.h"
 
 namespace kelvane::ui {
 namespace {

@@ -12,7 +12,4 @@ namespace kelvane::ui {
 // or a number too large for the computation ("1e400"). Nothing for any other text: letters read as 0.
 std::optional<std::string> UnreadableNumberMessage(std::string_view text);
 
-// Typed text as a message quotes it: at most 40 characters, control characters written as \xNN.
-std::string QuoteForMessage(std::string_view text);
-
 }  // namespace kelvane::ui

@@ -4,13 +4,13 @@
 #include <cmath>
 #include <utility>
 
+#include "model/MessageText.h"
 #include "model/Numbers.h"
 #include "model/RoundTripNumber.h"
 #include "model/SavedRecord.h"
 #include "results/StallOnset.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
-#include "ui/NumberBoxes.h"
 
 namespace kelvane::ui {
 namespace {
@@ -143,8 +143,9 @@ void ResultsForm::Register(Control& control) {
   control.SetChangeHook(&changeHook_);
 }
 
+// As with the main window, a message that quotes outside text never grows past the limit.
 void ResultsForm::MsgBox(const std::string& text) {
-  if (messageHook_) messageHook_(text);
+  if (messageHook_) messageHook_(LimitMessage(text));
 }
 
 void ResultsForm::ShowPolarDefaults(SolutionMode mode) {

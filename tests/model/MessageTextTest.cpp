@@ -18,18 +18,18 @@ bool HasNoControls(const std::string& text) {
 }
 
 TEST(QuoteForMessage, ShowsShortTextAsItStands) {
-  EXPECT_EQ(QuoteForMessage(""), "\"\"");
-  EXPECT_EQ(QuoteForMessage("1,5"), "\"1,5\"");
-  EXPECT_EQ(QuoteForMessage("Kanat Alanı ²"), "\"Kanat Alanı ²\"");
+  EXPECT_EQ(QuoteForMessage(""), "");
+  EXPECT_EQ(QuoteForMessage("12,5"), "12,5");
+  EXPECT_EQ(QuoteForMessage("Kanat Alanı ²"), "Kanat Alanı ²");
 }
 
 TEST(QuoteForMessage, EscapesControlsAndBytesThatAreNotUtf8) {
-  EXPECT_EQ(QuoteForMessage(std::string("1\0\x01\x1b[2J\x7f", 8)), R"("1\x00\x01\x1B[2J\x7F")");
-  EXPECT_EQ(QuoteForMessage("\xC2\x9B" "31m"), R"("\u009B31m")");  // C1 control sequence introducer
-  EXPECT_EQ(QuoteForMessage("a\x9B" "b"), R"("a\x9Bb")");           // the same as a bare byte
-  EXPECT_EQ(QuoteForMessage("\xC0\xAF"), R"("\xC0\xAF")");          // overlong "/"
-  EXPECT_EQ(QuoteForMessage("\xED\xA0\x80"), R"("\xED\xA0\x80")");  // a surrogate
-  EXPECT_EQ(QuoteForMessage("\xE2\x82"), R"("\xE2\x82")");          // cut-off sequence
+  EXPECT_EQ(QuoteForMessage(std::string("1\0\x01\x1b[2J\x7f", 8)), R"(1\x00\x01\x1B[2J\x7F)");
+  EXPECT_EQ(QuoteForMessage("\xC2\x9B" "31m"), R"(\u009B31m)");  // C1 control sequence introducer
+  EXPECT_EQ(QuoteForMessage("a\x9B" "b"), R"(a\x9Bb)");           // the same as a bare byte
+  EXPECT_EQ(QuoteForMessage("\xC0\xAF"), R"(\xC0\xAF)");          // overlong "/"
+  EXPECT_EQ(QuoteForMessage("\xED\xA0\x80"), R"(\xED\xA0\x80)");  // a surrogate
+  EXPECT_EQ(QuoteForMessage("\xE2\x82"), R"(\xE2\x82)");          // cut-off sequence
 }
 
 TEST(QuoteForMessage, KeepsTheFirstFortyCharactersWhole) {
@@ -37,7 +37,8 @@ TEST(QuoteForMessage, KeepsTheFirstFortyCharactersWhole) {
   std::string repeated;
   for (int i = 0; i < 10; ++i) repeated += turkish;
   const std::string quoted = QuoteForMessage(repeated);
-  EXPECT_EQ(quoted, "\"" + repeated.substr(0, 80) + "…\"");
+  EXPECT_EQ(quoted, repeated.substr(0, 80) + "…");
+  EXPECT_EQ(QuoteForMessage(std::string(100, '9')), std::string(kMaxQuotedCharacters, '9') + "…");
 
   const std::string hostile = std::string(20 * 1024, '\x1b');
   const std::string shown = QuoteForMessage(hostile);

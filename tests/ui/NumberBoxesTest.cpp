@@ -27,18 +27,6 @@ TEST(UnreadableNumberMessage, NamesADecimalCommaOrAnInfiniteValue) {
   for (const auto& [text, message] : cases) EXPECT_EQ(UnreadableNumberMessage(text), message) << text;
 }
 
-TEST(QuoteForMessage, KeepsFortyCharactersAndEscapesControlCharacters) {
-  EXPECT_EQ(QuoteForMessage("12,5"), "12,5");
-  EXPECT_EQ(QuoteForMessage(std::string("1\0" "2\x1b[31m\x7f", 9)), "1\\x002\\x1B[31m\\x7F");
-  EXPECT_EQ(QuoteForMessage(std::string(100, '9')), std::string(40, '9') + "…");
-  // Forty characters of two bytes each stay whole.
-  std::string turkish;
-  for (int i = 0; i < 50; ++i) turkish += "ı";
-  std::string forty;
-  for (int i = 0; i < 40; ++i) forty += "ı";
-  EXPECT_EQ(QuoteForMessage(turkish), forty + "…");
-}
-
 using NumberBoxes = StartedForm;
 
 TEST_F(NumberBoxes, PlanformCommandRefusesADecimalCommaInEveryBoxItReads) {
