@@ -43,12 +43,6 @@ bool IsOneClearLine(const std::string& err) {
   });
 }
 
-std::set<std::string> FolderEntries(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
-
 class BatchFaults : public ::testing::Test {
  protected:
   // A first run that succeeds, so that there are earlier files to keep.

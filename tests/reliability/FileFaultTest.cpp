@@ -26,15 +26,10 @@ constexpr auto kReadForAll = fs::perms::owner_read | fs::perms::group_read | fs:
 constexpr auto kReadAndEnterForAll = kReadForAll | fs::perms::owner_exec | fs::perms::group_exec |
                                      fs::perms::others_exec;
 using kelvane::testing::AsUnprivilegedUser;
+using kelvane::testing::FolderEntries;
 using kelvane::testing::kNobody;
 using kelvane::testing::FileSizeLimit;
 using reliability::IsClearMessage;
-
-std::set<std::string> FolderEntries(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
 
 class FileFaults : public StartedForm {
  protected:

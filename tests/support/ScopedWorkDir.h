@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -33,6 +34,14 @@ class ScopedWorkDir {
   std::filesystem::path previous_;
   std::filesystem::path path_;
 };
+
+// The names of a folder's entries, to see that nothing was added or left behind.
+inline std::set<std::string> FolderEntries(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
