@@ -11,12 +11,16 @@ constexpr std::string_view kCutMark = "…";
 constexpr std::size_t kLongestCharacter = 4;  // bytes of one UTF-8 character
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 
-constexpr char32_t kLastControlC0 = 0x1F;
-constexpr char32_t kDelete = 0x7F;
-constexpr char32_t kLastControlC1 = 0x9F;
+// A run of code points, both ends included.
+struct CodeRange {
+  char32_t first;
+  char32_t last;
+  constexpr bool Contains(char32_t code) const { return code >= first && code <= last; }
+};
+constexpr CodeRange kControlsC0{0x00, 0x1F};
+constexpr CodeRange kDeleteAndControlsC1{0x7F, 0x9F};
+constexpr CodeRange kSurrogates{0xD800, 0xDFFF};  // halves of UTF-16 pairs, never characters of their own
 constexpr char32_t kLastCodePoint = 0x10FFFF;
-constexpr char32_t kFirstSurrogate = 0xD800;
-constexpr char32_t kLastSurrogate = 0xDFFF;
 
 bool IsContinuationByte(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
@@ -51,8 +55,7 @@ Character CharacterAt(std::string_view text) {
     if (!IsContinuationByte(byte(i))) return single;
     code = (code << 6) | (byte(i) & 0x3F);
   }
-  if (code < form->smallest || code > kLastCodePoint || (code >= kFirstSurrogate && code <= kLastSurrogate))
-    return single;
+  if (code < form->smallest || code > kLastCodePoint || kSurrogates.Contains(code)) return single;
   return {text.substr(0, form->length), code, true};
 }
 
@@ -62,9 +65,7 @@ std::string Escape(const char* prefix, unsigned value, int digits) {
   return text;
 }
 
-bool IsControl(char32_t code) {
-  return code <= kLastControlC0 || (code >= kDelete && code <= kLastControlC1);
-}
+bool IsControl(char32_t code) { return kControlsC0.Contains(code) || kDeleteAndControlsC1.Contains(code); }
 
 // How one character shows in a message: as it stands, or as an escape of its byte or code point.
 std::string Shown(const Character& c) {
