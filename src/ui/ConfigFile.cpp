@@ -65,21 +65,9 @@ class ConfigSource {
   ConfigSource(std::string fileName, std::string_view content)
       : fileName_(std::move(fileName)), values_(content) {}
 
-  std::optional<double> Number() {
-    const auto value = Take();
-    if (!value) return std::nullopt;
-    const auto number = ParseConfigNumber(*value);
-    if (!number) Fault(InQuotes(*value) + " sonlu bir sayı değil");
-    return number;
-  }
+  std::optional<double> Number() { return Parsed(ParseConfigNumber, " sonlu bir sayı değil"); }
 
-  std::optional<bool> Truth() {
-    const auto value = Take();
-    if (!value) return std::nullopt;
-    const auto truth = ParseConfigTruth(*value);
-    if (!truth) Fault(InQuotes(*value) + " yerine True ya da False olmalı");
-    return truth;
-  }
+  std::optional<bool> Truth() { return Parsed(ParseConfigTruth, " yerine True ya da False olmalı"); }
 
   // Checked before it reaches the count box, whose own reaction would report it a second time.
   std::optional<int> PanelCount() {
@@ -104,6 +92,16 @@ class ConfigSource {
   const std::string& Message() const { return message_; }
 
  private:
+  // The next value through parse; one it refuses is quoted before the reason.
+  template <typename Parse>
+  auto Parsed(Parse parse, const char* reason) -> decltype(parse(std::string_view())) {
+    const auto value = Take();
+    if (!value) return std::nullopt;
+    const auto parsed = parse(*value);
+    if (!parsed) Fault(InQuotes(*value) + reason);
+    return parsed;
+  }
+
   std::optional<std::string_view> Take() {
     const auto value = values_.Next();
     if (!value) Fault("dosya erken bitiyor");
