@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "model/MessageText.h"
+
 namespace kelvane::app {
 namespace {
 
@@ -33,7 +35,8 @@ void SaveOrTell(QWidget* parent, const QString& path, const std::function<QStrin
   if (path.isEmpty()) return;
   const QString problem = save(path);
   if (problem.isEmpty()) return;
-  QMessageBox::warning(parent, kMessageTitle, path + " dosyası yazılamadı: " + problem);
+  const QString file = QString::fromStdString(PathForMessage(path.toStdString()));
+  QMessageBox::warning(parent, kMessageTitle, file + " dosyası yazılamadı: " + problem);
 }
 
 }  // namespace kelvane::app
