@@ -1,5 +1,7 @@
 #include "cli/Arguments.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "cli/NumberArgument.h"
@@ -10,22 +12,20 @@
 namespace kelvane::cli {
 namespace {
 
+// The names --inputs takes, each with the tick it sets.
+constexpr std::pair<std::string_view, bool PlanformInputs::*> kInputNames[] = {
+    {"S", &PlanformInputs::S}, {"AR", &PlanformInputs::AR}, {"b", &PlanformInputs::b}, {"cOrt", &PlanformInputs::cOrt},
+};
+
 std::optional<PlanformInputs> ParseInputs(std::string_view list) {
   PlanformInputs inputs{.S = false, .AR = false};
   for (;;) {
     const std::size_t comma = list.find(',');
     const std::string_view name = list.substr(0, comma);
-    if (name == "S") {
-      inputs.S = true;
-    } else if (name == "AR") {
-      inputs.AR = true;
-    } else if (name == "b") {
-      inputs.b = true;
-    } else if (name == "cOrt") {
-      inputs.cOrt = true;
-    } else {
-      return std::nullopt;
-    }
+    const auto known = std::find_if(std::begin(kInputNames), std::end(kInputNames),
+                                    [name](const auto& input) { return input.first == name; });
+    if (known == std::end(kInputNames)) return std::nullopt;
+    inputs.*known->second = true;
     if (comma == std::string_view::npos) return inputs;
     list.remove_prefix(comma + 1);
   }
