@@ -23,9 +23,9 @@ int ReportedStations() { return StationCount().value_or(0); }
 
 enum class WriteMode { Replace, Append };
 
-Outcome WriteReport(WriteMode mode, const std::string& text) {
-  const Outcome written =
-      mode == WriteMode::Append ? AppendToFile(kReportFileName, text) : WriteFileReplacing(kReportFileName, text);
+Outcome WriteReport(const std::filesystem::path& folder, WriteMode mode, const std::string& text) {
+  const std::string path = (folder / kReportFileName).string();
+  const Outcome written = mode == WriteMode::Append ? AppendToFile(path, text) : WriteFileReplacing(path, text);
   if (!written.IsRefused()) return written;
   return Outcome::Refused(std::string(kReportFileName) + " dosyasına yazılamadı: " + written.Message());
 }
@@ -80,8 +80,12 @@ std::string PerformanceBlock() {
          Line("  CDi = " + R(ortak.CDi, 5)) + Line("  E   = " + R(ortak.E, 1));
 }
 
-Outcome StartReport(const std::string& text) { return WriteReport(WriteMode::Replace, text); }
+Outcome StartReport(const std::filesystem::path& folder, const std::string& text) {
+  return WriteReport(folder, WriteMode::Replace, text);
+}
 
-Outcome AppendToReport(const std::string& text) { return WriteReport(WriteMode::Append, text); }
+Outcome AppendToReport(const std::filesystem::path& folder, const std::string& text) {
+  return WriteReport(folder, WriteMode::Append, text);
+}
 
 }  // namespace kelvane

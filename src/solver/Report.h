@@ -1,6 +1,7 @@
 // The text report "PLL.txt": the planform summary that starts it and the blocks each solution appends.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "model/Outcome.h"
@@ -18,9 +19,9 @@ std::string FourierBlock();          // reads N, An
 std::string DistributionBlock();     // reads N, y, Gamma, w, Eps, AlfaE, Pi
 std::string PerformanceBlock();      // reads CL, CDi, E
 
-// Writes text to "PLL.txt" in the working directory, replacing the file or appending to it; a refusal
-// carries the message for the user.
-Outcome StartReport(const std::string& text);
-Outcome AppendToReport(const std::string& text);
+// Writes text to "PLL.txt" in folder (an empty folder is the working directory), replacing the file or
+// appending to it; a refusal carries the message for the user.
+Outcome StartReport(const std::filesystem::path& folder, const std::string& text);
+Outcome AppendToReport(const std::filesystem::path& folder, const std::string& text);
 
 }  // namespace kelvane

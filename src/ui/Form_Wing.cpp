@@ -193,7 +193,7 @@ bool Form_Wing::Planform() {
   Picture1.Refresh();
 
   // The flag promises the solve command a report to append to, so a report that failed leaves it false.
-  if (ShowIfRefused(StartReport(PlanformSummaryBlock()))) return false;
+  if (ShowIfRefused(StartReport(OutputFolder, PlanformSummaryBlock()))) return false;
   ortak.PlanformDone = true;
   return true;
 }

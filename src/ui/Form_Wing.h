@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -86,6 +87,10 @@ class Form_Wing {
 
   // The path of the configuration file for the next read or write.
   std::string ConfigFileName;
+
+  // Where the form writes its own files, "PLL.txt" and "LastConfig.cfg": empty for the process's working
+  // directory, as the window and kelvane-solve use it; a library caller gives a folder of its own.
+  std::filesystem::path OutputFolder;
 
   // The equivalent elliptic wing of the last completed solution: the record does not keep CDiE and EE,
   // but the batch tool reports them at full precision. PLL_Click sets it when a solution completes.

@@ -129,9 +129,9 @@ void Form_Wing::PLL_Click() {
 
   Form_Results.SolutionCompleted(Option_Alfa.Value() ? SolutionMode::GivenAngle : SolutionMode::GivenCL);
 
-  ShowIfRefused(AppendToReport(solution.report));
+  ShowIfRefused(AppendToReport(OutputFolder, solution.report));
 
-  ConfigFileName = kLastConfigFileName;
+  ConfigFileName = (OutputFolder / kLastConfigFileName).string();
   WriteExistingConfig_in_aFile();
 }
 

@@ -108,10 +108,10 @@ TEST_F(ReportTest, RebuildsARecordedReportByteForByte) {
   ortak.CDi = 0.02625780477340736;
   ortak.E = 33.425635774304055;
 
-  ASSERT_TRUE(Done(StartReport(PlanformSummaryBlock())));
+  ASSERT_TRUE(Done(StartReport({}, PlanformSummaryBlock())));
   for (const std::string& block :
        {StationBlock(), MatrixBlock(), FourierBlock(), DistributionBlock(), PerformanceBlock()})
-    ASSERT_TRUE(Done(AppendToReport(block)));
+    ASSERT_TRUE(Done(AppendToReport({}, block)));
   EXPECT_EQ(ReadFile(kReportFileName), ReadFile(kExamples / "07-rectangular-N3-detail" / "PLL.txt"));
 }
 
@@ -154,10 +154,10 @@ TEST_F(ReportTest, AnUnwritableReportIsReportedInTurkish) {
   ScopedWorkDir dir;
   std::filesystem::create_directory(kReportFileName);
   const std::string prefix = "PLL.txt dosyasına yazılamadı: ";
-  const Outcome started = StartReport(PlanformSummaryBlock());
+  const Outcome started = StartReport({}, PlanformSummaryBlock());
   EXPECT_TRUE(started.IsRefused());
   EXPECT_EQ(started.Message().substr(0, prefix.size()), prefix);
-  const Outcome appended = AppendToReport(PerformanceBlock());
+  const Outcome appended = AppendToReport({}, PerformanceBlock());
   EXPECT_TRUE(appended.IsRefused());
   EXPECT_GT(appended.Message().size(), prefix.size());
   EXPECT_EQ(appended.Message().substr(0, prefix.size()), prefix);
