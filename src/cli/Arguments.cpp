@@ -13,12 +13,15 @@ namespace kelvane::cli {
 namespace {
 
 // The names --inputs takes, each with the tick it sets.
-constexpr std::pair<std::string_view, bool PlanformInputs::*> kInputNames[] = {
-    {"S", &PlanformInputs::S}, {"AR", &PlanformInputs::AR}, {"b", &PlanformInputs::b}, {"cOrt", &PlanformInputs::cOrt},
+constexpr std::pair<std::string_view, bool batch::PlanformInputs::*> kInputNames[] = {
+    {"S", &batch::PlanformInputs::S},
+    {"AR", &batch::PlanformInputs::AR},
+    {"b", &batch::PlanformInputs::b},
+    {"cOrt", &batch::PlanformInputs::cOrt},
 };
 
-std::optional<PlanformInputs> ParseInputs(std::string_view list) {
-  PlanformInputs inputs{.S = false, .AR = false};
+std::optional<batch::PlanformInputs> ParseInputs(std::string_view list) {
+  batch::PlanformInputs inputs{.S = false, .AR = false};
   for (;;) {
     const std::size_t comma = list.find(',');
     const std::string_view name = list.substr(0, comma);

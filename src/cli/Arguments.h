@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "batch/BatchSession.h"
 #include "results/SpanwiseResults.h"
 
 namespace kelvane::cli {
@@ -52,18 +53,9 @@ struct PlotRequest {
   bool operator==(const PlotRequest&) const = default;
 };
 
-// The planform parameters ticked as given; the window starts with S and AR.
-struct PlanformInputs {
-  bool S = true;
-  bool AR = true;
-  bool b = false;
-  bool cOrt = false;
-  bool operator==(const PlanformInputs&) const = default;
-};
-
 struct Arguments {
   std::optional<std::string> stations;  // the text for the station box, unchecked: the form judges it
-  PlanformInputs inputs;
+  batch::PlanformInputs inputs;
   bool givenCL = false;
   bool detail = false;
   bool json = false;

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "model/RoundTripNumber.h"
 #include "ui/Form_Wing.h"
@@ -108,16 +107,6 @@ void AppendStallJson(std::string& text, const std::optional<StallOnset>& stall) 
 std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo(value, decimals)); }
 
 }  // namespace
-
-OperatingPoint SolvedPoint(const ui::Form_Wing& form) {
-  return {.AlfaK = ortak.AlfaK,
-          .CL = ortak.CL,
-          .CDi = ortak.CDi,
-          .E = ortak.E,
-          .AlfE = ortak.AlfE,
-          .CDiE = form.LastEllipticWing.CDiE,
-          .EE = form.LastEllipticWing.EE};
-}
 
 std::string ResultBoxesText(const ui::Form_Wing& form) {
   std::string text;

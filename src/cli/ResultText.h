@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/RoundTripNumber.h"  // ShortestNumberText, used with these texts
+#include "results/OperatingPoint.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 
@@ -15,19 +16,6 @@ class Form_Wing;
 
 namespace kelvane::cli {
 
-// One solved operating point at full precision: the wing, then its equivalent elliptic wing.
-struct OperatingPoint {
-  double AlfaK = 0;
-  double CL = 0;
-  double CDi = 0;
-  double E = 0;
-  double AlfE = 0;
-  double CDiE = 0;
-  double EE = 0;
-};
-
-// The point the form's last completed solution left in the record.
-OperatingPoint SolvedPoint(const ui::Form_Wing& form);
 
 // The result boxes' texts, one labelled line each.
 std::string ResultBoxesText(const ui::Form_Wing& form);

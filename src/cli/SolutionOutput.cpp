@@ -1,40 +1,26 @@
 #include "cli/SolutionOutput.h"
 
-#include <optional>
-#include <string>
-
 #include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
-#include "results/SpanwiseResults.h"
-#include "results/StallOnset.h"
-#include "ui/Form_Wing.h"
 
 namespace kelvane::cli {
 
-ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostream& out, std::ostream& err) {
-  const SpanwiseResults spanwise = ReadSpanwiseResults(args.clmax);
-  std::optional<StallOnset> stall;
-  if (args.clmax) {
-    const StallSearch search = FindStallOnset(*args.clmax);
-    if (search.fault) {
-      form.MsgBox(SolveFaultMessage(*search.fault));
-      return kRejected;
-    }
-    stall = search.onset;
-  }
-
+ExitStatus ReportSolution(const Arguments& args, const batch::SolvedWing& solved, const ui::Form_Wing& form,
+                          std::ostream& out, std::ostream& err) {
   if (args.spanwise) {
-    if (const ExitStatus written = WriteNamedFile(*args.spanwise, SpanwiseCsv(spanwise), err); written != kSuccess)
+    if (const ExitStatus written = WriteNamedFile(*args.spanwise, SpanwiseCsv(solved.spanwise), err);
+        written != kSuccess)
       return written;
   }
-  if (const ExitStatus plotted = WriteSolutionPlots(args, form, spanwise, stall, err); plotted != kSuccess)
+  if (const ExitStatus plotted = WriteSolutionPlots(args, form, solved.spanwise, solved.stall, err);
+      plotted != kSuccess)
     return plotted;
 
   if (args.json) {
-    out << ResultsJson(SolvedPoint(form), spanwise, stall);
+    out << ResultsJson(solved.point, solved.spanwise, solved.stall);
   } else {
     out << ResultBoxesText(form);
-    if (args.clmax) out << StallOnsetLine(stall);
+    if (args.clmax) out << StallOnsetLine(solved.stall);
   }
   return kSuccess;
 }

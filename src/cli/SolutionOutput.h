@@ -3,18 +3,16 @@
 
 #include <ostream>
 
+#include "batch/BatchSession.h"
 #include "cli/Arguments.h"
 #include "cli/BatchRun.h"
-
-namespace kelvane::ui {
-class Form_Wing;
-}
 
 namespace kelvane::cli {
 
 // The result boxes or the JSON object on out, with the stall onset for --clmax, the station table in
-// the --spanwise file and the --plot charts. A stall solution that stops shows the form's message; a file that cannot be
-// written is reported on err. Either ends the run with kRejected before anything is printed.
-ExitStatus ReportSolution(const Arguments& args, ui::Form_Wing& form, std::ostream& out, std::ostream& err);
+// the --spanwise file and the --plot charts. A file that cannot be written is reported on err and ends the
+// run with kRejected before anything is printed.
+ExitStatus ReportSolution(const Arguments& args, const batch::SolvedWing& solved, const ui::Form_Wing& form,
+                          std::ostream& out, std::ostream& err);
 
 }  // namespace kelvane::cli

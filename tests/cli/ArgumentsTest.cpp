@@ -19,7 +19,7 @@ TEST(ParseArguments, DefaultsLeaveTheWindowsOwnSettings) {
   const Arguments& args = std::get<Arguments>(parsed);
   EXPECT_EQ(args.config, "wing.cfg");
   EXPECT_FALSE(args.stations);
-  EXPECT_EQ(args.inputs, (PlanformInputs{.S = true, .AR = true}));
+  EXPECT_EQ(args.inputs, (batch::PlanformInputs{.S = true, .AR = true}));
   EXPECT_FALSE(args.givenCL || args.detail || args.json || args.sweep);
 }
 
@@ -29,7 +29,7 @@ TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
   ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
   const Arguments& args = std::get<Arguments>(parsed);
   EXPECT_EQ(args.stations, "&H0D");
-  EXPECT_EQ(args.inputs, (PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
+  EXPECT_EQ(args.inputs, (batch::PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
   EXPECT_TRUE(args.givenCL && args.detail);
   ASSERT_TRUE(args.sweep);
   EXPECT_EQ(args.sweep->size(), 9u);
