@@ -24,6 +24,9 @@ void ClickConfigFile(ui::Form_Wing& form, const std::string& config) {
 
 BatchSession::BatchSession(const SessionSettings& settings, const std::string& config)
     : givenCL_(settings.givenCL) {
+  // From the all-zero record a fresh program starts with, so nothing an earlier session left in it can reach
+  // this one's numbers.
+  ResetModuleOrtak();
   form_.OutputFolder = settings.outputFolder;
   // Nobody is there to answer: the caller's request is the user's decision.
   form_.SetQuestionHook([](const std::string&) { return true; });

@@ -47,7 +47,8 @@ struct SweptPoint {
   std::optional<SpanEfficiency> spanEfficiency;  // nothing at zero lift
 };
 
-// One session owns the one shared record from its start to its last press: sessions run one at a time.
+// A session owns the one shared record from its start to its last press: sessions run one at a time, and
+// each starts from the record a fresh program starts with.
 class BatchSession {
  public:
   // Starts the form up, puts the settings in and reads the configuration file as a click in the file panel

@@ -1,4 +1,6 @@
 // Writing and reading a wing configuration file: one table of its values drives both.
+#include "ui/ConfigFile.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,20 +22,21 @@ namespace {
 constexpr std::size_t kConfigSizeLimit = 64 * 1024;
 
 // One entry of a configuration file: a number with the model variable and the box it belongs to, a truth
-// value with its option button, or the trapezoid block.
+// value with its option button and that button's state among the planform options, or the trapezoid block.
 struct ConfigField {
   enum class Kind { Number, Truth, Panels };
   Kind kind;
   double Module_ortak::*variable = nullptr;
   TextBox Form_Wing::*box = nullptr;
   OptionButton Form_Wing::*option = nullptr;
+  bool PlanformOptions::*state = nullptr;
 };
 
 constexpr ConfigField NumberField(double Module_ortak::*variable, TextBox Form_Wing::*box) {
-  return {ConfigField::Kind::Number, variable, box, nullptr};
+  return {ConfigField::Kind::Number, variable, box, nullptr, nullptr};
 }
-constexpr ConfigField TruthField(OptionButton Form_Wing::*option) {
-  return {ConfigField::Kind::Truth, nullptr, nullptr, option};
+constexpr ConfigField TruthField(OptionButton Form_Wing::*option, bool PlanformOptions::*state) {
+  return {ConfigField::Kind::Truth, nullptr, nullptr, option, state};
 }
 
 // The file, one value a line in this order; the writer and the reader both walk this table. The trapezoid
@@ -44,8 +47,8 @@ constexpr ConfigField kConfigFields[] = {
     NumberField(&Module_ortak::AR, &Form_Wing::Text_AR),
     NumberField(&Module_ortak::cOrt, &Form_Wing::Text_cOrt),
     NumberField(&Module_ortak::b, &Form_Wing::Text_b),
-    TruthField(&Form_Wing::Option_Eliptik),
-    TruthField(&Form_Wing::Option_Trapez),
+    TruthField(&Form_Wing::Option_Eliptik, &PlanformOptions::elliptic),
+    TruthField(&Form_Wing::Option_Trapez, &PlanformOptions::trapezoidal),
     {ConfigField::Kind::Panels},
     NumberField(&Module_ortak::dAlfa, &Form_Wing::Text_dAlfa),
     NumberField(&Module_ortak::AszK, &Form_Wing::Text_AszK),
@@ -149,36 +152,41 @@ bool ApplyPanels(ConfigSource& source, Form_Wing& form) {
   return true;
 }
 
-std::string PanelLines() {
-  std::string lines = ConfigNumberLine(ortak.nTrap);
-  for (int i = 1; i <= ortak.nTrap; ++i) lines += ConfigNumberLine(ortak.ks[i]) + ConfigNumberLine(ortak.kc[i]);
+std::string PanelLines(const Module_ortak& record) {
+  std::string lines = ConfigNumberLine(record.nTrap);
+  for (int i = 1; i <= record.nTrap; ++i)
+    lines += ConfigNumberLine(record.ks[i]) + ConfigNumberLine(record.kc[i]);
   return lines;
 }
 
 }  // namespace
 
-bool Form_Wing::WriteExistingConfig_in_aFile() {
-  const bool trapezoidal = Option_Trapez.Value();
-  if (trapezoidal && !PanelCountInRange(ortak.nTrap)) {
-    MsgBox(kPanelCountMessage);
-    return false;
-  }
-
+std::string ConfigText(const Module_ortak& record, PlanformOptions options) {
   std::string text;
   for (const ConfigField& field : kConfigFields) {
     switch (field.kind) {
       case ConfigField::Kind::Number:
-        text += ConfigNumberLine(ortak.*field.variable);
+        text += ConfigNumberLine(record.*field.variable);
         break;
       case ConfigField::Kind::Truth:
-        text += ConfigTruthLine((this->*field.option).Value());
+        text += ConfigTruthLine(options.*field.state);
         break;
       case ConfigField::Kind::Panels:
-        if (trapezoidal) text += PanelLines();
+        if (options.trapezoidal) text += PanelLines(record);
         break;
     }
   }
+  return text;
+}
 
+bool Form_Wing::WriteExistingConfig_in_aFile() {
+  const PlanformOptions options{.elliptic = Option_Eliptik.Value(), .trapezoidal = Option_Trapez.Value()};
+  if (options.trapezoidal && !PanelCountInRange(ortak.nTrap)) {
+    MsgBox(kPanelCountMessage);
+    return false;
+  }
+
+  const std::string text = ConfigText(ortak, options);
   if (const Outcome written = WriteFileReplacing(ConfigFileName, text); written.IsRefused()) {
     MsgBox(PathForMessage(ConfigFileName) + " dosyası yazılamadı: " + written.Message());
     return false;
