@@ -11,16 +11,7 @@
 namespace kelvane::cli {
 namespace {
 
-// The quantities in their printed order; the key is also the box name without "Text_".
-constexpr std::array<std::pair<const char*, double OperatingPoint::*>, 7> kQuantities{{
-    {"AlfaK", &OperatingPoint::AlfaK},
-    {"CL", &OperatingPoint::CL},
-    {"CDi", &OperatingPoint::CDi},
-    {"E", &OperatingPoint::E},
-    {"AlfE", &OperatingPoint::AlfE},
-    {"CDiE", &OperatingPoint::CDiE},
-    {"EE", &OperatingPoint::EE},
-}};
+constexpr const auto& kQuantities = kOperatingPointValues;
 
 constexpr std::array<ui::TextBox ui::Form_Wing::*, kQuantities.size()> kResultBoxes{
     &ui::Form_Wing::Text_AlfaK, &ui::Form_Wing::Text_CL,   &ui::Form_Wing::Text_CDi,
@@ -31,17 +22,9 @@ constexpr std::array<ui::TextBox ui::Form_Wing::*, kQuantities.size()> kResultBo
 constexpr std::size_t kFirstEllipticQuantity = 4;  // AlfE
 constexpr int kLabelWidth = 6;
 
-// A station's values in their printed order, after its index i in the CSV; clmax follows when given.
-constexpr std::array<std::pair<const char*, double StationValues::*>, 7> kStationQuantities{{
-    {"y", &StationValues::y},
-    {"c", &StationValues::c},
-    {"Gamma", &StationValues::Gamma},
-    {"cl", &StationValues::cl},
-    {"AlfaE", &StationValues::AlfaE},
-    {"AlfaI", &StationValues::AlfaI},
-    {"w", &StationValues::w},
-}};
-constexpr const char* kMaxLiftKey = "clmax";
+// In the CSV a station's values follow its index i.
+constexpr const auto& kStationQuantities = kStationValues;
+constexpr const char* kMaxLiftKey = kMaxLiftName;
 
 // The stall line rounds as the result boxes do; the position to the millimetre.
 constexpr int kStallAngleDecimals = 3;

@@ -4,7 +4,9 @@
 // Reads N, y, c, Gamma, w, Eps, AlfaE, An, Voo, Pi, SemiSpan; writes nothing to the record.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kelvane {
@@ -25,6 +27,18 @@ struct StationValues {
   double w = 0;      // downwash
   std::optional<double> clmax;  // the section's maximum lift, when the sections' maxima are given
 };
+
+// A station's values by their names, in the order tables give them; clmax, when there, comes last.
+inline constexpr std::array<std::pair<const char*, double StationValues::*>, 7> kStationValues{{
+    {"y", &StationValues::y},
+    {"c", &StationValues::c},
+    {"Gamma", &StationValues::Gamma},
+    {"cl", &StationValues::cl},
+    {"AlfaE", &StationValues::AlfaE},
+    {"AlfaI", &StationValues::AlfaI},
+    {"w", &StationValues::w},
+}};
+inline constexpr const char* kMaxLiftName = "clmax";
 
 struct SpanEfficiency {
   double delta = 0;  // induced drag factor: CDi = (1 + delta) CL^2 / (pi AR)
