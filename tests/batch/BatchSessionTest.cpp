@@ -1,0 +1,66 @@
+// The batch session's own promises: its files go to the output folder it is given, and a sweep ends at the
+// first point the form refuses.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "batch/BatchSession.h"
+#include "support/ScopedWorkDir.h"
+
+namespace kelvane::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+
+const fs::path kExample = fs::path(KELVANE_EXAMPLES_DIR) / "04-two-panels-twist-detail";
+
+// The example's own options: 21 stations, the detailed report.
+batch::SessionSettings ExampleSettings(const fs::path& outputFolder) {
+  return {.stations = "21", .inputs = {}, .givenCL = false, .detail = true, .outputFolder = outputFolder};
+}
+
+TEST(BatchSession, WritesTheFormsFilesToItsOutputFolderOnly) {
+  ScopedWorkDir workDir;
+  fs::create_directory("out");
+  batch::BatchSession session(ExampleSettings("out"), (kExample / "input.cfg").string());
+  ASSERT_TRUE(session.Solve()) << ::testing::PrintToString(session.Messages());
+
+  EXPECT_EQ(ReadFile("out/PLL.txt"), ReadFile(kExample / "PLL.txt"));
+  EXPECT_EQ(ReadFile("out/LastConfig.cfg"), ReadFile(kExample / "LastConfig.cfg"));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+}
+
+TEST(BatchSession, AMissingOutputFolderStopsItWithTheReportsMessage) {
+  ScopedWorkDir workDir;
+  batch::BatchSession session(ExampleSettings("missing"), (kExample / "input.cfg").string());
+  ASSERT_TRUE(session.Refused());
+  EXPECT_THAT(session.Messages().front(), HasSubstr("PLL.txt dosyasına yazılamadı"));
+  EXPECT_FALSE(session.Solve());
+  EXPECT_FALSE(session.Sweep(std::vector<double>{1}, [](const batch::SweptPoint&) {
+    ADD_FAILURE() << "a refused session solved a point";
+    return false;
+  }));
+}
+
+TEST(BatchSession, ASweepHandsOverThePointsBeforeTheFirstRefusalAndStopsThere) {
+  ScopedWorkDir workDir;
+  batch::SessionSettings settings = ExampleSettings({});
+  settings.givenCL = true;
+  batch::BatchSession session(settings, (kExample / "input.cfg").string());
+  // A lift coefficient this large makes the induced drag overflow: the solve command refuses it.
+  const std::vector<double> values{0.5, 1e300, 1};
+  std::vector<double> solvedCL;
+  const bool swept = session.Sweep(values, [&](const batch::SweptPoint& point) {
+    solvedCL.push_back(point.point.CL);
+    return true;
+  });
+  EXPECT_FALSE(swept);
+  EXPECT_EQ(solvedCL, std::vector<double>{0.5});
+  EXPECT_EQ(session.Messages().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kelvane::testing
