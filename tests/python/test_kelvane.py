@@ -186,9 +186,12 @@ def test_an_even_station_count_raises_input_error_with_the_windows_message():
         kelvane.sweep(START_UP, 0, 1, 1, stations=16)
 
 
-def test_a_missing_configuration_file_is_the_windows_message(tmp_path):
+def test_a_missing_file_is_the_windows_message_with_a_name_that_is_not_utf8_escaped(tmp_path):
     with pytest.raises(kelvane.InputError, match="nosuch.cfg dosyası okunamadı"):
         kelvane.solve(tmp_path / "nosuch.cfg")
+    with pytest.raises(kelvane.InputError) as refused:
+        kelvane.solve(os.fsencode(tmp_path) + b"/\xff.cfg")
+    assert "/\\xFF.cfg dosyası okunamadı: " in str(refused.value)
 
 
 @pytest.mark.parametrize("call, error, text", [

@@ -44,8 +44,10 @@ _lock = threading.Lock()
 
 class Result:
     """One solved operating point: the wing's values, its equivalent elliptic wing's, the span efficiency
-    ``e`` and ``delta`` (None at zero lift), the spanwise ``stations`` as numpy arrays and the ``stall``
-    onset (None without ``clmax``, or when no station's lift grows with the root angle)."""
+    ``e`` and ``delta`` (None at zero lift), the spanwise ``stations`` as numpy arrays from the station
+    next to the tip to the root, and the ``stall`` onset: the root angle ``AlfaK`` and wing ``CL`` at which
+    the first station reaches its clmax, its position ``y`` and index ``station`` (None without ``clmax``,
+    or when no station's lift grows with the root angle)."""
 
     _NUMBERS = ("AlfaK", "CL", "CDi", "E", "AlfE", "CDiE", "EE", "e", "delta")
     __slots__ = (*_NUMBERS, "stations", "stall")
