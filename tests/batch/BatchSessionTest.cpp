@@ -1,5 +1,5 @@
 // The batch session's own promises: its files go to the output folder it is given, and a sweep ends at the
-// first point the form refuses.
+// first point the form refuses or where its listener says so.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -60,6 +60,30 @@ TEST(BatchSession, ASweepHandsOverThePointsBeforeTheFirstRefusalAndStopsThere) {
   EXPECT_FALSE(swept);
   EXPECT_EQ(solvedCL, std::vector<double>{0.5});
   EXPECT_EQ(session.Messages().size(), 1u);
+}
+
+TEST(BatchSession, AListenerThatHasHeardEnoughEndsTheSweepWithoutARefusal) {
+  ScopedWorkDir workDir;
+  batch::BatchSession session(ExampleSettings({}), (kExample / "input.cfg").string());
+  int heard = 0;
+  EXPECT_TRUE(session.Sweep(std::vector<double>{1, 2, 3}, [&](const batch::SweptPoint&) { return ++heard < 2; }));
+  EXPECT_EQ(heard, 2);
+  EXPECT_FALSE(session.Refused());
+}
+
+// The folder's full path is gone with it; the file named relative to it is missing, and the form says so
+// as it says it of any file it cannot read.
+TEST(BatchSession, ARemovedWorkingDirectoryLeavesTheConfigurationUnreadable) {
+  ScopedWorkDir workDir;
+  fs::create_directory("out");
+  fs::create_directory("gone");
+  fs::copy_file(kExample / "input.cfg", "gone/input.cfg");
+  fs::current_path("gone");
+  fs::remove_all(workDir.Path() / "gone");
+  batch::BatchSession session(ExampleSettings(workDir.Path() / "out"), "input.cfg");
+  ASSERT_TRUE(session.Refused());
+  EXPECT_THAT(session.Messages().front(), HasSubstr("input.cfg dosyası okunamadı"));
+  EXPECT_FALSE(session.Solve());
 }
 
 }  // namespace

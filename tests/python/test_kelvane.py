@@ -196,6 +196,7 @@ def test_a_missing_file_is_the_windows_message_with_a_name_that_is_not_utf8_esca
 
 @pytest.mark.parametrize("call, error, text", [
     (lambda: kelvane.solve(42), TypeError, "config must be the path"),
+    (lambda: kelvane.solve(""), ValueError, "config is an empty path"),
     (lambda: kelvane.solve(START_UP, stations=15.0), TypeError, "stations"),
     (lambda: kelvane.solve(START_UP, inputs="S,AR"), TypeError, "inputs"),
     (lambda: kelvane.solve(START_UP, inputs=("S", "Q")), ValueError, "'Q'"),

@@ -183,10 +183,13 @@ def _max_lift(clmax):
 
 def _path(config):
     try:
-        return os.fsencode(os.fspath(config))
+        path = os.fsencode(os.fspath(config))
     except TypeError:
         raise TypeError("config must be the path of a .cfg file or a mapping of its fields, "
                         f"not {type(config).__name__}") from None
+    if not path:
+        raise ValueError("config is an empty path; it must name a .cfg file")
+    return path
 
 
 def _folder(workdir):
