@@ -19,8 +19,8 @@ namespace kelvane {
 
 // The panel-count rule. The window has rows for panels 1..4 and the panel tables reach entry nTrap + 1, so
 // a count outside 1..4 is refused with kPanelCountMessage wherever it is taken. The count box and the
-// configuration writer ask no more than that (2.5 shows, and saves, panels 1 and 2); building the chords
-// and reading a count back from a file take a whole number of panels only.
+// configuration writer and reader ask no more than that (2.5 shows, saves and reads back panels 1 and 2);
+// building the chords takes a whole number of panels only.
 inline constexpr int kMaxPanels = 4;
 inline constexpr const char* kPanelCountMessage = "Trapez sayısı 1 ile 4 arasında olmalıdır";
 

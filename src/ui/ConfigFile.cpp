@@ -72,13 +72,17 @@ class ConfigSource {
 
   std::optional<bool> Truth() { return Parsed(ParseConfigTruth, " yerine True ya da False olmalı"); }
 
-  // Checked before it reaches the count box, whose own reaction would report it a second time.
-  std::optional<int> PanelCount() {
+  // Checked before it reaches the count box, whose own reaction would report it a second time. A count
+  // that is not whole comes back as the writer wrote it, with the pairs of its whole part; the planform
+  // command at the end of the read refuses it.
+  std::optional<double> PanelCount() {
     const auto number = Number();
     if (!number) return std::nullopt;
-    const std::optional<int> count = WholePanelCount(*number);
-    if (!count) Fault(kPanelCountMessage);
-    return count;
+    if (!PanelCountInRange(*number)) {
+      Fault(kPanelCountMessage);
+      return std::nullopt;
+    }
+    return number;
   }
 
   // Blank lines may follow the last value; any other value there means the values before it were taken

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -57,16 +56,15 @@ TEST(ReadNumber, IsCorrectlyRounded) {
     EXPECT_EQ(ReadNumber(text), std::strtod(text, nullptr)) << text;
 }
 
-TEST(ReadNumber, HandlesMegabyteTextsQuickly) {
+// How fast is bench_numbers' question; here only the values.
+TEST(ReadNumber, HandlesMegabyteTexts) {
   const size_t kMegabyte = 1 << 20;
-  const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(ReadNumber(std::string(kMegabyte, ' ') + "7"), 7);
   EXPECT_EQ(ReadNumber(std::string(kMegabyte, 'x')), 0);
   EXPECT_EQ(ReadNumber("1e" + std::string(kMegabyte, '9')), kInf);
   EXPECT_EQ(ReadNumber("0." + std::string(kMegabyte, '0') + "1"), 0);
   EXPECT_EQ(ReadNumber(std::string(kMegabyte, '9')), kInf);
   EXPECT_EQ(ReadNumber("&H" + std::string(kMegabyte, 'F')), kInf);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 TEST(ReadNumber, NeverCrashesOnRandomBytes) {
