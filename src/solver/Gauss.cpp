@@ -1,25 +1,35 @@
 #include "solver/Gauss.h"
 
-#include <cmath>
-#include <utility>
-
 #include "model/Counts.h"
 #include "model/Module_ortak.h"
+#include "solver/Elimination.h"
 #include "solver/Stage.h"
+#include "solver/SystemCache.h"
 
 namespace kelvane {
 namespace {
 
-// Row among k..n with the largest |a(r,k)|; the first one wins a tie.
-int PivotRow(const Matrix& a, int k, int n) {
-  int best = k;
-  for (int r = k + 1; r <= n; ++r)
-    if (std::fabs(a[r][k]) > std::fabs(a[best][k])) best = r;
-  return best;
-}
+// The elimination of rows and columns 1..n, taken from the last one when it started from the same matrix:
+// its reduced matrix, and its steps replayed on column n + 1. False at a zero or non-finite pivot.
+bool ReduceInPlace(Matrix& a, int n) {
+  const int n1 = n + 1;
+  KeptElimination& kept = LastElimination();
+  if (kept.StartedFrom(a, n)) {
+    StationTable b{};
+    for (int i = 1; i <= n; ++i) b[i] = a[i][n1];
+    ReplayForward(kept.steps, n, b);
+    CopyBlock(kept.after, a, n, n);
+    for (int i = 1; i <= n; ++i) a[i][n1] = b[i];
+    return true;
+  }
 
-void SwapRows(Matrix& a, int r, int k, int lastColumn) {
-  for (int j = 1; j <= lastColumn; ++j) std::swap(a[r][j], a[k][j]);
+  kept.valid = false;  // its steps are about to be overwritten
+  kept.n = n;
+  CopyBlock(a, kept.before, n, n);
+  if (!EliminateForward(a, n, kept.steps)) return false;
+  CopyBlock(a, kept.after, n, n);
+  kept.valid = true;
+  return true;
 }
 
 }  // namespace
@@ -33,20 +43,9 @@ Outcome Gauss() {
   const int n1 = n + 1;
   Matrix& a = ortak.CoefMatrix;
 
-  for (int k = 1; k <= n; ++k) {
-    // The largest available pivot keeps rounding from growing and avoids stopping at a zero that a
-    // row exchange would have removed.
-    const int r = PivotRow(a, k, n);
-    if (r != k) SwapRows(a, r, k, n1);
-
-    const double p = a[k][k];
-    if (p == 0 || !std::isfinite(p)) return singular();
-    for (int j = k; j <= n1; ++j) a[k][j] = a[k][j] / p;
-    for (int i = k + 1; i <= n; ++i) {
-      const double f = a[i][k];
-      for (int j = k; j <= n1; ++j) a[i][j] = a[i][j] - a[k][j] * f;
-    }
-  }
+  // The largest available pivot keeps rounding from growing and avoids stopping at a zero that a row
+  // exchange would have removed.
+  if (!ReduceInPlace(a, n)) return singular();
 
   // Solved aside so that a failed solve leaves X as it was.
   StationTable x = ortak.X;

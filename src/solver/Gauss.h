@@ -12,7 +12,8 @@ inline constexpr const char* kSingularSystemMessage =
 // Solves rows 1..N, columns 1..N of ortak.CoefMatrix against column N1 (set to N + 1 on entry), in place:
 // the rows end as a unit upper-triangular system and X(1..N) holds the solution. Entries outside rows
 // 1..N and columns 1..N1 are untouched. Refuses, leaving X untouched, when N is no station count, a pivot
-// is zero or not finite, or the solution would not be finite.
+// is zero or not finite, or the solution would not be finite. The elimination of the same matrix as last
+// time is replayed rather than repeated (solver/SystemCache.h).
 Outcome Gauss();
 
 }  // namespace kelvane

@@ -31,6 +31,9 @@ namespace kelvane {
 
 enum class SolutionMode { GivenAngle, GivenCL };
 
+// The odd harmonic 2j - 1 that series index j stands for.
+inline double Harmonic(int j) { return 2 * j - 1; }
+
 inline constexpr const char* kNotFiniteMessage = "Girilen değerler sonlu bir sonuç vermiyor";
 
 inline constexpr const char* kNoEllipticWingMessage =

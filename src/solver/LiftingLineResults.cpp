@@ -13,8 +13,6 @@ namespace {
 // Intervals of the elliptic wing's comparison curves.
 constexpr int kComparisonIntervals = 30;
 
-double Harmonic(int j) { return 2 * j - 1; }
-
 }  // namespace
 
 Outcome UnpackSolution(SolutionMode mode) {
@@ -36,15 +34,19 @@ Outcome Distributions() {
   return RunStage(
       [](const Module_ortak& m, int n, StationTable& gamma, StationTable& w, StationTable& eps,
          StationTable& alfaR, StationTable& alfaE) {
+        StationTable weighted{};  // An(j)·(2j - 1), the downwash's coefficients
+        for (int j = 1; j <= n; ++j) weighted[j] = m.An[j] * Harmonic(j);
+        // Both sums of a station in one pass over its row of the sine table, each in its own j order.
         for (int i = 1; i <= n; ++i) {
-          double sum = 0;
-          for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * m.An[j];
-          gamma[i] = sum * (m.Voo * (4 * m.SemiSpan));
-        }
-        for (int i = 1; i <= n; ++i) {
-          double sum = 0;
-          for (int j = 1; j <= n; ++j) sum = sum + m.SinTab[i][j] * (m.An[j] * Harmonic(j));
-          w[i] = sum * m.Voo / std::sin(m.theta[i]);
+          const double* const sines = m.SinTab[i].data();
+          double gammaSum = 0;
+          double wSum = 0;
+          for (int j = 1; j <= n; ++j) {
+            gammaSum = gammaSum + sines[j] * m.An[j];
+            wSum = wSum + sines[j] * weighted[j];
+          }
+          gamma[i] = gammaSum * (m.Voo * (4 * m.SemiSpan));
+          w[i] = wSum * m.Voo / std::sin(m.theta[i]);
           eps[i] = w[i] / m.Voo;
         }
         for (int i = 1; i <= n; ++i) {

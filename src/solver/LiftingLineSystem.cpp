@@ -5,8 +5,45 @@
 #include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
 #include "solver/Stage.h"
+#include "solver/SystemCache.h"
 
 namespace kelvane {
+namespace {
+
+// Row i's right-hand side, given CoefMatrix(i,1) as built (before the given-CL mode replaces it).
+double RightHandSide(const Module_ortak& m, int i, SolutionMode mode, double firstHarmonic) {
+  double rhs = m.mu[i] * (m.BetaR[i] - m.Alfa0R[i]);
+  if (mode == SolutionMode::GivenAngle) {
+    rhs = rhs + m.AlfaKR * m.mu[i];
+  } else {
+    // An(1) is fixed by CL, so its column carries the unknown root angle instead.
+    rhs = rhs - m.An[1] * firstHarmonic;
+  }
+  return rhs;
+}
+
+// The sine table and the matrix without its right-hand side, for the wing and mode in the record.
+void MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kept) {
+  for (int i = 1; i <= n; ++i) {
+    const double theta = m.theta[i];
+    const double mu = m.mu[i];
+    const double s = std::sin(theta);
+    double* const sines = kept.sinTab[i].data();
+    double* const row = kept.coefficients[i].data();
+    // Two loops: the sines are library calls, the coefficients then vectorise.
+    for (int j = 1; j <= n; ++j) sines[j] = std::sin(Harmonic(j) * theta);
+    for (int j = 1; j <= n; ++j) row[j] = sines[j] * (1 + Harmonic(j) * mu / s);
+    kept.firstHarmonicColumn[i] = row[1];
+    if (mode == SolutionMode::GivenCL) row[1] = -mu;
+  }
+  kept.n = n;
+  kept.mode = mode;
+  kept.theta = m.theta;
+  kept.mu = m.mu;
+  kept.valid = true;
+}
+
+}  // namespace
 
 Outcome SectionTables() {
   return RunStage(
@@ -50,28 +87,28 @@ Outcome MuTable() {
 }
 
 Outcome BuildSystem(SolutionMode mode) {
-  return RunStage(
-      [mode](const Module_ortak& m, int n, auto& sinTab, auto& coef) {
-        const int n1 = n + 1;
+  return RunCheckedStage(
+      [mode](const Module_ortak& m, int n) {
+        // |sin| <= 1, and rounding keeps the order of magnitudes, so in each row the largest harmonic
+        // 2N - 1 makes the largest argument and the largest factor: when they are finite, every sine and
+        // every coefficient of the row is.
+        const double largest = Harmonic(n);
         for (int i = 1; i <= n; ++i) {
           const double s = std::sin(m.theta[i]);
-          StationTable& row = coef[i];
-          for (int j = 1; j <= n; ++j) {
-            const double harmonic = 2 * j - 1;
-            sinTab[i][j] = std::sin(harmonic * m.theta[i]);
-            row[j] = sinTab[i][j] * (1 + harmonic * m.mu[i] / s);
-          }
-          row[n1] = m.mu[i] * (m.BetaR[i] - m.Alfa0R[i]);
-          if (mode == SolutionMode::GivenAngle) {
-            row[n1] = row[n1] + m.AlfaKR * m.mu[i];
-          } else {
-            // An(1) is fixed by CL, so its column carries the unknown root angle instead.
-            row[n1] = row[n1] - m.An[1] * row[1];
-            row[1] = -m.mu[i];
-          }
+          const double firstHarmonic = s * (1 + Harmonic(1) * m.mu[i] / s);  // CoefMatrix(i,1) as built
+          if (!std::isfinite(largest * m.theta[i]) || !std::isfinite(1 + largest * m.mu[i] / s) ||
+              !std::isfinite(RightHandSide(m, i, mode, firstHarmonic)))
+            return false;
         }
+        return true;
       },
-      &Module_ortak::SinTab, &Module_ortak::CoefMatrix);
+      [mode](Module_ortak& m, int n) {
+        KeptSystem& kept = LastBuiltSystem();
+        if (!kept.MadeFrom(m, n, mode)) MakeSystem(m, n, mode, kept);
+        CopyBlock(kept.sinTab, m.SinTab, n, n);
+        CopyBlock(kept.coefficients, m.CoefMatrix, n, n);
+        for (int i = 1; i <= n; ++i) m.CoefMatrix[i][n + 1] = RightHandSide(m, i, mode, kept.firstHarmonicColumn[i]);
+      });
 }
 
 }  // namespace kelvane

@@ -1,13 +1,12 @@
 // The one shape of every lifting-line stage that walks the stations: compute aside, check, store. A stage
 // computes the fields it writes on copies, for stations 1..N; the record takes the copies only when every
-// value in them is finite, so a refused stage leaves the record as it was.
+// value in them is finite, so a refused stage leaves the record as it was. A stage whose fields are the
+// N x N matrices, too large to copy at every solution, checks first instead: RunCheckedStage.
 #pragma once
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <tuple>
-#include <vector>
 
 #include "model/Counts.h"
 #include "model/Module_ortak.h"
@@ -25,7 +24,7 @@ inline bool AllFinite(const StationTable& table, int first, int last) {
 namespace stage {
 
 // The copy a stage computes on, what of it must be finite, and how it goes back into the record, for the
-// three kinds of field. Only stations 1..n count.
+// two kinds of field. Only stations 1..n count.
 inline double Take(double field, int) { return field; }
 inline bool Finite(double copy, int) { return std::isfinite(copy); }
 inline void Store(double& field, double copy, int) { field = copy; }
@@ -33,18 +32,6 @@ inline void Store(double& field, double copy, int) { field = copy; }
 inline StationTable Take(const StationTable& field, int) { return field; }
 inline bool Finite(const StationTable& copy, int n) { return AllFinite(copy, 1, n); }
 inline void Store(StationTable& field, const StationTable& copy, int) { field = copy; }
-
-// A matrix is copied as rows 0..n (row 0 unused, as in the record): most of its 80 kB lie beyond N.
-// Columns 1..n + 1 count, the last one being the right-hand side.
-inline std::vector<StationTable> Take(const Matrix& field, int n) {
-  return {field.begin(), field.begin() + n + 1};
-}
-inline bool Finite(const std::vector<StationTable>& rows, int n) {
-  return std::all_of(rows.begin() + 1, rows.end(), [n](const StationTable& row) { return AllFinite(row, 1, n + 1); });
-}
-inline void Store(Matrix& field, const std::vector<StationTable>& rows, int) {
-  std::copy(rows.begin() + 1, rows.end(), field.begin() + 1);
-}
 
 }  // namespace stage
 
@@ -61,6 +48,17 @@ Outcome RunStage(Compute compute, Field Module_ortak::*... writes) {
   const bool finite = std::apply([n](const auto&... copy) { return (stage::Finite(copy, n) && ...); }, copies);
   if (!finite) return Outcome::Refused(kNotFiniteMessage);
   std::apply([n, writes...](const auto&... copy) { (stage::Store(ortak.*writes, copy, n), ...); }, copies);
+  return Outcome::Done();
+}
+
+// For a stage that writes matrices: check(ortak, n) settles in O(N), before anything is written, that every
+// value fill will write is finite; only then does fill(ortak, n) write straight into the record. Refuses
+// with kNotFiniteMessage, writing nothing, when N is no station count or the check fails.
+template <typename Check, typename Fill>
+Outcome RunCheckedStage(Check check, Fill fill) {
+  const std::optional<int> count = StationCount();
+  if (!count || !check(static_cast<const Module_ortak&>(ortak), *count)) return Outcome::Refused(kNotFiniteMessage);
+  fill(ortak, *count);
   return Outcome::Done();
 }
 
