@@ -5,6 +5,7 @@
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "solver/SolveLiftingLine.h"
+#include "ui/DeferredWrites.h"
 
 namespace kelvane::batch {
 namespace {
@@ -69,14 +70,16 @@ std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift
 
 bool BatchSession::Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint) {
   if (Refused()) return false;
+  // The files end as after one press per point, written once instead of at every point.
+  ui::DeferredWrites deferred(form_);
   ui::TextBox& operatingPointBox = givenCL_ ? form_.Text_CL : form_.Text_AlfaK;
   for (const double value : values) {
     operatingPointBox.SetText(PlainNumberText(value));
     form_.PLL.Click();
-    if (Refused()) return false;
+    if (Refused()) return false;  // the points before it are written on the way out
     if (!onPoint({.point = SolvedPoint(), .spanEfficiency = ReadSpanEfficiency()})) break;
   }
-  return true;
+  return deferred.Flush();
 }
 
 OperatingPoint BatchSession::SolvedPoint() const {

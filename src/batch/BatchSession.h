@@ -65,7 +65,8 @@ class BatchSession {
 
   // For each value, the operating-point box (the root angle, or CL in the given-CL mode) takes its text and
   // the solve button is pressed; onPoint hears every solved point and answers whether to go on. Stops at the
-  // first refusal, false then.
+  // first refusal, false then. "PLL.txt" and "LastConfig.cfg" end as one press per point leaves them, but
+  // are written once, when the sweep ends (a failed write is a refusal too).
   bool Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint);
 
   // The window as the last press left it.

@@ -183,23 +183,45 @@ std::string ConfigText(const Module_ortak& record, PlanformOptions options) {
   return text;
 }
 
-bool Form_Wing::WriteExistingConfig_in_aFile() {
+std::optional<std::string> Form_Wing::WindowConfigText() {
   const PlanformOptions options{.elliptic = Option_Eliptik.Value(), .trapezoidal = Option_Trapez.Value()};
   if (options.trapezoidal && !PanelCountInRange(ortak.nTrap)) {
     MsgBox(kPanelCountMessage);
-    return false;
+    return std::nullopt;
   }
+  return ConfigText(ortak, options);
+}
 
-  const std::string text = ConfigText(ortak, options);
-  if (const Outcome written = WriteFileReplacing(ConfigFileName, text); written.IsRefused()) {
-    MsgBox(PathForMessage(ConfigFileName) + " dosyası yazılamadı: " + written.Message());
+bool Form_Wing::ReplaceFileNow(const std::string& path, const std::string& content) {
+  if (const Outcome written = WriteFileReplacing(path, content); written.IsRefused()) {
+    MsgBox(PathForMessage(path) + " dosyası yazılamadı: " + written.Message());
     return false;
   }
+  return true;
+}
+
+bool Form_Wing::WriteExistingConfig_in_aFile() {
+  WriteHeldFiles();
+  const std::optional<std::string> text = WindowConfigText();
+  if (!text || !ReplaceFileNow(ConfigFileName, *text)) return false;
   Frm_IO.SetVisible(false);
   return true;
 }
 
+void Form_Wing::WriteLastConfig() {
+  ConfigFileName = (OutputFolder / kLastConfigFileName).string();
+  if (!deferredWrites_) {
+    WriteExistingConfig_in_aFile();
+    return;
+  }
+  const std::optional<std::string> text = WindowConfigText();
+  if (!text) return;
+  deferredWrites_->HoldFile(ConfigFileName, *text);
+  Frm_IO.SetVisible(false);
+}
+
 bool Form_Wing::ReadAnExistingConfig_from_aFile() {
+  WriteHeldFiles();
   std::string content;
   if (const Outcome read = ReadWholeFile(ConfigFileName, content, kConfigSizeLimit); read.IsRefused()) {
     MsgBox(PathForMessage(ConfigFileName) + " dosyası okunamadı: " + read.Message());

@@ -55,6 +55,10 @@ bool Form_Wing::AskYesNo(const std::string& text) {
   return questionHook_ ? questionHook_(text) : true;
 }
 
+void Form_Wing::WriteHeldFiles() {
+  if (deferredWrites_) deferredWrites_->Flush();
+}
+
 bool Form_Wing::ShowIfRefused(const Outcome& step) {
   if (step.IsRefused()) MsgBox(step.Message());
   return step.IsRefused();
@@ -193,6 +197,7 @@ bool Form_Wing::Planform() {
   Picture1.Refresh();
 
   // The flag promises the solve command a report to append to, so a report that failed leaves it false.
+  WriteHeldFiles();
   if (ShowIfRefused(StartReport(OutputFolder, PlanformSummaryBlock()))) return false;
   ortak.PlanformDone = true;
   return true;

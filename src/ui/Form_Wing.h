@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "solver/SolveLiftingLine.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
+#include "ui/DeferredWrites.h"
 #include "ui/ResultsForm.h"
 
 namespace kelvane::ui {
@@ -161,6 +163,8 @@ class Form_Wing {
   ResultsForm Form_Results;
 
  private:
+  friend class DeferredWrites;
+
   void Register(Control& control);
   void Register(MenuItem& item);
   void SetPanelRowVisible(int row, bool visible);
@@ -173,6 +177,19 @@ class Form_Wing {
   // Shows the message for the first box whose number a command must not read; true when there was one.
   bool RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes);
 
+  // The configuration file's text for the window as it stands; nothing, with the message shown, when the
+  // panel count cannot be written.
+  std::optional<std::string> WindowConfigText();
+  // The solve command's files: its report blocks and "LastConfig.cfg", written now or held back by a
+  // DeferredWrites.
+  void WriteSolutionReport(const std::string& blocks);
+  void WriteLastConfig();
+  // The writes themselves; a failure is shown as a message.
+  bool AppendReportNow(const std::string& blocks);
+  bool ReplaceFileNow(const std::string& path, const std::string& content);
+  // Writes what a DeferredWrites holds back, before a command that writes, reads or lists files itself.
+  void WriteHeldFiles();
+
   MessageHook messageHook_;
   QuestionHook questionHook_;
   ChangeHook changeHook_;
@@ -183,6 +200,7 @@ class Form_Wing {
   std::vector<MenuItem*> menuItems_;
   // Storage for the panel rows that Label_ks, Text_ks, Label_kc and Text_kc point into.
   std::vector<std::unique_ptr<Control>> panelRows_;
+  DeferredWrites* deferredWrites_ = nullptr;  // the one holding back the solve command's files
 };
 
 }  // namespace kelvane::ui

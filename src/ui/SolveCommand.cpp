@@ -129,11 +129,19 @@ void Form_Wing::PLL_Click() {
 
   Form_Results.SolutionCompleted(Option_Alfa.Value() ? SolutionMode::GivenAngle : SolutionMode::GivenCL);
 
-  ShowIfRefused(AppendToReport(OutputFolder, solution.report));
-
-  ConfigFileName = (OutputFolder / kLastConfigFileName).string();
-  WriteExistingConfig_in_aFile();
+  WriteSolutionReport(solution.report);
+  WriteLastConfig();
 }
+
+void Form_Wing::WriteSolutionReport(const std::string& blocks) {
+  if (deferredWrites_) {
+    deferredWrites_->HoldReport(blocks);
+  } else {
+    AppendReportNow(blocks);
+  }
+}
+
+bool Form_Wing::AppendReportNow(const std::string& blocks) { return !ShowIfRefused(AppendToReport(OutputFolder, blocks)); }
 
 void Form_Wing::Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE) {
   kelvane::Gama_Distr_Ciz(Picture2.Surface(), Gamma, GammaE);
