@@ -9,8 +9,14 @@ namespace {
 // Row among k..n with the largest |a(r,k)|; the first one wins a tie.
 int PivotRow(const Matrix& a, int k, int n) {
   int best = k;
-  for (int r = k + 1; r <= n; ++r)
-    if (std::fabs(a[r][k]) > std::fabs(a[best][k])) best = r;
+  double largest = std::fabs(a[k][k]);  // kept at hand rather than loaded again after every change of row
+  for (int r = k + 1; r <= n; ++r) {
+    const double size = std::fabs(a[r][k]);
+    if (size > largest) {
+      best = r;
+      largest = size;
+    }
+  }
   return best;
 }
 

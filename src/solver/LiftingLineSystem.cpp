@@ -1,7 +1,9 @@
 // The stages that set up the lifting-line equations: section properties, twist, the operating point
 // and the collocation system.
 #include <cmath>
+#include <optional>
 
+#include "model/Counts.h"
 #include "model/Module_ortak.h"
 #include "solver/LiftingLine.h"
 #include "solver/Stage.h"
@@ -22,8 +24,12 @@ double RightHandSide(const Module_ortak& m, int i, SolutionMode mode, double fir
   return rhs;
 }
 
-// The sine table and the matrix without its right-hand side, for the wing and mode in the record.
-void MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kept) {
+// The sine table and the matrix without its right-hand side, for the wing and mode in the record, computed
+// aside in kept. False, leaving kept unusable, when a value is not finite: |sin| <= 1 and rounding keeps
+// the order of magnitudes, so the largest harmonic 2N - 1 makes each row's largest argument and largest
+// factor, and its coefficient is finite exactly when every sine and coefficient of the row is.
+bool MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kept) {
+  kept.valid = false;
   for (int i = 1; i <= n; ++i) {
     const double theta = m.theta[i];
     const double mu = m.mu[i];
@@ -33,6 +39,7 @@ void MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kep
     // Two loops: the sines are library calls, the coefficients then vectorise.
     for (int j = 1; j <= n; ++j) sines[j] = std::sin(Harmonic(j) * theta);
     for (int j = 1; j <= n; ++j) row[j] = sines[j] * (1 + Harmonic(j) * mu / s);
+    if (!std::isfinite(row[n])) return false;
     kept.firstHarmonicColumn[i] = row[1];
     if (mode == SolutionMode::GivenCL) row[1] = -mu;
   }
@@ -41,6 +48,7 @@ void MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kep
   kept.theta = m.theta;
   kept.mu = m.mu;
   kept.valid = true;
+  return true;
 }
 
 }  // namespace
@@ -86,29 +94,23 @@ Outcome MuTable() {
       &Module_ortak::mu);
 }
 
+// Computes aside and checks before it stores, as every stage does, but in the kept system
+// (solver/SystemCache.h) rather than in copies of the two matrices.
 Outcome BuildSystem(SolutionMode mode) {
-  return RunCheckedStage(
-      [mode](const Module_ortak& m, int n) {
-        // |sin| <= 1, and rounding keeps the order of magnitudes, so in each row the largest harmonic
-        // 2N - 1 makes the largest argument and the largest factor: when they are finite, every sine and
-        // every coefficient of the row is.
-        const double largest = Harmonic(n);
-        for (int i = 1; i <= n; ++i) {
-          const double s = std::sin(m.theta[i]);
-          const double firstHarmonic = s * (1 + Harmonic(1) * m.mu[i] / s);  // CoefMatrix(i,1) as built
-          if (!std::isfinite(largest * m.theta[i]) || !std::isfinite(1 + largest * m.mu[i] / s) ||
-              !std::isfinite(RightHandSide(m, i, mode, firstHarmonic)))
-            return false;
-        }
-        return true;
-      },
-      [mode](Module_ortak& m, int n) {
-        KeptSystem& kept = LastBuiltSystem();
-        if (!kept.MadeFrom(m, n, mode)) MakeSystem(m, n, mode, kept);
-        CopyBlock(kept.sinTab, m.SinTab, n, n);
-        CopyBlock(kept.coefficients, m.CoefMatrix, n, n);
-        for (int i = 1; i <= n; ++i) m.CoefMatrix[i][n + 1] = RightHandSide(m, i, mode, kept.firstHarmonicColumn[i]);
-      });
+  const Outcome notFinite = Outcome::Refused(kNotFiniteMessage);
+  const std::optional<int> count = StationCount();
+  if (!count) return notFinite;
+  const int n = *count;
+  KeptSystem& kept = LastBuiltSystem();
+  if (!kept.MadeFrom(ortak, n, mode) && !MakeSystem(ortak, n, mode, kept)) return notFinite;
+  StationTable rhs{};
+  for (int i = 1; i <= n; ++i) rhs[i] = RightHandSide(ortak, i, mode, kept.firstHarmonicColumn[i]);
+  if (!AllFinite(rhs, 1, n)) return notFinite;
+
+  CopyBlock(kept.sinTab, ortak.SinTab, n, n);
+  CopyBlock(kept.coefficients, ortak.CoefMatrix, n, n);
+  for (int i = 1; i <= n; ++i) ortak.CoefMatrix[i][n + 1] = rhs[i];
+  return Outcome::Done();
 }
 
 }  // namespace kelvane

@@ -1,7 +1,7 @@
 // The one shape of every lifting-line stage that walks the stations: compute aside, check, store. A stage
 // computes the fields it writes on copies, for stations 1..N; the record takes the copies only when every
-// value in them is finite, so a refused stage leaves the record as it was. A stage whose fields are the
-// N x N matrices, too large to copy at every solution, checks first instead: RunCheckedStage.
+// value in them is finite, so a refused stage leaves the record as it was. BuildSystem, whose fields are the
+// N x N matrices, works the same way on the system it keeps between solutions instead of on copies.
 #pragma once
 
 #include <cmath>
@@ -48,17 +48,6 @@ Outcome RunStage(Compute compute, Field Module_ortak::*... writes) {
   const bool finite = std::apply([n](const auto&... copy) { return (stage::Finite(copy, n) && ...); }, copies);
   if (!finite) return Outcome::Refused(kNotFiniteMessage);
   std::apply([n, writes...](const auto&... copy) { (stage::Store(ortak.*writes, copy, n), ...); }, copies);
-  return Outcome::Done();
-}
-
-// For a stage that writes matrices: check(ortak, n) settles in O(N), before anything is written, that every
-// value fill will write is finite; only then does fill(ortak, n) write straight into the record. Refuses
-// with kNotFiniteMessage, writing nothing, when N is no station count or the check fails.
-template <typename Check, typename Fill>
-Outcome RunCheckedStage(Check check, Fill fill) {
-  const std::optional<int> count = StationCount();
-  if (!count || !check(static_cast<const Module_ortak&>(ortak), *count)) return Outcome::Refused(kNotFiniteMessage);
-  fill(ortak, *count);
   return Outcome::Done();
 }
 
