@@ -1,4 +1,4 @@
-// Runs a test in a fresh temporary working directory, so "PLL.txt" and ".cfg" files land there.
+// A test's working folder (the test kit's ScopedWorkDir) and reading and writing whole files in it.
 #pragma once
 
 #include <filesystem>
@@ -7,33 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include <unistd.h>
+#include "testkit/ScopedWorkDir.h"
 
 namespace kelvane::testing {
-
-class ScopedWorkDir {
- public:
-  ScopedWorkDir() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kelvane-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    std::filesystem::current_path(path_);
-  }
-  ~ScopedWorkDir() {
-    std::filesystem::current_path(previous_);
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScopedWorkDir(const ScopedWorkDir&) = delete;
-  ScopedWorkDir& operator=(const ScopedWorkDir&) = delete;
-
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path previous_;
-  std::filesystem::path path_;
-};
 
 // The names of a folder's entries, to see that nothing was added or left behind.
 inline std::set<std::string> FolderEntries(const std::filesystem::path& folder) {
