@@ -9,6 +9,7 @@
 
 #include "cli/SolveProcess.h"
 #include "model/Module_ortak.h"
+#include "model/Numbers.h"
 #include "model/Version.h"
 #include "support/ScopedWorkDir.h"
 #include "support/WorkedExample.h"
@@ -243,6 +244,44 @@ TEST(SolveTool, LiftSweepSolvesForEachCLAsTheBoxShowsIt) {
     if (k > 0) {
       EXPECT_GT(rows[k][0], rows[k - 1][0]);
     }
+  }
+}
+
+// The tool writes a polar's files once at its end; they must be those of one press of the solve button per
+// point, up to a point that is refused.
+TEST(SolveTool, SweepWritesTheFilesOfOnePressPerPoint) {
+  const std::string wing = std::string(KELVANE_EXAMPLES_DIR) + "/04-two-panels-twist-detail/input.cfg";
+  struct Case {
+    std::string sweep;
+    std::vector<double> pressed;
+    int status;
+  };
+  const Case cases[] = {
+      {"-2:3:0.5", {-2, -1.5, -1, -0.5, 0, 0.5, 1, 1.5, 2, 2.5, 3}, 0},
+      {"0:1e308:5e307", {0, 5e307}, 1},  // the second point's drag overflows
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.sweep);
+    ScopedWorkDir toolDir;
+    const ProcessResult result = RunSolve({"--stations", "9", "--detail", "--sweep", c.sweep, wing}, toolDir.Path());
+    EXPECT_EQ(result.status, c.status) << result.err;
+
+    ScopedWorkDir formDir;
+    ResetModuleOrtak();
+    ui::Form_Wing form;
+    form.Form_Load();
+    form.Text_N.SetText("9");
+    form.ConfigFileName = wing;
+    ASSERT_TRUE(form.ReadAnExistingConfig_from_aFile());
+    form.Option_Alfa.Click();
+    form.Check1.SetValue(1);
+    for (const double angle : c.pressed) {
+      form.Text_AlfaK.SetText(PlainNumberText(angle));
+      form.PLL.Click();
+    }
+    EXPECT_EQ(form.Messages().size(), static_cast<std::size_t>(c.status));
+    EXPECT_EQ(ReadFile(toolDir.Path() / "PLL.txt"), ReadFile("PLL.txt"));
+    EXPECT_EQ(ReadFile(toolDir.Path() / "LastConfig.cfg"), ReadFile("LastConfig.cfg"));
   }
 }
 

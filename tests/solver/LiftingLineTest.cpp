@@ -1,6 +1,7 @@
 #include "solver/LiftingLine.h"
 
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -262,6 +263,38 @@ TEST(LiftingLine, EllipticWingNeedsAFiniteNonZeroLiftSlope) {
     EXPECT_EQ(result.CDiE, 1);
     EXPECT_EQ(result.EE, 2);
     EXPECT_TRUE(RecordIsFinite());
+  }
+}
+
+// BuildSystem checks one coefficient a row; it must refuse exactly when some value of the full system would
+// not be finite, and then leave both matrices as they were.
+TEST(LiftingLine, BuildSystemRefusesExactlyWhenAValueWouldNotBeFinite) {
+  constexpr int kStations = 7;
+  constexpr double kLargest = std::numeric_limits<double>::max();
+  const double nearOverflow = kLargest / (2 * kStations - 1);
+  for (SolutionMode mode : {SolutionMode::GivenAngle, SolutionMode::GivenCL}) {
+    for (double mu : {1.0, nearOverflow * 0.5, nearOverflow * 0.999, nearOverflow * 1.001, kLargest,
+                      std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
+      SCOPED_TRACE(mu);
+      SetUpWing(kStations, 1, false);
+      ASSERT_TRUE(SolveWing(mode));
+      const Module_ortak before = ortak;
+      ortak.mu[3] = mu;
+      ortak.AlfaKR = ortak.An[1] = 0;  // the right-hand side stays finite
+      bool finite = true;
+      for (int i = 1; i <= kStations; ++i) {
+        const double s = std::sin(ortak.theta[i]);
+        for (int j = 1; j <= kStations; ++j) {
+          const double harmonic = 2 * j - 1;
+          finite = finite && std::isfinite(std::sin(harmonic * ortak.theta[i]) * (1 + harmonic * ortak.mu[i] / s));
+        }
+      }
+      EXPECT_EQ(BuildSystem(mode).IsRefused(), !finite);
+      if (!finite) {
+        EXPECT_EQ(ortak.SinTab, before.SinTab);
+        EXPECT_EQ(ortak.CoefMatrix, before.CoefMatrix);
+      }
+    }
   }
 }
 
