@@ -19,6 +19,8 @@
 //                                                                         AlfaEE
 //
 // Gauss lives in solver/Gauss.h; SolveLiftingLine (solver/SolveLiftingLine.h) runs them all in this order.
+// BuildSystem and Gauss keep what they made for the next solution of the same wing (solver/SystemCache.h);
+// what they write into the record is the same either way.
 // Every stage that walks the stations takes N through StationCount() and
 // refuses a count it cannot use.
 #pragma once

@@ -48,7 +48,8 @@ using StageObserver = std::function<void(SolveStage)>;
 SolveOutcome SolveLiftingLine(SolutionMode mode, const StageObserver& afterStage = {});
 
 // Puts the operating point into the record, the root angle in degrees (given angle) or CL (given CL),
-// and solves.
+// and solves. Between calls for the same wing and mode only the right-hand side changes: after the first,
+// each costs O(N²) (solver/SystemCache.h).
 SolveOutcome SolveAt(SolutionMode mode, double value);
 
 }  // namespace kelvane
