@@ -13,6 +13,29 @@ namespace {
 // Intervals of the elliptic wing's comparison curves.
 constexpr int kComparisonIntervals = 30;
 
+// Stations whose series sums are added up side by side.
+constexpr int kRowsTogether = 4;
+
+// For stations first..first + Rows - 1: the sums over j = 1..n of SinTab(i,j)·a(j) and of SinTab(i,j)·b(j),
+// each added up in increasing j as written. Both sums of a station share one pass over its row, and the
+// stations go side by side so that no addition waits for the one before it in the same sum.
+template <int Rows>
+void SeriesSums(const Matrix& sinTab, int first, int n, const StationTable& a, const StationTable& b,
+                StationTable& aSums, StationTable& bSums) {
+  double aSum[Rows] = {};
+  double bSum[Rows] = {};
+  for (int j = 1; j <= n; ++j) {
+    for (int r = 0; r < Rows; ++r) {
+      aSum[r] = aSum[r] + sinTab[first + r][j] * a[j];
+      bSum[r] = bSum[r] + sinTab[first + r][j] * b[j];
+    }
+  }
+  for (int r = 0; r < Rows; ++r) {
+    aSums[first + r] = aSum[r];
+    bSums[first + r] = bSum[r];
+  }
+}
+
 }  // namespace
 
 Outcome UnpackSolution(SolutionMode mode) {
@@ -36,20 +59,19 @@ Outcome Distributions() {
          StationTable& alfaR, StationTable& alfaE) {
         StationTable weighted{};  // An(j)·(2j - 1), the downwash's coefficients
         for (int j = 1; j <= n; ++j) weighted[j] = m.An[j] * Harmonic(j);
-        // Both sums of a station in one pass over its row of the sine table, each in its own j order.
-        for (int i = 1; i <= n; ++i) {
-          const double* const sines = m.SinTab[i].data();
-          double gammaSum = 0;
-          double wSum = 0;
-          for (int j = 1; j <= n; ++j) {
-            gammaSum = gammaSum + sines[j] * m.An[j];
-            wSum = wSum + sines[j] * weighted[j];
-          }
-          gamma[i] = gammaSum * (m.Voo * (4 * m.SemiSpan));
-          w[i] = wSum * m.Voo / std::sin(m.theta[i]);
+        StationTable gammaSums{};
+        StationTable wSums{};
+        int i = 1;
+        for (; i + kRowsTogether - 1 <= n; i += kRowsTogether)
+          SeriesSums<kRowsTogether>(m.SinTab, i, n, m.An, weighted, gammaSums, wSums);
+        for (; i <= n; ++i) SeriesSums<1>(m.SinTab, i, n, m.An, weighted, gammaSums, wSums);
+
+        for (i = 1; i <= n; ++i) {
+          gamma[i] = gammaSums[i] * (m.Voo * (4 * m.SemiSpan));
+          w[i] = wSums[i] * m.Voo / std::sin(m.theta[i]);
           eps[i] = w[i] / m.Voo;
         }
-        for (int i = 1; i <= n; ++i) {
+        for (i = 1; i <= n; ++i) {
           alfaR[i] = m.BetaR[i] + m.AlfaKR;
           alfaE[i] = 180 * (alfaR[i] - eps[i]) / m.Pi;
         }
