@@ -1,9 +1,12 @@
 #include "cli/PlotFiles.h"
 
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
-#include "chartpaint/ImageFiles.h"
+#include "cli/ChartModule.h"
+#include "model/MessageText.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
 #include "ui/Form_Wing.h"
@@ -15,12 +18,15 @@ using ChartsOf = std::function<std::vector<charts::Chart>(PlotKind)>;
 
 ExitStatus WritePlots(const std::vector<PlotRequest>& plots, const ChartsOf& chartsOf, std::ostream& err) {
   if (plots.empty()) return kSuccess;
-  const chartpaint::OffscreenGui gui;
+  std::string fault;
+  const std::unique_ptr<chartpaint::ChartFileEncoder> encoder = OpenChartEncoder(fault);
+  if (!encoder) {
+    err << LimitMessage(kProgramPrefix + ("cannot draw charts: " + fault)) << '\n';
+    return kRejected;
+  }
   for (const PlotRequest& plot : plots) {
-    const QByteArray image =
-        chartpaint::EncodeCharts(chartsOf(plot.kind), chartpaint::kChartFileSize, *charts::ImageFormatOf(plot.path));
-    if (const ExitStatus written = WriteNamedFile(plot.path, image.toStdString(), err); written != kSuccess)
-      return written;
+    const std::string image = encoder->Encode(chartsOf(plot.kind), *charts::ImageFormatOf(plot.path));
+    if (const ExitStatus written = WriteNamedFile(plot.path, image, err); written != kSuccess) return written;
   }
   return kSuccess;
 }

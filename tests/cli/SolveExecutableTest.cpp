@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/SolveProcess.h"
+#include "model/MessageText.h"
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "model/Version.h"
@@ -204,6 +205,40 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
   EXPECT_EQ(blocked.status, 1);
   EXPECT_EQ(blocked.out, "");
   EXPECT_TRUE(blocked.err.starts_with("kelvane-solve: cannot write c.png: ")) << blocked.err;
+}
+
+// The chart module is loaded for --plot alone: a copy of the tool with no module beside it solves as before,
+// and asked for a chart it says why it cannot draw one.
+TEST(SolveTool, ChartModuleIsNeededForChartsAlone) {
+  ScopedWorkDir workDir;
+  const std::filesystem::path folder = workDir.Path() / "bin";
+  std::filesystem::create_directory(folder);
+  const std::filesystem::path tool = folder / "kelvane-solve";
+  std::filesystem::copy_file(KELVANE_SOLVE_EXE, tool);
+  const std::vector<std::string> plotting{"--plot", "circulation:c.svg", kDefaultWing};
+
+  const ProcessResult plain = RunSolve({kDefaultWing}, workDir.Path(), {}, tool);
+  EXPECT_EQ(plain.status, 0) << plain.err;
+  EXPECT_EQ(plain.err, "");
+
+  const std::string installDir = KELVANE_CHART_MODULE_INSTALL_DIR;
+  if (!std::filesystem::exists(installDir + "/kelvane-chartfiles.so")) {
+    const ProcessResult missing = RunSolve(plotting, workDir.Path(), {}, tool);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "kelvane-solve: cannot draw charts: kelvane-chartfiles.so was not found in " +
+                               PathForMessage(std::filesystem::canonical(folder).string()) + " or in " +
+                               PathForMessage(installDir) + "\n");
+  }
+
+  // One beside the tool is the one it takes, even when it is broken and another is installed.
+  WriteFile(folder / "kelvane-chartfiles.so", "not a module");
+  const ProcessResult broken = RunSolve(plotting, workDir.Path(), {}, tool);
+  EXPECT_EQ(broken.status, 1);
+  EXPECT_EQ(broken.out, "");
+  EXPECT_TRUE(broken.err.starts_with("kelvane-solve: cannot draw charts: cannot load ")) << broken.err;
+  EXPECT_NE(broken.err.find("kelvane-chartfiles.so: "), std::string::npos) << broken.err;
+  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg"));
 }
 
 TEST(SolveTool, AngleSweepGivesALinearLiftCurve) {

@@ -1,4 +1,4 @@
-// Runs the kelvane-solve executable as a child process in a given working directory.
+// Runs the kelvane-solve executable (or a copy of it) as a child process in a given working directory.
 #pragma once
 
 #include <filesystem>
@@ -28,9 +28,9 @@ using ChildSetUp = std::function<void()>;
 class SolveProcess {
  public:
   SolveProcess(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-               const ChildSetUp& setUp = {})
+               const ChildSetUp& setUp = {}, const std::filesystem::path& program = KELVANE_SOLVE_EXE)
       : outPath_(CapturePath(workDir, "stdout")), errPath_(CapturePath(workDir, "stderr")) {
-    std::vector<char*> argv{const_cast<char*>(KELVANE_SOLVE_EXE)};
+    std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
 
@@ -74,8 +74,9 @@ class SolveProcess {
 };
 
 inline ProcessResult RunSolve(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-                              const ChildSetUp& setUp = {}) {
-  return SolveProcess(args, workDir, setUp).Wait();
+                              const ChildSetUp& setUp = {},
+                              const std::filesystem::path& program = KELVANE_SOLVE_EXE) {
+  return SolveProcess(args, workDir, setUp, program).Wait();
 }
 
 }  // namespace kelvane::testing
