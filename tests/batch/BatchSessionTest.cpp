@@ -1,9 +1,11 @@
-// The batch session's own promises: its files go to the output folder it is given, and a sweep ends at the
-// first point the form refuses or where its listener says so.
+// The batch session's own promises: its files go to the output folder it is given, a sweep writes them once
+// at its end, and a sweep ends at the first point the form refuses or where its listener says so.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "batch/BatchSession.h"
@@ -60,6 +62,37 @@ TEST(BatchSession, ASweepHandsOverThePointsBeforeTheFirstRefusalAndStopsThere) {
   EXPECT_FALSE(swept);
   EXPECT_EQ(solvedCL, std::vector<double>{0.5});
   EXPECT_EQ(session.Messages().size(), 1u);
+}
+
+// What a session leaves in its output folder after the given sweeps, one after the other.
+std::string FilesAfterSweeps(const fs::path& folder, const std::vector<std::vector<double>>& sweeps) {
+  fs::create_directory(folder);
+  batch::SessionSettings settings = ExampleSettings(folder);
+  settings.givenCL = true;
+  batch::BatchSession session(settings, (kExample / "input.cfg").string());
+  for (const std::vector<double>& values : sweeps) {
+    const std::string report = ReadFile(folder / "PLL.txt");
+    session.Sweep(values, [&](const batch::SweptPoint&) {
+      EXPECT_EQ(ReadFile(folder / "PLL.txt"), report) << "written before the sweep's end";
+      return true;
+    });
+  }
+  return ReadFile(folder / "PLL.txt") + "--\n" + ReadFile(folder / "LastConfig.cfg");
+}
+
+// The files are written once, when the sweep ends, and end as one press per point leaves them; a refused
+// point ends the sweep with the points before it written.
+TEST(BatchSession, ASweepWritesItsFilesOnceAsOnePressPerPointLeavesThem) {
+  ScopedWorkDir workDir;
+  const std::string held = FilesAfterSweeps("held", {{0.2, 0.5, 1e300, 1}});
+  const std::string pressed = FilesAfterSweeps("pressed", {{0.2}, {0.5}, {1e300}});
+  EXPECT_EQ(held, pressed);
+  // The two points before the refusal are in the report.
+  std::size_t blocks = 0;
+  for (std::size_t at = held.find("Aerodinamik performans"); at != std::string::npos;
+       at = held.find("Aerodinamik performans", at + 1))
+    ++blocks;
+  EXPECT_EQ(blocks, 2u);
 }
 
 TEST(BatchSession, AListenerThatHasHeardEnoughEndsTheSweepWithoutARefusal) {
