@@ -5,7 +5,6 @@
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "solver/SolveLiftingLine.h"
-#include "ui/DeferredWrites.h"
 
 namespace kelvane::batch {
 namespace {
@@ -24,7 +23,7 @@ void ClickConfigFile(ui::Form_Wing& form, const std::string& config) {
 }  // namespace
 
 BatchSession::BatchSession(const SessionSettings& settings, const std::string& config)
-    : givenCL_(settings.givenCL) {
+    : lock_(settings.outputFolder), givenCL_(settings.givenCL) {
   // From the all-zero record a fresh program starts with, so nothing an earlier session left in it can reach
   // this one's numbers.
   ResetModuleOrtak();
@@ -33,6 +32,9 @@ BatchSession::BatchSession(const SessionSettings& settings, const std::string& c
   form_.SetQuestionHook([](const std::string&) { return true; });
 
   form_.Form_Load();
+  // The start-up wing's report would be replaced by the configuration's at once, or, when the configuration
+  // is refused, wipe out an earlier run's.
+  files_.Discard();
   if (Refused()) return;
 
   if (settings.stations) form_.Text_N.SetText(*settings.stations);
@@ -41,7 +43,10 @@ BatchSession::BatchSession(const SessionSettings& settings, const std::string& c
   form_.Check_b.SetValue(settings.inputs.b);
   form_.Check_cOrt.SetValue(settings.inputs.cOrt);
   ClickConfigFile(form_, config);
-  if (Refused()) return;
+  if (Refused()) {
+    Finish(false);
+    return;
+  }
 
   if (settings.givenCL) {
     form_.Option_CL.Click();
@@ -54,32 +59,46 @@ BatchSession::BatchSession(const SessionSettings& settings, const std::string& c
 std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift>& maxLift) {
   if (Refused()) return std::nullopt;
   form_.PLL.Click();
-  if (Refused()) return std::nullopt;
+  if (Refused()) {
+    Finish(false);
+    return std::nullopt;
+  }
 
   SolvedWing solved{.point = SolvedPoint(), .spanwise = ReadSpanwiseResults(maxLift), .stall = std::nullopt};
   if (maxLift) {
     const StallSearch search = FindStallOnset(*maxLift);
     if (search.fault) {
       form_.MsgBox(SolveFaultMessage(*search.fault));
+      Finish(false);
       return std::nullopt;
     }
     solved.stall = search.onset;
   }
+  if (!Finish(true)) return std::nullopt;
   return solved;
 }
 
 bool BatchSession::Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint) {
   if (Refused()) return false;
-  // The files end as after one press per point, written once instead of at every point.
-  ui::DeferredWrites deferred(form_);
   ui::TextBox& operatingPointBox = givenCL_ ? form_.Text_CL : form_.Text_AlfaK;
+  bool solved = false;
   for (const double value : values) {
     operatingPointBox.SetText(PlainNumberText(value));
     form_.PLL.Click();
-    if (Refused()) return false;  // the points before it are written on the way out
+    if (Refused()) break;
+    solved = true;
     if (!onPoint({.point = SolvedPoint(), .spanEfficiency = ReadSpanEfficiency()})) break;
   }
-  return deferred.Flush();
+  const bool refused = Refused();
+  return Finish(solved) && !refused;
+}
+
+bool BatchSession::Finish(bool solved) {
+  if (!solved) {
+    files_.Discard();
+    return false;
+  }
+  return files_.Flush();
 }
 
 OperatingPoint BatchSession::SolvedPoint() const {

@@ -2,6 +2,11 @@
 // text and the planform ticks, a click on the configuration file in the file panel, the mode and the detail
 // tick, then one press of the solve button per operating point. What it hands back is what the record and the
 // form hold after each press, so every front end over it gives the same numbers.
+//
+// Its files ("PLL.txt", "LastConfig.cfg" in the output folder) are held back and written once, as the presses
+// would have left them, when a Solve or Sweep ends having solved something; a session refused before its
+// first solution leaves an earlier run's files as they were. The output folder is locked for the session's
+// life.
 #pragma once
 
 #include <filesystem>
@@ -11,9 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "batch/FolderLock.h"
 #include "results/OperatingPoint.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
+#include "ui/DeferredWrites.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::batch {
@@ -65,7 +72,7 @@ class BatchSession {
 
   // For each value, the operating-point box (the root angle, or CL in the given-CL mode) takes its text and
   // the solve button is pressed; onPoint hears every solved point and answers whether to go on. Stops at the
-  // first refusal, false then. "PLL.txt" and "LastConfig.cfg" end as one press per point leaves them, but
+  // first refusal, false then; the points solved before it are written. "PLL.txt" and "LastConfig.cfg" end as one press per point leaves them, but
   // are written once, when the sweep ends (a failed write is a refusal too).
   bool Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint);
 
@@ -75,7 +82,12 @@ class BatchSession {
  private:
   OperatingPoint SolvedPoint() const;
 
+  // Writes the held files when something was solved, drops them otherwise; false when nothing was written.
+  bool Finish(bool solved);
+
+  FolderLock lock_;
   ui::Form_Wing form_;
+  ui::DeferredWrites files_{form_};
   bool givenCL_ = false;
 };
 

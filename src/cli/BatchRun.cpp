@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "batch/BatchSession.h"
-#include "cli/FolderLock.h"
 #include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
 #include "cli/SolutionOutput.h"
@@ -42,7 +41,6 @@ ExitStatus WriteNamedFile(const std::string& path, const std::string& content, s
 }
 
 ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err) {
-  const FolderLock lock;  // start-up already rewrites the report
   // The files go to the working directory, as the window writes them.
   batch::BatchSession session({.stations = args.stations,
                                .inputs = args.inputs,

@@ -1,7 +1,8 @@
 // _kelvane, the compiled half of the Python module kelvane: one batch session per call, its numbers handed
 // over as Python floats and numpy arrays. The arguments arrive checked by kelvane/__init__.py, which also
-// owns the files and the lock; the Python interpreter lock is held throughout, so nothing else runs while
-// the shared record is in use.
+// owns the private folder and the lock between threads (the session locks its output folder against other
+// processes); the Python interpreter lock is held throughout, so nothing else runs while the shared record
+// is in use.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>

@@ -30,19 +30,40 @@ bool DeferredWrites::Flush() {
   return holder == nullptr || holder->WriteOut();
 }
 
+void DeferredWrites::Discard() {
+  DeferredWrites* const holder = form_.deferredWrites_;
+  if (holder == nullptr) return;
+  holder->report_.clear();
+  holder->newReport_ = false;
+  holder->files_.clear();
+}
+
 bool DeferredWrites::WriteOut() {
   // Taken out first: a message shown on a failure may run more of the form.
-  const std::string report = std::exchange(report_, {});
+  std::string report = std::exchange(report_, {});
+  const bool startsAnew = std::exchange(newReport_, false);
   const auto files = std::exchange(files_, {});
-  bool written = report.empty() || form_.AppendReportNow(report);
+  // A report that could not be written takes the configuration files of its solutions with it.
+  if (!WriteReport(std::move(report), startsAnew)) return false;
+  bool written = true;
   for (const auto& [path, content] : files) written = form_.ReplaceFileNow(path, content) && written;
   return written;
+}
+
+bool DeferredWrites::WriteReport(std::string report, bool startsAnew) {
+  if (startsAnew) return form_.StartReportNow(report);
+  return report.empty() || form_.AppendReportNow(report);
 }
 
 void DeferredWrites::HoldReport(const std::string& blocks) {
   report_ += blocks;
   if (report_.size() <= kHeldReportLimit) return;
-  form_.AppendReportNow(std::exchange(report_, {}));
+  WriteReport(std::exchange(report_, {}), std::exchange(newReport_, false));
+}
+
+void DeferredWrites::HoldNewReport(const std::string& start) {
+  report_ = start;
+  newReport_ = true;
 }
 
 void DeferredWrites::HoldFile(const std::string& path, const std::string& content) {

@@ -197,8 +197,11 @@ bool Form_Wing::Planform() {
   Picture1.Refresh();
 
   // The flag promises the solve command a report to append to, so a report that failed leaves it false.
-  WriteHeldFiles();
-  if (ShowIfRefused(StartReport(OutputFolder, PlanformSummaryBlock()))) return false;
+  if (deferredWrites_) {
+    deferredWrites_->HoldNewReport(PlanformSummaryBlock());
+  } else if (!StartReportNow(PlanformSummaryBlock())) {
+    return false;
+  }
   ortak.PlanformDone = true;
   return true;
 }

@@ -186,6 +186,7 @@ class Form_Wing {
   void WriteLastConfig();
   // The writes themselves; a failure is shown as a message.
   bool AppendReportNow(const std::string& blocks);
+  bool StartReportNow(const std::string& start);
   bool ReplaceFileNow(const std::string& path, const std::string& content);
   // Writes what a DeferredWrites holds back, before a command that writes, reads or lists files itself.
   void WriteHeldFiles();

@@ -143,6 +143,8 @@ void Form_Wing::WriteSolutionReport(const std::string& blocks) {
 
 bool Form_Wing::AppendReportNow(const std::string& blocks) { return !ShowIfRefused(AppendToReport(OutputFolder, blocks)); }
 
+bool Form_Wing::StartReportNow(const std::string& start) { return !ShowIfRefused(StartReport(OutputFolder, start)); }
+
 void Form_Wing::Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE) {
   kelvane::Gama_Distr_Ciz(Picture2.Surface(), Gamma, GammaE);
   Picture2.Refresh();

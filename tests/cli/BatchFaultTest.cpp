@@ -88,12 +88,17 @@ TEST_F(BatchFaults, BadCommandLinesSayWhatIsWrong) {
   }
 }
 
+// Two panels' data after the given panel count.
+std::string TwoPanelFile(const std::string& count) {
+  return " 10 \r\n 10 \r\n 1 \r\n 10 \r\nFalse\r\nTrue\r\n" + count +
+         "\r\n 1 \r\n 1 \r\n .8 \r\n .6 \r\n"
+         " 0 \r\n 6.28318530717959 \r\n 0 \r\n 6.28318530717959 \r\n 0 \r\n 0 \r\n 10 \r\n";
+}
+
 // A decimal comma splits the twist in two and shifts every later value; a panel count of 1 before two
 // panels' data leaves the last values over.
 TEST_F(BatchFaults, ValuesLeftOverInTheFileAreRefusedAtTheirLine) {
-  const std::string twoPanels =
-      " 10 \r\n 10 \r\n 1 \r\n 10 \r\nFalse\r\nTrue\r\n 1 \r\n 1 \r\n 1 \r\n .8 \r\n .6 \r\n"
-      " 0 \r\n 6.28318530717959 \r\n 0 \r\n 6.28318530717959 \r\n 0 \r\n 0 \r\n 10 \r\n";
+  const std::string twoPanels = TwoPanelFile(" 1 ");
   struct Case {
     const char* name;
     std::string content;
@@ -110,7 +115,26 @@ TEST_F(BatchFaults, ValuesLeftOverInTheFileAreRefusedAtTheirLine) {
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.err.ends_with(c.message)) << result.err;
     EXPECT_TRUE(IsOneClearLine(result.err)) << result.err;
-    EXPECT_EQ(ReadFile(ui::kLastConfigFileName), lastConfig_);
+    ExpectEarlierFilesKept();
+  }
+}
+
+// Start-up's report of the window's own wing never reaches the disk: a run refused anywhere before its
+// first solution leaves the files of the run before it as they were.
+TEST_F(BatchFaults, ARunRefusedBeforeItsFirstSolutionChangesNoFile) {
+  WriteFile("half.cfg", TwoPanelFile(" 2.5 "));
+  const std::vector<std::string> cases[] = {
+      {"missing.cfg"},                                   // the file panel's read
+      {"half.cfg"},                                      // the planform command at the end of the read
+      {"--stations", "4", kWing},                        // the solve command
+      {"--given-cl", "--sweep", "1e300:1e300:1", kWing}, // a polar's first point
+  };
+  for (const std::vector<std::string>& args : cases) {
+    SCOPED_TRACE(args.front());
+    const ProcessResult result = RunSolve(args, workDir_.Path());
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(IsOneClearLine(result.err)) << result.err;
+    ExpectEarlierFilesKept();
   }
 }
 
