@@ -227,13 +227,14 @@ void ResultsForm::RebuildLocalLift() {
   Label_Stall.SetCaption(note);
   charts_[Index(ResultsTab::LocalLift)] = {charts::LocalLiftChart(spanwise_, stall)};
 
+  // The titles of kStationValues' columns, in its order, after the station number.
   tableHeader_ = {"i", "y (m)", "c (m)", "Γ/V∞ (m)", "cl", "αe (°)", "αi (°)", "w/V∞"};
   if (spanwise_.maxLift) tableHeader_.push_back("clmax");
   tableRows_.clear();
   for (std::size_t k = 0; k < spanwise_.stations.size(); ++k) {
     const StationValues& s = spanwise_.stations[k];
     std::vector<std::string> row{std::to_string(k + 1)};
-    for (const double value : {s.y, s.c, s.Gamma, s.cl, s.AlfaE, s.AlfaI, s.w}) row.push_back(ShortestNumberText(value));
+    for (const auto& [name, member] : kStationValues) row.push_back(ShortestNumberText(s.*member));
     if (s.clmax) row.push_back(ShortestNumberText(*s.clmax));
     tableRows_.push_back(std::move(row));
   }
