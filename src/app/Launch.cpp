@@ -1,12 +1,14 @@
 #include "app/Launch.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QProxyStyle>
 #include <QTimer>
 
 namespace kelvane::app {
 namespace {
 
+constexpr const char* kDesktopEntryName = "kelvane";
 constexpr const char* kDesignFontFamily = "DejaVu Sans Condensed";
 constexpr double kDesignFontPoints = 8;
 // Between a check box's or option's mark and its caption; the layout has no room for the usual six pixels.
@@ -31,6 +33,9 @@ void UseDesignLook(QApplication& application) {
 
 int RunKelvane(int argc, char** argv, std::function<void(ui::Form_Wing&, MainWindow&)> started) {
   QApplication application(argc, argv);
+  // Desktops match the window to the installed kelvane.desktop and its icon.
+  QGuiApplication::setDesktopFileName(kDesktopEntryName);
+  QApplication::setWindowIcon(QIcon::fromTheme(kDesktopEntryName));
   UseDesignLook(application);
   ui::Form_Wing form;
   MainWindow window(form);
