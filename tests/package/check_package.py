@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Unpacks the built Debian package into a temporary folder and checks Kelvane as it would be installed:
+the files the package holds, its control fields, the desktop entry, the icon, both programs' versions,
+the batch tool solving the worked examples, and the manual pages."""
+import argparse
+import gzip
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+from pathlib import Path
+
+ARGS = argparse.Namespace()
+
+INSTALLED_FILES = {
+    "usr/bin/kelvane",
+    "usr/bin/kelvane-solve",
+    "usr/share/applications/kelvane.desktop",
+    "usr/share/icons/hicolor/scalable/apps/kelvane.svg",
+    "usr/share/icons/hicolor/256x256/apps/kelvane.png",
+    "usr/share/man/man1/kelvane.1.gz",
+    "usr/share/man/man1/kelvane-solve.1.gz",
+    "usr/share/doc/kelvane/copyright",
+    "usr/share/doc/kelvane/changelog.gz",
+}
+ICON_SIZE = 256
+NO_DISPLAY = {"DISPLAY": "", "WAYLAND_DISPLAY": "", "QT_QPA_PLATFORM": "xcb"}
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+class UnpackedPackage(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        debs = sorted(Path(ARGS.package_dir).glob("*.deb"))
+        if len(debs) != 1:
+            raise AssertionError(f"expected one package in {ARGS.package_dir}, found {[d.name for d in debs]}")
+        cls.deb = debs[0]
+        cls.folder = tempfile.TemporaryDirectory(prefix="kelvane-package-")
+        cls.root = Path(cls.folder.name) / "root"
+        subprocess.run(["dpkg-deb", "-x", str(cls.deb), str(cls.root)], check=True)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.folder.cleanup()
+
+    def field(self, name):
+        return run(["dpkg-deb", "-f", str(self.deb), name], check=True).stdout.strip()
+
+    def program(self, name):
+        return str(self.root / "usr/bin" / name)
+
+    def test_file_name_carries_version_and_architecture(self):
+        architecture = run(["dpkg", "--print-architecture"], check=True).stdout.strip()
+        self.assertEqual(self.deb.name, f"kelvane_{ARGS.version}_{architecture}.deb")
+
+    def test_control_fields(self):
+        self.assertEqual(self.field("Package"), "kelvane")
+        self.assertEqual(self.field("Version"), ARGS.version)
+        self.assertEqual(self.field("Section"), "science")
+        self.assertRegex(self.field("Maintainer"), r".+ <.+@.+>")
+        # Computed from the programs' libraries.
+        depends = self.field("Depends")
+        for library in ("libqt6widgets6", "libqt6svg6", "libstdc++6", "libc6"):
+            self.assertIn(library, depends)
+
+    def test_changelog_begins_with_this_version(self):
+        changelog = gzip.decompress((self.root / "usr/share/doc/kelvane/changelog.gz").read_bytes()).decode()
+        self.assertTrue(changelog.startswith(f"kelvane ({ARGS.version}) "), changelog.splitlines()[0])
+
+    def test_holds_the_listed_files_and_nothing_else(self):
+        files = {str(path.relative_to(self.root)) for path in self.root.rglob("*") if not path.is_dir()}
+        self.assertEqual(files, INSTALLED_FILES)
+        for program in ("kelvane", "kelvane-solve"):
+            self.assertTrue(os.access(self.program(program), os.X_OK), program)
+
+    def test_desktop_entry_validates_and_starts_the_window(self):
+        entry = self.root / "usr/share/applications/kelvane.desktop"
+        validated = run(["desktop-file-validate", str(entry)])
+        self.assertEqual(validated.returncode, 0, validated.stdout + validated.stderr)
+        lines = entry.read_text(encoding="utf-8").splitlines()
+        for line in ("Exec=kelvane", "Icon=kelvane", "Terminal=false", "Categories=Education;Science;Engineering;"):
+            self.assertIn(line, lines)
+
+    def test_icon_is_a_square_png_of_the_theme_size(self):
+        png = (self.root / "usr/share/icons/hicolor/256x256/apps/kelvane.png").read_bytes()
+        self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n")
+        # The header chunk follows the signature: length, "IHDR", width, height (big-endian).
+        self.assertEqual(png[12:16], b"IHDR")
+        self.assertEqual(int.from_bytes(png[16:20], "big"), ICON_SIZE)
+        self.assertEqual(int.from_bytes(png[20:24], "big"), ICON_SIZE)
+
+    def test_both_programs_answer_their_version_without_a_display(self):
+        environment = dict(os.environ, **NO_DISPLAY)
+        for program in ("kelvane", "kelvane-solve"):
+            answer = run([self.program(program), "--version"], env=environment)
+            self.assertEqual((answer.returncode, answer.stdout), (0, f"{program} {ARGS.version}\n"))
+
+    def test_batch_tool_solves_the_worked_examples(self):
+        solved = 0
+        for example in sorted(Path(ARGS.examples).iterdir()):
+            if not (example / "PLL.txt").exists():
+                continue  # a rejected input: nothing written to compare
+            argv = json.loads((example / "args.json").read_text())["argv"]
+            argv = [str(example / "input.cfg") if arg == "CONFIG" else arg for arg in argv]
+            with self.subTest(example=example.name), tempfile.TemporaryDirectory() as work:
+                answer = run([self.program("kelvane-solve"), *argv], cwd=work)
+                self.assertEqual(answer.returncode, 0, answer.stderr)
+                numbers = json.loads(answer.stdout)
+                for name, value in json.loads((example / "expected.json").read_text())["numbers"].items():
+                    self.assertAlmostEqual(numbers[name], value, delta=1e-9 * abs(value), msg=name)
+                for written in ("PLL.txt", "LastConfig.cfg"):
+                    self.assertEqual(Path(work, written).read_bytes(), (example / written).read_bytes(), written)
+                solved += 1
+        self.assertGreater(solved, 0)
+
+    def test_manual_pages_render(self):
+        environment = dict(os.environ, LC_ALL="C.UTF-8", MANWIDTH="80")
+        for program in ("kelvane", "kelvane-solve"):
+            page = self.root / f"usr/share/man/man1/{program}.1.gz"
+            shown = run(["man", "--warnings", "-E", "UTF-8", "-l", str(page)], env=environment)
+            self.assertEqual((shown.returncode, shown.stderr), (0, ""))
+            self.assertRegex(shown.stdout, rf"NAME\n +{program} +- ")
+
+
+if __name__ == "__main__":
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("package_dir", help="the folder holding the one built kelvane_*.deb")
+    parser.add_argument("examples", help="the worked examples' folder")
+    parser.add_argument("version", help="the project version")
+    ARGS = parser.parse_args()
+    unittest.main(argv=sys.argv[:1], verbosity=2)
