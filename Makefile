@@ -1,4 +1,5 @@
-# Entry points: `make run` starts the window, `make test` runs every test. Both install what is missing first.
+# Entry points: `make run` starts the window, `make test` runs every test, `make package` builds the Debian
+# package. Each installs what is missing first.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
@@ -6,7 +7,7 @@ FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build test run bench test-asan fuzz screenshot clean
+.PHONY: deps configure build test run package bench test-asan fuzz screenshot clean
 
 deps:
 	@scripts/install-deps
@@ -22,9 +23,19 @@ build: configure
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# The window writes PLL.txt, LastConfig.cfg and saved configurations into its working folder: work/, not
+# among the sources.
+RUN_DIR ?= work
 run: build
-	@if [ -x $(BUILD)/src/app/kelvane ]; then exec $(BUILD)/src/app/kelvane; \
+	@if [ -x $(BUILD)/src/app/kelvane ]; then mkdir -p $(RUN_DIR) && cd $(RUN_DIR) && \
+	  exec $(abspath $(BUILD))/src/app/kelvane; \
 	else echo "The Kelvane window is not built yet."; exit 1; fi
+
+# kelvane_<version>_<arch>.deb in the checkout, installed with `apt install ./kelvane_*.deb`.
+package: build
+	rm -rf $(BUILD)/package
+	cpack -G DEB --config $(BUILD)/CPackConfig.cmake -B $(BUILD)/package
+	cp $(BUILD)/package/kelvane_*.deb .
 
 bench: build
 	@for b in $(BUILD)/benchmarks/bench_*; do [ -x "$$b" ] && "$$b"; done
