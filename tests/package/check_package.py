@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Unpacks the built Debian package into a temporary folder and checks Kelvane as it would be installed:
 the files the package holds, its control fields, the desktop entry, the icon, both programs' versions,
-the batch tool solving the worked examples, and the manual pages."""
+the batch tool solving the worked examples, the manual pages, and the Python module imported from it."""
 import argparse
 import gzip
 import json
 import os
 import subprocess
 import sys
+import sysconfig
 import tempfile
 import unittest
 from pathlib import Path
@@ -25,12 +26,31 @@ INSTALLED_FILES = {
     "usr/share/doc/kelvane/copyright",
     "usr/share/doc/kelvane/changelog.gz",
 }
+# Where Debian's python3 finds packages.
+PYTHON_PACKAGES = "usr/lib/python3/dist-packages"
 ICON_SIZE = 256
+# Solved with the default station count and inputs, as kelvane.solve(path) solves.
+DEFAULTS_EXAMPLE = "01-default-elliptic"
 NO_DISPLAY = {"DISPLAY": "", "WAYLAND_DISPLAY": "", "QT_QPA_PLATFORM": "xcb"}
 
 
 def run(command, **kwargs):
     return subprocess.run(command, capture_output=True, text=True, **kwargs)
+
+
+def expected_files():
+    files = set(INSTALLED_FILES)
+    if ARGS.python:
+        module = f"{PYTHON_PACKAGES}/kelvane"
+        files |= {f"{module}/__init__.py", f"{module}/_kelvane{sysconfig.get_config_var('EXT_SUFFIX')}"}
+    return files
+
+
+def solved_examples():
+    """The worked examples that solve: their folders and the numbers they must give."""
+    for example in sorted(Path(ARGS.examples).iterdir()):
+        if (example / "PLL.txt").exists():
+            yield example, json.loads((example / "expected.json").read_text())["numbers"]
 
 
 class UnpackedPackage(unittest.TestCase):
@@ -67,6 +87,9 @@ class UnpackedPackage(unittest.TestCase):
         depends = self.field("Depends")
         for library in ("libqt6widgets6", "libqt6svg6", "libstdc++6", "libc6"):
             self.assertIn(library, depends)
+        if ARGS.python:
+            self.assertIn("python3-numpy", depends)
+            self.assertRegex(depends, r"python3 \(>= 3\.\d+\), python3 \(<< 3\.\d+\)")
 
     def test_changelog_begins_with_this_version(self):
         changelog = gzip.decompress((self.root / "usr/share/doc/kelvane/changelog.gz").read_bytes()).decode()
@@ -74,7 +97,7 @@ class UnpackedPackage(unittest.TestCase):
 
     def test_holds_the_listed_files_and_nothing_else(self):
         files = {str(path.relative_to(self.root)) for path in self.root.rglob("*") if not path.is_dir()}
-        self.assertEqual(files, INSTALLED_FILES)
+        self.assertEqual(files, expected_files())
         for program in ("kelvane", "kelvane-solve"):
             self.assertTrue(os.access(self.program(program), os.X_OK), program)
 
@@ -100,19 +123,19 @@ class UnpackedPackage(unittest.TestCase):
             answer = run([self.program(program), "--version"], env=environment)
             self.assertEqual((answer.returncode, answer.stdout), (0, f"{program} {ARGS.version}\n"))
 
+    def assertNumbers(self, numbers, expected):
+        for name, value in expected.items():
+            self.assertAlmostEqual(numbers[name], value, delta=1e-9 * abs(value), msg=name)
+
     def test_batch_tool_solves_the_worked_examples(self):
         solved = 0
-        for example in sorted(Path(ARGS.examples).iterdir()):
-            if not (example / "PLL.txt").exists():
-                continue  # a rejected input: nothing written to compare
+        for example, expected in solved_examples():
             argv = json.loads((example / "args.json").read_text())["argv"]
             argv = [str(example / "input.cfg") if arg == "CONFIG" else arg for arg in argv]
             with self.subTest(example=example.name), tempfile.TemporaryDirectory() as work:
                 answer = run([self.program("kelvane-solve"), *argv], cwd=work)
                 self.assertEqual(answer.returncode, 0, answer.stderr)
-                numbers = json.loads(answer.stdout)
-                for name, value in json.loads((example / "expected.json").read_text())["numbers"].items():
-                    self.assertAlmostEqual(numbers[name], value, delta=1e-9 * abs(value), msg=name)
+                self.assertNumbers(json.loads(answer.stdout), expected)
                 for written in ("PLL.txt", "LastConfig.cfg"):
                     self.assertEqual(Path(work, written).read_bytes(), (example / written).read_bytes(), written)
                 solved += 1
@@ -126,11 +149,31 @@ class UnpackedPackage(unittest.TestCase):
             self.assertEqual((shown.returncode, shown.stderr), (0, ""))
             self.assertRegex(shown.stdout, rf"NAME\n +{program} +- ")
 
+    def test_python_module_imports_from_the_package_and_solves(self):
+        if not ARGS.python:
+            self.skipTest("built without the Python module")
+        example = Path(ARGS.examples) / DEFAULTS_EXAMPLE
+        expected = json.loads((example / "expected.json").read_text())["numbers"]
+        script = ("import json, sys, kelvane\n"
+                  "result = kelvane.solve(sys.argv[1])\n"
+                  "print(json.dumps({'file': kelvane.__file__, 'version': kelvane.__version__,\n"
+                  "                  'numbers': {name: getattr(result, name) for name in sys.argv[2:]}}))\n")
+        environment = dict(os.environ, PYTHONPATH=str(self.root / PYTHON_PACKAGES))
+        with tempfile.TemporaryDirectory() as work:
+            answer = run([sys.executable, "-c", script, str(example / "input.cfg"), *expected],
+                         cwd=work, env=environment)
+        self.assertEqual(answer.returncode, 0, answer.stderr)
+        imported = json.loads(answer.stdout)
+        self.assertTrue(Path(imported["file"]).is_relative_to(self.root), imported["file"])
+        self.assertEqual(imported["version"], ARGS.version)
+        self.assertNumbers(imported["numbers"], expected)
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("package_dir", help="the folder holding the one built kelvane_*.deb")
     parser.add_argument("examples", help="the worked examples' folder")
     parser.add_argument("version", help="the project version")
+    parser.add_argument("--python", action="store_true", help="the package holds the Python module")
     ARGS = parser.parse_args()
     unittest.main(argv=sys.argv[:1], verbosity=2)
