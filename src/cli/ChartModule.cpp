@@ -13,13 +13,14 @@
 namespace kelvane::cli {
 namespace {
 
+// The program's own folder, then the installation's library folder, found from the program's folder so
+// that an installation under any prefix, or a package unpacked anywhere, takes its own module.
 std::vector<std::filesystem::path> ModuleFolders() {
-  std::vector<std::filesystem::path> folders;
   std::error_code error;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (!error) folders.push_back(program.parent_path());
-  folders.emplace_back(KELVANE_CHART_MODULE_INSTALL_DIR);
-  return folders;
+  if (error) return {};
+  const std::filesystem::path folder = program.parent_path();
+  return {folder, (folder / KELVANE_CHART_MODULE_FROM_PROGRAM).lexically_normal()};
 }
 
 // dlerror's text, without the module's own path in front when it names it: the message names it once.
@@ -59,7 +60,8 @@ std::unique_ptr<chartpaint::ChartFileEncoder> OpenChartEncoder(std::string& faul
     if (!encoder) fault = PathForMessage(module.string()) + " belongs to another version of Kelvane";
     return encoder;
   }
-  fault = std::string(chartpaint::kChartModuleFileName) + " was not found in " + searched;
+  fault = std::string(chartpaint::kChartModuleFileName) +
+          (searched.empty() ? " was not looked for: the program's own folder is unknown" : " was not found in " + searched);
   return nullptr;
 }
 

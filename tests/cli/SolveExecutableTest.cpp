@@ -207,31 +207,36 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
   EXPECT_TRUE(blocked.err.starts_with("kelvane-solve: cannot write c.png: ")) << blocked.err;
 }
 
-// The chart module is loaded for --plot alone: a copy of the tool with no module beside it solves as before,
-// and asked for a chart it says why it cannot draw one.
-TEST(SolveTool, ChartModuleIsNeededForChartsAlone) {
+// The chart module is loaded for --plot alone: a copy of the tool with no module in reach solves as before,
+// and asked for a chart it says where it looked. Laid out below the tool's folder as an installation lays
+// it out, under whatever prefix, the module draws; one beside the tool comes first, even a broken one.
+TEST(SolveTool, ChartModuleIsNeededForChartsAloneAndFoundWhereItIsInstalled) {
   ScopedWorkDir workDir;
   const std::filesystem::path folder = workDir.Path() / "bin";
   std::filesystem::create_directory(folder);
   const std::filesystem::path tool = folder / "kelvane-solve";
   std::filesystem::copy_file(KELVANE_SOLVE_EXE, tool);
+  const std::filesystem::path installed =
+      (std::filesystem::canonical(folder) / KELVANE_CHART_MODULE_FROM_PROGRAM).lexically_normal();
   const std::vector<std::string> plotting{"--plot", "circulation:c.svg", kDefaultWing};
 
   const ProcessResult plain = RunSolve({kDefaultWing}, workDir.Path(), {}, tool);
   EXPECT_EQ(plain.status, 0) << plain.err;
   EXPECT_EQ(plain.err, "");
 
-  const std::string installDir = KELVANE_CHART_MODULE_INSTALL_DIR;
-  if (!std::filesystem::exists(installDir + "/kelvane-chartfiles.so")) {
-    const ProcessResult missing = RunSolve(plotting, workDir.Path(), {}, tool);
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "kelvane-solve: cannot draw charts: kelvane-chartfiles.so was not found in " +
-                               PathForMessage(std::filesystem::canonical(folder).string()) + " or in " +
-                               PathForMessage(installDir) + "\n");
-  }
+  const ProcessResult missing = RunSolve(plotting, workDir.Path(), {}, tool);
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_EQ(missing.err, "kelvane-solve: cannot draw charts: kelvane-chartfiles.so was not found in " +
+                             PathForMessage(std::filesystem::canonical(folder).string()) + " or in " +
+                             PathForMessage(installed.string()) + "\n");
 
-  // One beside the tool is the one it takes, even when it is broken and another is installed.
+  std::filesystem::create_directories(installed);
+  std::filesystem::copy_file(KELVANE_CHART_MODULE, installed / "kelvane-chartfiles.so");
+  const ProcessResult drawn = RunSolve(plotting, workDir.Path(), {}, tool);
+  EXPECT_EQ(drawn.status, 0) << drawn.err;
+  EXPECT_TRUE(std::filesystem::remove(workDir.Path() / "c.svg"));
+
   WriteFile(folder / "kelvane-chartfiles.so", "not a module");
   const ProcessResult broken = RunSolve(plotting, workDir.Path(), {}, tool);
   EXPECT_EQ(broken.status, 1);
