@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Unpacks the built Debian package into a temporary folder and checks Kelvane as it would be installed:
 the files the package holds, its control fields, the desktop entry, the icon, both programs' versions,
-the batch tool solving the worked examples, the manual pages, and the Python module imported from it."""
+the batch tool solving the worked examples and drawing charts with its module, the manual pages, and the
+Python module imported from it."""
 import argparse
 import gzip
 import json
@@ -39,7 +40,7 @@ def run(command, **kwargs):
 
 
 def expected_files():
-    files = set(INSTALLED_FILES)
+    files = INSTALLED_FILES | {f"usr/{ARGS.chart_module}"}
     if ARGS.python:
         module = f"{PYTHON_PACKAGES}/kelvane"
         files |= {f"{module}/__init__.py", f"{module}/_kelvane{sysconfig.get_config_var('EXT_SUFFIX')}"}
@@ -141,6 +142,15 @@ class UnpackedPackage(unittest.TestCase):
                 solved += 1
         self.assertGreater(solved, 0)
 
+    def test_batch_tool_draws_charts_with_the_module_in_the_package(self):
+        with tempfile.TemporaryDirectory() as work:
+            answer = run([self.program("kelvane-solve"), "--plot", "planform:p.png", "--plot", "lift:l.svg",
+                          str(Path(ARGS.examples) / DEFAULTS_EXAMPLE / "input.cfg")],
+                         cwd=work, env=dict(os.environ, **NO_DISPLAY))
+            self.assertEqual(answer.returncode, 0, answer.stderr)
+            for name, signature in (("p.png", b"\x89PNG"), ("l.svg", b"<?xml")):
+                self.assertTrue(Path(work, name).read_bytes().startswith(signature), name)
+
     def test_manual_pages_render(self):
         environment = dict(os.environ, LC_ALL="C.UTF-8", MANWIDTH="80")
         for program in ("kelvane", "kelvane-solve"):
@@ -175,6 +185,8 @@ if __name__ == "__main__":
     parser.add_argument("package_dir", help="the folder holding the one built kelvane_*.deb")
     parser.add_argument("examples", help="the worked examples' folder")
     parser.add_argument("version", help="the project version")
+    parser.add_argument("--chart-module", required=True,
+                        help="the batch tool's chart module, below the installation prefix")
     parser.add_argument("--python", action="store_true", help="the package holds the Python module")
     ARGS = parser.parse_args()
     unittest.main(argv=sys.argv[:1], verbosity=2)
