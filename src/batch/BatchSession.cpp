@@ -44,7 +44,7 @@ BatchSession::BatchSession(const SessionSettings& settings, const std::string& c
   form_.Check_cOrt.SetValue(settings.inputs.cOrt);
   ClickConfigFile(form_, config);
   if (Refused()) {
-    Finish(false);
+    files_.Discard();
     return;
   }
 
@@ -60,7 +60,7 @@ std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift
   if (Refused()) return std::nullopt;
   form_.PLL.Click();
   if (Refused()) {
-    Finish(false);
+    files_.Discard();
     return std::nullopt;
   }
 
@@ -69,12 +69,12 @@ std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift
     const StallSearch search = FindStallOnset(*maxLift);
     if (search.fault) {
       form_.MsgBox(SolveFaultMessage(*search.fault));
-      Finish(false);
+      files_.Discard();
       return std::nullopt;
     }
     solved.stall = search.onset;
   }
-  if (!Finish(true)) return std::nullopt;
+  if (!files_.Flush()) return std::nullopt;
   return solved;
 }
 
@@ -89,16 +89,12 @@ bool BatchSession::Sweep(std::span<const double> values, const std::function<boo
     solved = true;
     if (!onPoint({.point = SolvedPoint(), .spanEfficiency = ReadSpanEfficiency()})) break;
   }
-  const bool refused = Refused();
-  return Finish(solved) && !refused;
-}
-
-bool BatchSession::Finish(bool solved) {
   if (!solved) {
     files_.Discard();
     return false;
   }
-  return files_.Flush();
+  const bool refused = Refused();  // the points before the refusal are written all the same
+  return files_.Flush() && !refused;
 }
 
 OperatingPoint BatchSession::SolvedPoint() const {

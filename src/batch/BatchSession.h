@@ -82,9 +82,6 @@ class BatchSession {
  private:
   OperatingPoint SolvedPoint() const;
 
-  // Writes the held files when something was solved, drops them otherwise; false when nothing was written.
-  bool Finish(bool solved);
-
   FolderLock lock_;
   ui::Form_Wing form_;
   ui::DeferredWrites files_{form_};
