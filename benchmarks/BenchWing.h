@@ -6,6 +6,9 @@
 
 namespace kelvane::bench {
 
+using testing::testRecord;
+using testing::ResetTestRecord;
+
 inline constexpr double kSpan = 10;
 inline constexpr double kArea = 10;
 inline constexpr double kAspectRatio = 10;
@@ -14,11 +17,11 @@ inline constexpr double kRootAngle = 10;
 
 // The wing on a fresh record with n stations, ready to solve.
 inline void SetUpBenchWing(int n) {
-  ResetModuleOrtak();
+  ResetTestRecord();
   testing::PlaceStations(kSpan, kArea, kAspectRatio, n);
   testing::TaperedChords(kTaper);
   testing::UniformSections(testing::kTwoPiAsSaved);
-  ortak.AlfaK = kRootAngle;
+  testRecord.AlfaK = kRootAngle;
 }
 
 }  // namespace kelvane::bench

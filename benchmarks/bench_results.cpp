@@ -10,18 +10,20 @@
 namespace {
 
 using namespace kelvane;
+using testing::testCache;
+using testing::testRecord;
 
 constexpr SectionMaxLift kMaxLift{.clmaxK = 1.4, .clmaxU = 1.2};
 
 void SolveBenchWing(benchmark::State& state) {
   bench::SetUpBenchWing(static_cast<int>(state.range(0)));
-  if (!SolveLiftingLine(SolutionMode::GivenAngle)) state.SkipWithError("the solution failed");
+  if (!SolveLiftingLine(testRecord, testCache, SolutionMode::GivenAngle)) state.SkipWithError("the solution failed");
 }
 
 void bench_spanwise_results(benchmark::State& state) {
   SolveBenchWing(state);
   for (auto _ : state) {
-    SpanwiseResults results = ReadSpanwiseResults();
+    SpanwiseResults results = ReadSpanwiseResults(testRecord);
     benchmark::DoNotOptimize(results);
   }
 }
@@ -30,7 +32,7 @@ BENCHMARK(bench_spanwise_results)->Arg(15)->Arg(99);
 void bench_stall_onset(benchmark::State& state) {
   SolveBenchWing(state);
   for (auto _ : state) {
-    StallSearch search = FindStallOnset(kMaxLift);
+    auto search = FindStallOnset(testRecord, testCache, kMaxLift);
     benchmark::DoNotOptimize(search);
   }
 }

@@ -12,18 +12,20 @@
 namespace {
 
 using namespace kelvane;
+using testing::testCache;
+using testing::testRecord;
 
 void bench_solve(benchmark::State& state) {
   bench::SetUpBenchWing(static_cast<int>(state.range(0)));
-  StationTable otherChords = ortak.c;
+  StationTable otherChords = testRecord.c;
   for (double& chord : otherChords) chord = std::nextafter(chord, std::numeric_limits<double>::infinity());
   for (auto _ : state) {
-    std::swap(ortak.c, otherChords);
-    if (!SolveLiftingLine(SolutionMode::GivenAngle)) {
+    std::swap(testRecord.c, otherChords);
+    if (!SolveLiftingLine(testRecord, testCache, SolutionMode::GivenAngle)) {
       state.SkipWithError("the solution failed");
       break;
     }
-    benchmark::DoNotOptimize(ortak.CL);
+    benchmark::DoNotOptimize(testRecord.CL);
   }
 }
 BENCHMARK(bench_solve)->Arg(15)->Arg(99);

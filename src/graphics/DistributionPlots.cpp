@@ -21,9 +21,9 @@ void DrawMirrored(PlotSurface& picture, const StationTable& x, const StationTabl
 
 }  // namespace
 
-void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const StationTable& GammaE) {
-  const Module_ortak& m = ortak;
-  const int n = StationCount().value_or(0);
+void Gama_Distr_Ciz(const Module_ortak& m, PlotSurface& picture, const StationTable& Gamma,
+                    const StationTable& GammaE) {
+  const int n = StationCount(m).value_or(0);
   const int nE = WholeCount(m.nE, kStationEntries - 1).value_or(0);
   // Only strictly larger values replace it, so negative circulation never sets the scale.
   double Gmax = 0;
@@ -44,9 +44,8 @@ void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const Stati
   DrawMirrored(picture, m.yE, GammaE, nE, kBlue);
 }
 
-void AlfaE_Distr_Ciz(PlotSurface& picture) {
-  const Module_ortak& m = ortak;
-  const int n = StationCount().value_or(0);
+void AlfaE_Distr_Ciz(const Module_ortak& m, PlotSurface& picture) {
+  const int n = StationCount(m).value_or(0);
   double Amax = 0;
   double Amin = 0;
   for (int i = 1; i <= n; ++i) {

@@ -1,3 +1,4 @@
+// The top view of the wing: its stations, tip chords and, for panels, their outline and the elliptic wing.
 #include <cmath>
 
 #include "graphics/Plots.h"
@@ -14,9 +15,8 @@ constexpr double kWindowBottom = -0.6;  // in semi-spans; with kPlotHalfWidth th
 constexpr int kEllipseIntervals = 30;
 
 // The station outline: both halves for an ellipse, the left half alone when panels fill the right.
-void DrawStations(PlotSurface& picture, PlanformType type) {
-  const Module_ortak& m = ortak;
-  const std::optional<int> count = StationCount();
+void DrawStations(const Module_ortak& m, PlotSurface& picture, PlanformType type) {
+  const std::optional<int> count = StationCount(m);
   if (!count) return;
   const int n = *count;
   for (int i = 0; i <= n; ++i) {
@@ -36,16 +36,14 @@ void DrawStations(PlotSurface& picture, PlanformType type) {
   }
 }
 
-void DrawTipChords(PlotSurface& picture) {
-  const Module_ortak& m = ortak;
+void DrawTipChords(const Module_ortak& m, PlotSurface& picture) {
   const double s = m.SemiSpan;
   picture.DrawLine(s, kLeadingEdge * m.c[0], s, kTrailingEdge * m.c[0], kBlue);
   picture.DrawLine(-s, kLeadingEdge * m.c[0], -s, kTrailingEdge * m.c[0], kBlue);
 }
 
 // The elliptic wing of equal span and area, for comparison with the panels.
-void DrawComparisonEllipse(PlotSurface& picture) {
-  Module_ortak& m = ortak;
+void DrawComparisonEllipse(Module_ortak& m, PlotSurface& picture) {
   m.SemiSpan = m.b / 2;
   const double c0 = 8 * m.SemiSpan / (m.AR * m.Pi);
   m.nE = kEllipseIntervals;
@@ -60,8 +58,7 @@ void DrawComparisonEllipse(PlotSurface& picture) {
 }
 
 // Each panel as a closed outline, outer chord first; drawn last so that red covers blue.
-void DrawPanels(PlotSurface& picture) {
-  const Module_ortak& m = ortak;
+void DrawPanels(const Module_ortak& m, PlotSurface& picture) {
   // Panel j reaches entry j + 1 of the panel tables.
   const int panels = WholeCount(m.nTrap, kTrapezoidEntries - 2).value_or(0);
   for (int j = 1; j <= panels; ++j) {
@@ -74,15 +71,15 @@ void DrawPanels(PlotSurface& picture) {
 
 }  // namespace
 
-void PlanCiz(PlotSurface& picture, PlanformType type) {
-  const double s = ortak.SemiSpan;
+void PlanCiz(Module_ortak& m, PlotSurface& picture, PlanformType type) {
+  const double s = m.SemiSpan;
   picture.SetUserScale(-kPlotHalfWidth * s, kWindowTop * s, kPlotHalfWidth * s, kWindowBottom * s);
   picture.Clear();
-  DrawStations(picture, type);
-  DrawTipChords(picture);
+  DrawStations(m, picture, type);
+  DrawTipChords(m, picture);
   if (type == PlanformType::Trapezoidal) {
-    DrawComparisonEllipse(picture);
-    DrawPanels(picture);
+    DrawComparisonEllipse(m, picture);
+    DrawPanels(m, picture);
   }
 }
 

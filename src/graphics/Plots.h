@@ -1,5 +1,5 @@
 // The three pictures: the planform, the circulation and the effective angle of attack along the span.
-// Each draws from the record on a PlotSurface; only the planform of a trapezoidal wing writes to it.
+// Each draws from the given record on a PlotSurface; only the planform of a trapezoidal wing writes to it.
 //
 // Step             Reads                                                   Writes
 // PlanCiz          N, y, c, SemiSpan; for panels also b, AR, Pi, PiHalf,   for panels SemiSpan, nE, yE(0..nE),
@@ -12,21 +12,21 @@
 
 #include "graphics/PlotSurface.h"
 #include "model/Module_ortak.h"
+#include "model/Wing.h"  // PlanformType
 
 namespace kelvane {
-
-enum class PlanformType { Elliptic, Trapezoidal };
 
 // Every picture reaches this many semi-spans to either side of the plane of symmetry.
 inline constexpr double kPlotHalfWidth = 1.05;
 
 // Draws the top view of the whole wing; for a trapezoidal planform also fills nE, yE and cE.
-void PlanCiz(PlotSurface& picture, PlanformType type);
+void PlanCiz(Module_ortak& m, PlotSurface& picture, PlanformType type);
 
 // The circulation along the span (red) against the equivalent elliptic wing's (blue).
-void Gama_Distr_Ciz(PlotSurface& picture, const StationTable& Gamma, const StationTable& GammaE);
+void Gama_Distr_Ciz(const Module_ortak& m, PlotSurface& picture, const StationTable& Gamma,
+                    const StationTable& GammaE);
 
 // The effective angle of attack along the span (red) against the elliptic wing's (blue), with degree ticks.
-void AlfaE_Distr_Ciz(PlotSurface& picture);
+void AlfaE_Distr_Ciz(const Module_ortak& m, PlotSurface& picture);
 
 }  // namespace kelvane

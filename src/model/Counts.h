@@ -19,7 +19,7 @@ inline std::optional<int> WholeCount(double count, int last) {
   return static_cast<int>(count);
 }
 
-// The station guard: ortak.N as the bound of a loop over stations 0..N or 1..N.
-inline std::optional<int> StationCount() { return WholeCount(ortak.N, kMaxStationCount); }
+// The station guard: the record's N as the bound of a loop over stations 0..N or 1..N.
+inline std::optional<int> StationCount(const Module_ortak& m) { return WholeCount(m.N, kMaxStationCount); }
 
 }  // namespace kelvane

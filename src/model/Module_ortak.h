@@ -114,10 +114,4 @@ struct Module_ortak {
   bool operator==(const Module_ortak&) const = default;
 };
 
-// The one program-wide instance, reached directly by every command.
-extern Module_ortak ortak;
-
-// Back to the all-zero state the program starts in (each test starts from here).
-void ResetModuleOrtak();
-
 }  // namespace kelvane

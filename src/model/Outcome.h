@@ -1,7 +1,9 @@
-// How every engine step that can refuse says so: it went through, or it was refused with the message
-// for the user. The type is [[nodiscard]], so no caller can drop a refusal unread.
+// How every step that can refuse says so: it went through, or it was refused with the message for the
+// user. Both types are [[nodiscard]], so no caller can drop a refusal unread: Outcome for a step that only
+// acts, Expected<T> for one that hands back a value when it goes through.
 #pragma once
 
+#include <cassert>
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,6 +28,29 @@ class [[nodiscard]] Outcome {
   explicit Outcome(std::string message) : message_(std::move(message)) {}
 
   std::optional<std::string> message_;
+};
+
+// A value, or the refusal that stood in its way.
+template <typename T>
+class [[nodiscard]] Expected {
+ public:
+  Expected(T value) : value_(std::move(value)) {}
+  // From a refusal; an Outcome that went through carries no value and is a caller's mistake.
+  Expected(Outcome refusal) : refusal_(std::move(refusal)) { assert(refusal_.IsRefused()); }
+
+  bool IsRefused() const { return !value_.has_value(); }
+  explicit operator bool() const { return value_.has_value(); }
+  const Outcome& Refusal() const { return refusal_; }
+  const std::string& Message() const { return refusal_.Message(); }
+
+  T& operator*() { return *value_; }
+  const T& operator*() const { return *value_; }
+  T* operator->() { return &*value_; }
+  const T* operator->() const { return &*value_; }
+
+ private:
+  std::optional<T> value_;
+  Outcome refusal_;
 };
 
 }  // namespace kelvane

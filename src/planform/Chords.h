@@ -27,9 +27,9 @@ inline constexpr const char* kPanelCountMessage = "Trapez sayısı 1 ile 4 aras�
 inline bool PanelCountInRange(double count) { return count >= 1 && count <= kMaxPanels; }
 inline std::optional<int> WholePanelCount(double count) { return WholeCount(count, kMaxPanels); }
 
-// Fills entries 0..N of the given chord table with the ellipse of span 2*SemiSpan and aspect ratio AR;
+// Fills entries 0..N of the given chord table (usually m.c) with the ellipse of span 2*SemiSpan and aspect ratio AR;
 // nothing when N is no station count.
-void Planform_Eliptik(StationTable& c);
+void Planform_Eliptik(const Module_ortak& m, StationTable& c);
 
 // The texts of the trapezoid boxes: the panel count and, for panels 1..4, the end fraction and chord ratio.
 struct TrapezInput {
@@ -42,6 +42,6 @@ struct TrapezInput {
 // number from 1 to 4, panel ends that do not fall strictly from ks(1) = 1 towards the root, chord ratios
 // that are not positive, and a wing whose size gives no usable root chord: it then raises InputError and
 // changes no field but that.
-Outcome Planform_Trapez(const TrapezInput& input);
+Outcome Planform_Trapez(Module_ortak& m, const TrapezInput& input);
 
 }  // namespace kelvane

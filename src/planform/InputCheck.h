@@ -10,8 +10,8 @@
 
 namespace kelvane {
 
-inline Outcome RefuseInput(std::string message) {
-  ortak.InputError = true;
+inline Outcome RefuseInput(Module_ortak& m, std::string message) {
+  m.InputError = true;
   return Outcome::Refused(std::move(message));
 }
 

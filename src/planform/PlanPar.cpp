@@ -85,8 +85,8 @@ int NextTicked(const Box (&boxes)[kParameterCount], int from) {
 
 }  // namespace
 
-Outcome PlanPar(const PlanParInput& input) {
-  ortak.InputError = false;
+Outcome PlanPar(Module_ortak& m, const PlanParInput& input) {
+  m.InputError = false;
   const Box boxes[kParameterCount] = {
       {"S", input.S, &Parameters::S},
       {"AR", input.AR, &Parameters::AR},
@@ -96,36 +96,36 @@ Outcome PlanPar(const PlanParInput& input) {
 
   int ticks = 0;
   for (const Box& box : boxes) ticks += IsTicked(box) ? 1 : 0;
-  if (ticks > kTicksNeeded) return RefuseInput(kTooManyTicks);
+  if (ticks > kTicksNeeded) return RefuseInput(m, kTooManyTicks);
 
   // A pair always starts with S, AR or b; cOrt can only be the second one.
   const int first = NextTicked(boxes, kS);
-  if (first >= kCOrt) return RefuseInput(kTickTwo);
-  if (boxes[first].input.text.empty()) return RefuseInput(EmptyMessage(boxes[first]));
+  if (first >= kCOrt) return RefuseInput(m, kTickTwo);
+  if (boxes[first].input.text.empty()) return RefuseInput(m, EmptyMessage(boxes[first]));
   // A single tick would otherwise drop the user's edits silently.
   const int second = NextTicked(boxes, first + 1);
-  if (second == kParameterCount) return RefuseInput(kTickTwo);
-  if (boxes[second].input.text.empty()) return RefuseInput(EmptyMessage(boxes[second]));
+  if (second == kParameterCount) return RefuseInput(m, kTickTwo);
+  if (boxes[second].input.text.empty()) return RefuseInput(m, EmptyMessage(boxes[second]));
 
   // Work on a copy so that a rejection leaves the model's parameters as they were.
-  Parameters p{ortak.S, ortak.AR, ortak.b, ortak.cOrt};
+  Parameters p{m.S, m.AR, m.b, m.cOrt};
   for (const int index : {first, second}) {
     const Box& box = boxes[index];
     p.*box.field = ReadNumber(box.input.text);
-    if (!IsUsable(p.*box.field)) return RefuseInput(NotPositiveMessage(box));
+    if (!IsUsable(p.*box.field)) return RefuseInput(m, NotPositiveMessage(box));
   }
   for (const Case& c : kCases) {
     if (c.first == first && c.second == second) c.derive(p);
   }
   // Overflow or underflow in a derivation.
   if (!IsUsable(p.S) || !IsUsable(p.AR) || !IsUsable(p.b) || !IsUsable(p.cOrt)) {
-    return RefuseInput(kNotComputable);
+    return RefuseInput(m, kNotComputable);
   }
 
-  ortak.S = p.S;
-  ortak.AR = p.AR;
-  ortak.b = p.b;
-  ortak.cOrt = p.cOrt;
+  m.S = p.S;
+  m.AR = p.AR;
+  m.b = p.b;
+  m.cOrt = p.cOrt;
   return Outcome::Done();
 }
 

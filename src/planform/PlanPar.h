@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "model/Module_ortak.h"
 #include "model/Outcome.h"
 
 namespace kelvane {
@@ -24,6 +25,6 @@ struct PlanParInput {
 // Resolves S, AR, b and cOrt from the two ticked parameters. A refusal raises InputError and leaves the
 // parameters as they were. On success the caller writes b, cOrt, AR and S back to their boxes, in that
 // order.
-Outcome PlanPar(const PlanParInput& input);
+Outcome PlanPar(Module_ortak& m, const PlanParInput& input);
 
 }  // namespace kelvane

@@ -4,11 +4,10 @@
 
 namespace kelvane {
 
-void Planform_Eliptik(StationTable& c) {
-  const std::optional<int> count = StationCount();
+void Planform_Eliptik(const Module_ortak& m, StationTable& c) {
+  const std::optional<int> count = StationCount(m);
   if (!count) return;
   const int n = *count;
-  const Module_ortak& m = ortak;
   c[n] = 8 * m.SemiSpan / (m.Pi * m.AR);
   for (int i = 0; i < n; ++i) {
     const double ratio = m.y[i] / m.SemiSpan;

@@ -34,10 +34,9 @@ bool RatiosPositive(const TrapezoidTable& kc, int panels) {
 
 }  // namespace
 
-Outcome Planform_Trapez(const TrapezInput& input) {
-  Module_ortak& m = ortak;
+Outcome Planform_Trapez(Module_ortak& m, const TrapezInput& input) {
   const std::optional<int> panels = WholePanelCount(ReadNumber(input.nTrap));
-  if (!panels) return RefuseInput(kPanelCountMessage);
+  if (!panels) return RefuseInput(m, kPanelCountMessage);
   const int n = *panels;
 
   // Read into copies so that a rejection leaves the model as it was.
@@ -49,16 +48,16 @@ Outcome Planform_Trapez(const TrapezInput& input) {
   }
   ks[n + 1] = kRootEnd;
   kc[n + 1] = kRootRatio;
-  if (!EndsFallFromTip(ks, n)) return RefuseInput(kBadEnds);
-  if (!RatiosPositive(kc, n)) return RefuseInput(kBadRatios);
-  const std::optional<int> stations = StationCount();
-  if (!stations || !IsUsable(m.SemiSpan) || !IsUsable(m.b)) return RefuseInput(kBadSize);
+  if (!EndsFallFromTip(ks, n)) return RefuseInput(m, kBadEnds);
+  if (!RatiosPositive(kc, n)) return RefuseInput(m, kBadRatios);
+  const std::optional<int> stations = StationCount(m);
+  if (!stations || !IsUsable(m.SemiSpan) || !IsUsable(m.b)) return RefuseInput(m, kBadSize);
 
   // Twice the half wing's area over SemiSpan * root chord.
   double sum = 0;
   for (int k = 1; k <= n; ++k) sum += (ks[k] - ks[k + 1]) * (kc[k] + kc[k + 1]);
   const double rootChord = (2 * m.S / m.b) / sum;
-  if (!IsUsable(rootChord)) return RefuseInput(kBadSize);
+  if (!IsUsable(rootChord)) return RefuseInput(m, kBadSize);
 
   m.nTrap = n;
   for (int k = 1; k <= n + 1; ++k) {

@@ -18,16 +18,15 @@ constexpr char kNotWhole[] = "İstasyon sayısı tam sayı olmalıdır";
 
 }  // namespace
 
-Outcome yDist(std::string_view stationText) {
-  Module_ortak& m = ortak;
+Outcome yDist(Module_ortak& m, std::string_view stationText) {
   m.N = ReadNumber(stationText);
   m.N1 = m.N + 1;
-  if (m.N > kMaxStations) return RefuseInput(kTooMany);
-  if (m.N < kMinStations) return RefuseInput(kTooFew);
-  if (m.N / 2 == std::floor(m.N / 2)) return RefuseInput(kEven);
+  if (m.N > kMaxStations) return RefuseInput(m, kTooMany);
+  if (m.N < kMinStations) return RefuseInput(m, kTooFew);
+  if (m.N / 2 == std::floor(m.N / 2)) return RefuseInput(m, kEven);
   // A fractional count passes the checks above; the stations need a whole one. Written so that a NaN
   // (which fails every comparison above) lands here too.
-  if (!(m.N == std::floor(m.N))) return RefuseInput(kNotWhole);
+  if (!(m.N == std::floor(m.N))) return RefuseInput(m, kNotWhole);
 
   const int n = static_cast<int>(m.N);
   m.SemiSpan = m.b / 2;

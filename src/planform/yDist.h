@@ -6,12 +6,13 @@
 
 #include <string_view>
 
+#include "model/Module_ortak.h"
 #include "model/Outcome.h"
 
 namespace kelvane {
 
 // Takes N from the station-count text (N and N1 keep it even when it is refused), checks it and places the
 // stations along SemiSpan = b/2. A refused count raises InputError.
-Outcome yDist(std::string_view stationText);
+Outcome yDist(Module_ortak& m, std::string_view stationText);
 
 }  // namespace kelvane

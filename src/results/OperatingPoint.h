@@ -1,9 +1,6 @@
 // One solved operating point at full precision: the wing, then its equivalent elliptic wing.
 #pragma once
 
-#include <array>
-#include <utility>
-
 namespace kelvane {
 
 struct OperatingPoint {
@@ -15,17 +12,5 @@ struct OperatingPoint {
   double CDiE = 0;
   double EE = 0;
 };
-
-// The values by their names, in the order tables and reports give them; each name is also its result box's
-// name without "Text_".
-inline constexpr std::array<std::pair<const char*, double OperatingPoint::*>, 7> kOperatingPointValues{{
-    {"AlfaK", &OperatingPoint::AlfaK},
-    {"CL", &OperatingPoint::CL},
-    {"CDi", &OperatingPoint::CDi},
-    {"E", &OperatingPoint::E},
-    {"AlfE", &OperatingPoint::AlfE},
-    {"CDiE", &OperatingPoint::CDiE},
-    {"EE", &OperatingPoint::EE},
-}};
 
 }  // namespace kelvane

@@ -1,9 +1,11 @@
+// Sweeps of operating points: the values of a range, and the wing solved at each.
 #include "results/Polar.h"
 
 #include <cmath>
 
-#include "model/Module_ortak.h"
-#include "model/SavedRecord.h"
+#include <memory>
+
+#include "solver/SolveLiftingLine.h"
 
 namespace kelvane {
 namespace {
@@ -13,28 +15,27 @@ constexpr double kCountTolerance = 1e-9;
 
 }  // namespace
 
-SweepValues MakeSweep(double from, double to, double step) {
-  if (!(step > 0)) return {{}, SweepFault::StepNotPositive};
+Expected<std::vector<double>> MakeSweep(double from, double to, double step, const SweepMessages& messages) {
+  if (!(step > 0)) return Outcome::Refused(messages.stepNotPositive);
   const double count = std::floor((to - from) / step + kCountTolerance) + 1;
-  if (!(count >= 1)) return {{}, SweepFault::Empty};
-  if (count > kMaxSweepPoints) return {{}, SweepFault::TooManyPoints};
-  SweepValues sweep;
-  sweep.values.resize(static_cast<std::size_t>(count));
-  for (std::size_t k = 0; k < sweep.values.size(); ++k) sweep.values[k] = from + static_cast<double>(k) * step;
-  return sweep;
+  if (!(count >= 1)) return Outcome::Refused(messages.empty);
+  if (count > kMaxSweepPoints) return Outcome::Refused(messages.tooManyPoints);
+  std::vector<double> values(static_cast<std::size_t>(count));
+  for (std::size_t k = 0; k < values.size(); ++k) values[k] = from + static_cast<double>(k) * step;
+  return values;
 }
 
-Polar SolvePolar(SolutionMode mode, std::span<const double> values) {
-  const SavedRecord saved;
+Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values) {
+  const auto copy = std::make_unique<Module_ortak>(record);  // on the heap: the record holds two matrices
   Polar polar;
   polar.points.reserve(values.size());
   for (const double value : values) {
-    if (const SolveOutcome solved = SolveAt(mode, value); !solved) {
-      polar.fault = solved.fault;
+    if (const auto solved = SolveAt(*copy, cache, mode, value); !solved) {
+      polar.stop = solved.Refusal();
       polar.stoppedAt = value;
       break;
     }
-    polar.points.push_back({.AlfaK = ortak.AlfaK, .CL = ortak.CL, .CDi = ortak.CDi});
+    polar.points.push_back({.AlfaK = copy->AlfaK, .CL = copy->CL, .CDi = copy->CDi});
   }
   return polar;
 }

@@ -1,10 +1,13 @@
-// A polar: the wing solved at a row of operating points, on a copy of the record that is put back.
+// A polar: the wing solved at a row of operating points, on a copy of the record.
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <span>
+#include <string>
 #include <vector>
+
+#include "model/Module_ortak.h"
+#include "model/Outcome.h"
 
 #include "solver/SolveLiftingLine.h"
 
@@ -13,15 +16,15 @@ namespace kelvane {
 // A sweep longer than this is almost certainly a typing error (a tiny step), not a polar.
 inline constexpr std::size_t kMaxSweepPoints = 10000;
 
-enum class SweepFault { StepNotPositive, Empty, TooManyPoints };
-
-struct SweepValues {
-  std::vector<double> values;
-  std::optional<SweepFault> fault;
+// Each front end words the three ways a range can be wrong in its own terms.
+struct SweepMessages {
+  std::string stepNotPositive;
+  std::string empty;         // `to` lies below `from`
+  std::string tooManyPoints;  // more than kMaxSweepPoints
 };
 
 // from + k*step for k = 0, 1, ... while within `to`, where a point that misses `to` only by rounding counts.
-SweepValues MakeSweep(double from, double to, double step);
+Expected<std::vector<double>> MakeSweep(double from, double to, double step, const SweepMessages& messages);
 
 struct PolarPoint {
   double AlfaK = 0;  // root angle, degrees
@@ -31,12 +34,12 @@ struct PolarPoint {
 
 struct Polar {
   std::vector<PolarPoint> points;  // one per operating point solved, in order
-  std::optional<SolveFault> fault;  // why the sweep stopped early
-  double stoppedAt = 0;             // the operating point that stopped it
+  Outcome stop;                    // refused when the sweep stopped early: why
+  double stoppedAt = 0;            // the operating point that stopped it
 };
 
-// Solves the wing in the record at each value (root angles in degrees, or CL), stopping at the first
-// point that cannot be solved. The record, results included, is restored afterwards.
-Polar SolvePolar(SolutionMode mode, std::span<const double> values);
+// Solves the wing in the record at each value (root angles in degrees, or CL) on a copy of the record,
+// stopping at the first point that cannot be solved.
+Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values);
 
 }  // namespace kelvane

@@ -1,3 +1,4 @@
+// A solved record's stations and span efficiency as plain values.
 #include "results/SpanwiseResults.h"
 
 #include "model/Counts.h"
@@ -6,35 +7,34 @@
 
 namespace kelvane {
 
-double LocalLiftCoefficient(int i) { return 2 * ortak.Gamma[i] / (ortak.Voo * ortak.c[i]); }
+double LocalLiftCoefficient(const Module_ortak& m, int i) { return 2 * m.Gamma[i] / (m.Voo * m.c[i]); }
 
-double StationMaxLift(const SectionMaxLift& maxLift, int i) {
-  return maxLift.clmaxK - ortak.y[i] * (maxLift.clmaxK - maxLift.clmaxU) / ortak.SemiSpan;
+double StationMaxLift(const Module_ortak& m, const SectionMaxLift& maxLift, int i) {
+  return maxLift.clmaxK - m.y[i] * (maxLift.clmaxK - maxLift.clmaxU) / m.SemiSpan;
 }
 
-std::optional<SpanEfficiency> ReadSpanEfficiency() {
-  const std::optional<double> delta = InducedDragDelta();
+std::optional<SpanEfficiency> ReadSpanEfficiency(const Module_ortak& m) {
+  const std::optional<double> delta = InducedDragDelta(m);
   if (!delta) return std::nullopt;
   return SpanEfficiency{.delta = *delta, .e = 1 / (1 + *delta)};
 }
 
-SpanwiseResults ReadSpanwiseResults(const std::optional<SectionMaxLift>& maxLift) {
-  const int n = StationCount().value_or(0);
+SpanwiseResults ReadSpanwiseResults(const Module_ortak& m, const std::optional<SectionMaxLift>& maxLift) {
+  const int n = StationCount(m).value_or(0);
   SpanwiseResults results;
   results.stations.reserve(n);
-  results.spanEfficiency = ReadSpanEfficiency();
+  results.spanEfficiency = ReadSpanEfficiency(m);
   results.maxLift = maxLift;
-  const Module_ortak& m = ortak;
   for (int i = 1; i <= n; ++i) {
     results.stations.push_back({
         .y = m.y[i],
         .c = m.c[i],
         .Gamma = m.Gamma[i],
-        .cl = LocalLiftCoefficient(i),
+        .cl = LocalLiftCoefficient(m, i),
         .AlfaE = m.AlfaE[i],
         .AlfaI = 180 * m.Eps[i] / m.Pi,
         .w = m.w[i],
-        .clmax = maxLift ? std::optional(StationMaxLift(*maxLift, i)) : std::nullopt,
+        .clmax = maxLift ? std::optional(StationMaxLift(m, *maxLift, i)) : std::nullopt,
     });
   }
   return results;

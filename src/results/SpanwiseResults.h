@@ -1,13 +1,13 @@
-// The spanwise loading and the span efficiency of the solution in the record, as plain numbers: what the
+// The spanwise loading and the span efficiency of the solution in a record, as plain numbers: what the
 // batch tool prints and writes, and what result views present.
 //
 // Reads N, y, c, Gamma, w, Eps, AlfaE, An, Voo, Pi, SemiSpan; writes nothing to the record.
 #pragma once
 
-#include <array>
 #include <optional>
-#include <utility>
 #include <vector>
+
+#include "model/Module_ortak.h"
 
 namespace kelvane {
 
@@ -28,17 +28,6 @@ struct StationValues {
   std::optional<double> clmax;  // the section's maximum lift, when the sections' maxima are given
 };
 
-// A station's values by their names, in the order tables give them; clmax, when there, comes last.
-inline constexpr std::array<std::pair<const char*, double StationValues::*>, 7> kStationValues{{
-    {"y", &StationValues::y},
-    {"c", &StationValues::c},
-    {"Gamma", &StationValues::Gamma},
-    {"cl", &StationValues::cl},
-    {"AlfaE", &StationValues::AlfaE},
-    {"AlfaI", &StationValues::AlfaI},
-    {"w", &StationValues::w},
-}};
-inline constexpr const char* kMaxLiftName = "clmax";
 
 struct SpanEfficiency {
   double delta = 0;  // induced drag factor: CDi = (1 + delta) CL^2 / (pi AR)
@@ -52,15 +41,16 @@ struct SpanwiseResults {
 };
 
 // The local lift coefficient cl(i) = 2 Gamma(i) / (Voo c(i)) of station i in the record.
-double LocalLiftCoefficient(int i);
+double LocalLiftCoefficient(const Module_ortak& m, int i);
 
 // The maximum lift of station i, linear in y from root to tip like the section slopes.
-double StationMaxLift(const SectionMaxLift& maxLift, int i);
+double StationMaxLift(const Module_ortak& m, const SectionMaxLift& maxLift, int i);
 
 // delta and e of the record's solution; nothing at zero lift.
-std::optional<SpanEfficiency> ReadSpanEfficiency();
+std::optional<SpanEfficiency> ReadSpanEfficiency(const Module_ortak& m);
 
 // Everything above for every station of the record's solution.
-SpanwiseResults ReadSpanwiseResults(const std::optional<SectionMaxLift>& maxLift = std::nullopt);
+SpanwiseResults ReadSpanwiseResults(const Module_ortak& m,
+                                    const std::optional<SectionMaxLift>& maxLift = std::nullopt);
 
 }  // namespace kelvane

@@ -1,10 +1,11 @@
+// The stall onset of the linear model, from two solutions and each station's maximum lift.
 #include "results/StallOnset.h"
 
 #include <vector>
 
 #include "model/Counts.h"
-#include "model/Module_ortak.h"
-#include "model/SavedRecord.h"
+#include <memory>
+
 
 namespace kelvane {
 namespace {
@@ -29,26 +30,28 @@ std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations
   return onset;
 }
 
-StallSearch FindStallOnset(const SectionMaxLift& maxLift) {
-  const SavedRecord saved;
-  const int n = StationCount().value_or(0);
+Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, SystemCache& cache,
+                                                   const SectionMaxLift& maxLift) {
+  const auto copy = std::make_unique<Module_ortak>(record);  // on the heap: the record holds two matrices
+  Module_ortak& m = *copy;
+  const int n = StationCount(m).value_or(0);
   std::vector<StationLift> stations(n);
   for (int i = 1; i <= n; ++i) {
-    stations[i - 1].y = ortak.y[i];
-    stations[i - 1].clmax = StationMaxLift(maxLift, i);
+    stations[i - 1].y = m.y[i];
+    stations[i - 1].clmax = StationMaxLift(m, maxLift, i);
   }
 
-  if (const SolveOutcome solved = SolveAt(SolutionMode::GivenAngle, kLowerAngle); !solved)
-    return {solved.fault, std::nullopt};
-  const double CL0 = ortak.CL;
-  for (int i = 1; i <= n; ++i) stations[i - 1].cl0 = LocalLiftCoefficient(i);
+  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kLowerAngle); !solved)
+    return solved.Refusal();
+  const double CL0 = m.CL;
+  for (int i = 1; i <= n; ++i) stations[i - 1].cl0 = LocalLiftCoefficient(m, i);
 
-  if (const SolveOutcome solved = SolveAt(SolutionMode::GivenAngle, kUpperAngle); !solved)
-    return {solved.fault, std::nullopt};
-  const double CL1 = ortak.CL;
-  for (int i = 1; i <= n; ++i) stations[i - 1].cl1 = LocalLiftCoefficient(i);
+  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kUpperAngle); !solved)
+    return solved.Refusal();
+  const double CL1 = m.CL;
+  for (int i = 1; i <= n; ++i) stations[i - 1].cl1 = LocalLiftCoefficient(m, i);
 
-  return {std::nullopt, LinearStallOnset(stations, CL0, CL1)};
+  return LinearStallOnset(stations, CL0, CL1);
 }
 
 }  // namespace kelvane

@@ -2,8 +2,8 @@
 // is linear in the root angle, so two given-angle solutions (0 and 1 degree) give every station's local
 // lift at any angle.
 //
-// FindStallOnset reads N, y, SemiSpan and what SolveLiftingLine reads; it writes AlfaK and every stage's
-// fields while it solves, and puts the whole record back before it returns.
+// FindStallOnset reads N, y, SemiSpan and what SolveLiftingLine reads from the given record, and solves on
+// a copy of it: the record stays as it was.
 #pragma once
 
 #include <optional>
@@ -34,13 +34,9 @@ struct StationLift {
 // 1 degree. Nothing when no station's lift grows with the angle.
 std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations, double CL0, double CL1);
 
-struct StallSearch {
-  std::optional<SolveFault> fault;  // one of the two solutions stopped
-  std::optional<StallOnset> onset;
-};
-
-// Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset. The record,
-// results included, is restored afterwards.
-StallSearch FindStallOnset(const SectionMaxLift& maxLift);
+// Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset (nothing when no
+// station's lift grows with the angle); refused when one of the two solutions is.
+Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, SystemCache& cache,
+                                                   const SectionMaxLift& maxLift);
 
 }  // namespace kelvane

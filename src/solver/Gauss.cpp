@@ -1,3 +1,4 @@
+// Gaussian elimination with partial pivoting, and the backward sweep, on a record's augmented matrix.
 #include "solver/Gauss.h"
 
 #include "model/Counts.h"
@@ -11,9 +12,8 @@ namespace {
 
 // The elimination of rows and columns 1..n, taken from the last one when it started from the same matrix:
 // its reduced matrix, and its steps replayed on column n + 1. False at a zero or non-finite pivot.
-bool ReduceInPlace(Matrix& a, int n) {
+bool ReduceInPlace(Matrix& a, int n, KeptElimination& kept) {
   const int n1 = n + 1;
-  KeptElimination& kept = LastElimination();
   if (kept.StartedFrom(a, n)) {
     StationTable b{};
     for (int i = 1; i <= n; ++i) b[i] = a[i][n1];
@@ -34,28 +34,28 @@ bool ReduceInPlace(Matrix& a, int n) {
 
 }  // namespace
 
-Outcome Gauss() {
+Outcome Gauss(Module_ortak& m, SystemCache& cache) {
   const auto singular = [] { return Outcome::Refused(kSingularSystemMessage); };
-  const std::optional<int> count = StationCount();
+  const std::optional<int> count = StationCount(m);
   if (!count) return singular();
   const int n = *count;
-  ortak.N1 = ortak.N + 1;
+  m.N1 = m.N + 1;
   const int n1 = n + 1;
-  Matrix& a = ortak.CoefMatrix;
+  Matrix& a = m.CoefMatrix;
 
   // The largest available pivot keeps rounding from growing and avoids stopping at a zero that a row
   // exchange would have removed.
-  if (!ReduceInPlace(a, n)) return singular();
+  if (!ReduceInPlace(a, n, cache.Elimination())) return singular();
 
   // Solved aside so that a failed solve leaves X as it was.
-  StationTable x = ortak.X;
+  StationTable x = m.X;
   for (int k = n; k >= 1; --k) {
     double s = 0;
     for (int j = k + 1; j <= n; ++j) s = s + x[j] * a[k][j];
     x[k] = a[k][n1] - s;
   }
   if (!AllFinite(x, 1, n)) return singular();
-  ortak.X = x;
+  m.X = x;
   return Outcome::Done();
 }
 

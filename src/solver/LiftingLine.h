@@ -1,5 +1,5 @@
-// The stages of Prandtl's lifting-line solution on the common model record, in the order the solve
-// command runs them. A stage writes only the fields named in its Writes column; one that refuses (its
+// The stages of Prandtl's lifting-line solution on a model record, in the order the solve command runs
+// them. Each takes the record it works on. A stage writes only the fields named in its Writes column; one that refuses (its
 // results would not be finite) leaves them all unchanged and says why in its Outcome.
 //
 // Stage             Reads                                                 Writes
@@ -19,14 +19,15 @@
 //                                                                         AlfaEE
 //
 // Gauss lives in solver/Gauss.h; SolveLiftingLine (solver/SolveLiftingLine.h) runs them all in this order.
-// BuildSystem and Gauss keep what they made for the next solution of the same wing (solver/SystemCache.h);
-// what they write into the record is the same either way.
+// BuildSystem and Gauss keep what they made in the caller's SystemCache for the next solution of the same
+// wing (solver/SystemCache.h); what they write into the record is the same either way.
 // Every stage that walks the stations takes N through StationCount() and
 // refuses a count it cannot use.
 #pragma once
 
 #include <optional>
 
+#include "model/Module_ortak.h"
 #include "model/Outcome.h"
 
 namespace kelvane {
@@ -41,18 +42,20 @@ inline constexpr const char* kNotFiniteMessage = "Girilen değerler sonlu bir so
 inline constexpr const char* kNoEllipticWingMessage =
     "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz";
 
-Outcome SectionTables();
-Outcome TwistTable();
-Outcome PrepareMode(SolutionMode mode);
-Outcome MuTable();
-Outcome BuildSystem(SolutionMode mode);
-Outcome UnpackSolution(SolutionMode mode);
-Outcome Distributions();
-Outcome WingCoefficients(SolutionMode mode);
+class SystemCache;
+
+Outcome SectionTables(Module_ortak& record);
+Outcome TwistTable(Module_ortak& record);
+Outcome PrepareMode(Module_ortak& m, SolutionMode mode);
+Outcome MuTable(Module_ortak& record);
+Outcome BuildSystem(Module_ortak& m, SolutionMode mode, SystemCache& cache);
+Outcome UnpackSolution(Module_ortak& record, SolutionMode mode);
+Outcome Distributions(Module_ortak& record);
+Outcome WingCoefficients(Module_ortak& record, SolutionMode mode);
 
 // delta, the sum over j = 2..N of (2j - 1)(An(j)/An(1))^2 from the record's coefficients: the induced
 // drag's excess over the elliptic wing's. Reads N and An; nothing at zero lift (An(1) = 0).
-std::optional<double> InducedDragDelta();
+std::optional<double> InducedDragDelta(const Module_ortak& m);
 
 // The elliptic wing's drag figures: the record has no fields for them.
 struct EllipticWingResult {
@@ -61,7 +64,7 @@ struct EllipticWingResult {
 };
 // Fills result only when it does not refuse; refuses when the elliptic wing's lift slope is zero or
 // infinite.
-Outcome EllipticWing(EllipticWingResult& result);
-Outcome ComparisonCurves();
+Outcome EllipticWing(Module_ortak& m, EllipticWingResult& result);
+Outcome ComparisonCurves(Module_ortak& m);
 
 }  // namespace kelvane

@@ -38,8 +38,9 @@ void SeriesSums(const Matrix& sinTab, int first, int n, const StationTable& a, c
 
 }  // namespace
 
-Outcome UnpackSolution(SolutionMode mode) {
+Outcome UnpackSolution(Module_ortak& record, SolutionMode mode) {
   return RunStage(
+      record,
       [mode](const Module_ortak& m, int n, StationTable& an, double& alfaKR, double& alfaK) {
         if (mode == SolutionMode::GivenAngle) {
           an[1] = m.X[1];
@@ -53,8 +54,9 @@ Outcome UnpackSolution(SolutionMode mode) {
       &Module_ortak::An, &Module_ortak::AlfaKR, &Module_ortak::AlfaK);
 }
 
-Outcome Distributions() {
+Outcome Distributions(Module_ortak& record) {
   return RunStage(
+      record,
       [](const Module_ortak& m, int n, StationTable& gamma, StationTable& w, StationTable& eps,
          StationTable& alfaR, StationTable& alfaE) {
         StationTable weighted{};  // An(j)·(2j - 1), the downwash's coefficients
@@ -79,23 +81,24 @@ Outcome Distributions() {
       &Module_ortak::Gamma, &Module_ortak::w, &Module_ortak::Eps, &Module_ortak::AlfaR, &Module_ortak::AlfaE);
 }
 
-std::optional<double> InducedDragDelta() {
-  const std::optional<int> count = StationCount();
-  const double an1 = ortak.An[1];
+std::optional<double> InducedDragDelta(const Module_ortak& m) {
+  const std::optional<int> count = StationCount(m);
+  const double an1 = m.An[1];
   if (!count || an1 == 0) return std::nullopt;
   double delta = 0;
   for (int j = 2; j <= *count; ++j) {
-    const double ratio = ortak.An[j] / an1;
+    const double ratio = m.An[j] / an1;
     delta = delta + Harmonic(j) * (ratio * ratio);
   }
   return delta;
 }
 
-Outcome WingCoefficients(SolutionMode mode) {
+Outcome WingCoefficients(Module_ortak& record, SolutionMode mode) {
   return RunStage(
+      record,
       [mode](const Module_ortak& m, int n, double& cl, double& cdi, double& e) {
         if (mode == SolutionMode::GivenAngle) cl = m.An[1] * (m.AR * m.Pi);
-        if (const std::optional<double> delta = InducedDragDelta()) {
+        if (const std::optional<double> delta = InducedDragDelta(m)) {
           cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
           e = cl / cdi;
         } else {
@@ -111,8 +114,7 @@ Outcome WingCoefficients(SolutionMode mode) {
 }
 
 // The remaining stages need no stations, so they check and store by themselves.
-Outcome EllipticWing(EllipticWingResult& result) {
-  const Module_ortak& m = ortak;
+Outcome EllipticWing(Module_ortak& m, EllipticWingResult& result) {
   const double cdiE = m.CL * m.CL / (m.AR * m.Pi);
   const double liftSlope = m.AszK / (1 + m.AszK / (m.AR * m.Pi));
   // A zero slope leaves the root angle undefined; an infinite one (zero denominator) is meaningless.
@@ -121,13 +123,12 @@ Outcome EllipticWing(EllipticWingResult& result) {
   const double ee = cdiE != 0 ? m.CL / cdiE : 0;
   if (!std::isfinite(cdiE) || !std::isfinite(alfE) || !std::isfinite(ee))
     return Outcome::Refused(kNoEllipticWingMessage);
-  ortak.AlfE = alfE;
+  m.AlfE = alfE;
   result = {cdiE, ee};
   return Outcome::Done();
 }
 
-Outcome ComparisonCurves() {
-  const Module_ortak& m = ortak;
+Outcome ComparisonCurves(Module_ortak& m) {
   const double semiSpan = m.b / 2;
   const double dt = m.PiHalf / kComparisonIntervals;
   StationTable yE = m.yE;
@@ -141,11 +142,11 @@ Outcome ComparisonCurves() {
   if (!std::isfinite(semiSpan) || !AllFinite(yE, 0, kComparisonIntervals) ||
       !AllFinite(gammaE, 0, kComparisonIntervals) || !std::isfinite(alfaEE))
     return Outcome::Refused(kNotFiniteMessage);
-  ortak.SemiSpan = semiSpan;
-  ortak.nE = kComparisonIntervals;
-  ortak.yE = yE;
-  ortak.GammaE = gammaE;
-  ortak.AlfaEE = alfaEE;
+  m.SemiSpan = semiSpan;
+  m.nE = kComparisonIntervals;
+  m.yE = yE;
+  m.GammaE = gammaE;
+  m.AlfaEE = alfaEE;
   return Outcome::Done();
 }
 

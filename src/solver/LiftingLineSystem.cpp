@@ -53,8 +53,9 @@ bool MakeSystem(const Module_ortak& m, int n, SolutionMode mode, KeptSystem& kep
 
 }  // namespace
 
-Outcome SectionTables() {
+Outcome SectionTables(Module_ortak& record) {
   return RunStage(
+      record,
       [](const Module_ortak& m, int n, StationTable& alfa0R, StationTable& asz) {
         for (int i = 1; i <= n; ++i) {
           alfa0R[i] = m.Pi * (m.Alfa0K - m.y[i] * (m.Alfa0K - m.Alfa0U) / m.SemiSpan) / 180;
@@ -64,8 +65,9 @@ Outcome SectionTables() {
       &Module_ortak::Alfa0R, &Module_ortak::Asz);
 }
 
-Outcome TwistTable() {
+Outcome TwistTable(Module_ortak& record) {
   return RunStage(
+      record,
       [](const Module_ortak& m, int n, StationTable& betaR) {
         for (int i = 1; i <= n; ++i) betaR[i] = m.Pi * (m.y[i] * (m.dAlfa / m.SemiSpan)) / 180;
       },
@@ -73,43 +75,44 @@ Outcome TwistTable() {
 }
 
 // Needs no stations, so it checks and stores by itself.
-Outcome PrepareMode(SolutionMode mode) {
+Outcome PrepareMode(Module_ortak& m, SolutionMode mode) {
   if (mode == SolutionMode::GivenAngle) {
-    const double alfaKR = ortak.Pi * ortak.AlfaK / 180;
+    const double alfaKR = m.Pi * m.AlfaK / 180;
     if (!std::isfinite(alfaKR)) return Outcome::Refused(kNotFiniteMessage);
-    ortak.AlfaKR = alfaKR;
+    m.AlfaKR = alfaKR;
   } else {
-    const double an1 = (ortak.CL / ortak.Pi) / ortak.AR;
+    const double an1 = (m.CL / m.Pi) / m.AR;
     if (!std::isfinite(an1)) return Outcome::Refused(kNotFiniteMessage);
-    ortak.An[1] = an1;
+    m.An[1] = an1;
   }
   return Outcome::Done();
 }
 
-Outcome MuTable() {
+Outcome MuTable(Module_ortak& record) {
   return RunStage(
+      record,
       [](const Module_ortak& m, int n, StationTable& mu) {
         for (int i = 1; i <= n; ++i) mu[i] = m.c[i] * m.Asz[i] / (8 * m.SemiSpan);
       },
       &Module_ortak::mu);
 }
 
-// Computes aside and checks before it stores, as every stage does, but in the kept system
+// Computes aside and checks before it stores, as every stage does, but in the cache's kept system
 // (solver/SystemCache.h) rather than in copies of the two matrices.
-Outcome BuildSystem(SolutionMode mode) {
+Outcome BuildSystem(Module_ortak& m, SolutionMode mode, SystemCache& cache) {
   const Outcome notFinite = Outcome::Refused(kNotFiniteMessage);
-  const std::optional<int> count = StationCount();
+  const std::optional<int> count = StationCount(m);
   if (!count) return notFinite;
   const int n = *count;
-  KeptSystem& kept = LastBuiltSystem();
-  if (!kept.MadeFrom(ortak, n, mode) && !MakeSystem(ortak, n, mode, kept)) return notFinite;
+  KeptSystem& kept = cache.System();
+  if (!kept.MadeFrom(m, n, mode) && !MakeSystem(m, n, mode, kept)) return notFinite;
   StationTable rhs{};
-  for (int i = 1; i <= n; ++i) rhs[i] = RightHandSide(ortak, i, mode, kept.firstHarmonicColumn[i]);
+  for (int i = 1; i <= n; ++i) rhs[i] = RightHandSide(m, i, mode, kept.firstHarmonicColumn[i]);
   if (!AllFinite(rhs, 1, n)) return notFinite;
 
-  CopyBlock(kept.sinTab, ortak.SinTab, n, n);
-  CopyBlock(kept.coefficients, ortak.CoefMatrix, n, n);
-  for (int i = 1; i <= n; ++i) ortak.CoefMatrix[i][n + 1] = rhs[i];
+  CopyBlock(kept.sinTab, m.SinTab, n, n);
+  CopyBlock(kept.coefficients, m.CoefMatrix, n, n);
+  for (int i = 1; i <= n; ++i) m.CoefMatrix[i][n + 1] = rhs[i];
   return Outcome::Done();
 }
 

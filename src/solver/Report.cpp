@@ -19,7 +19,7 @@ std::string Line(const std::string& text) { return text + kLineEnd; }
 std::string Heading(const char* title) { return Line("") + Line(title) + Line(""); }
 
 // Stations 1..N as far as the tables can hold them; none for a count no solution could have used.
-int ReportedStations() { return StationCount().value_or(0); }
+int ReportedStations(const Module_ortak& m) { return StationCount(m).value_or(0); }
 
 enum class WriteMode { Replace, Append };
 
@@ -32,52 +32,52 @@ Outcome WriteReport(const std::filesystem::path& folder, WriteMode mode, const s
 
 }  // namespace
 
-std::string PlanformSummaryBlock() {
-  return Line("  Kanat Alanı(m²) = " + R(ortak.S, 4)) + Line("  Açıklık oranı   = " + R(ortak.AR, 2)) +
-         Line("  Açıklık    (m)  = " + R(ortak.b, 2)) + Line("  Ort. veter (m)  = " + R(ortak.cOrt, 2));
+std::string PlanformSummaryBlock(const Module_ortak& m) {
+  return Line("  Kanat Alanı(m²) = " + R(m.S, 4)) + Line("  Açıklık oranı   = " + R(m.AR, 2)) +
+         Line("  Açıklık    (m)  = " + R(m.b, 2)) + Line("  Ort. veter (m)  = " + R(m.cOrt, 2));
 }
 
-std::string StationBlock() {
+std::string StationBlock(const Module_ortak& m) {
   std::string block = Heading("  Kanat parametrelerinin açıklık boyunca dağılımları") +
                       Line("  i     y      c     BetaR    Alfa0R     Asz      mu ") + Line("");
-  for (int i = 1; i <= ReportedStations(); ++i) {
-    block += Line(I2(i) + "  " + F4(ortak.y[i]) + "  " + F4(ortak.c[i]) + "  " + F4(ortak.BetaR[i]) + "  " +
-                  F4(ortak.Alfa0R[i]) + "  " + F4(ortak.Asz[i]) + "  " + F4(ortak.mu[i]));
+  for (int i = 1; i <= ReportedStations(m); ++i) {
+    block += Line(I2(i) + "  " + F4(m.y[i]) + "  " + F4(m.c[i]) + "  " + F4(m.BetaR[i]) + "  " +
+                  F4(m.Alfa0R[i]) + "  " + F4(m.Asz[i]) + "  " + F4(m.mu[i]));
   }
   return block;
 }
 
-std::string MatrixBlock() {
-  const int n = ReportedStations();
+std::string MatrixBlock(const Module_ortak& m) {
+  const int n = ReportedStations(m);
   std::string block = Heading("  Katsayılar Matrisi");
   for (int i = 1; i <= n; ++i) {
     std::string row;
-    for (int j = 1; j <= n; ++j) row += "  " + F4(ortak.CoefMatrix[i][j]);
-    block += Line(row + "   " + F4(ortak.CoefMatrix[i][n + 1]));  // the right-hand side
+    for (int j = 1; j <= n; ++j) row += "  " + F4(m.CoefMatrix[i][j]);
+    block += Line(row + "   " + F4(m.CoefMatrix[i][n + 1]));  // the right-hand side
   }
   return block;
 }
 
-std::string FourierBlock() {
+std::string FourierBlock(const Module_ortak& m) {
   std::string block = Heading("  Fourier Katsayıları");
-  for (int i = 1; i <= ReportedStations(); ++i)
-    block += Line("  An(" + R(i, 0) + ") = " + R(ortak.An[i], 6));
+  for (int i = 1; i <= ReportedStations(m); ++i)
+    block += Line("  An(" + R(i, 0) + ") = " + R(m.An[i], 6));
   return block;
 }
 
-std::string DistributionBlock() {
+std::string DistributionBlock(const Module_ortak& m) {
   std::string block = Heading("  Distributions along wing span") +
                       Line("  i      y      Gamma      w       Eps     AlfaE") + Line("");
-  for (int i = 1; i <= ReportedStations(); ++i) {
-    block += Line("   " + I(i) + "   " + F4(ortak.y[i]) + "   " + F4(ortak.Gamma[i]) + "   " +
-                  F4(ortak.w[i]) + "   " + F4(ortak.Eps[i] * 180 / ortak.Pi) + "   " + F4(ortak.AlfaE[i]));
+  for (int i = 1; i <= ReportedStations(m); ++i) {
+    block += Line("   " + I(i) + "   " + F4(m.y[i]) + "   " + F4(m.Gamma[i]) + "   " +
+                  F4(m.w[i]) + "   " + F4(m.Eps[i] * 180 / m.Pi) + "   " + F4(m.AlfaE[i]));
   }
   return block;
 }
 
-std::string PerformanceBlock() {
-  return Heading("  Aerodinamik performans") + Line("  CL  = " + R(ortak.CL, 4)) +
-         Line("  CDi = " + R(ortak.CDi, 5)) + Line("  E   = " + R(ortak.E, 1));
+std::string PerformanceBlock(const Module_ortak& m) {
+  return Heading("  Aerodinamik performans") + Line("  CL  = " + R(m.CL, 4)) +
+         Line("  CDi = " + R(m.CDi, 5)) + Line("  E   = " + R(m.E, 1));
 }
 
 Outcome StartReport(const std::filesystem::path& folder, const std::string& text) {

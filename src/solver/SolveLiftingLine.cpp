@@ -1,53 +1,44 @@
+// The stages of one lifting-line solution, run in order until one refuses.
 #include "solver/SolveLiftingLine.h"
 
-#include "model/Module_ortak.h"
 #include "solver/Gauss.h"
 
 namespace kelvane {
 
-const char* SolveFaultMessage(SolveFault fault) {
-  switch (fault) {
-    case SolveFault::SingularSystem:
-      return kSingularSystemMessage;
-    case SolveFault::NoEllipticWing:
-      return kNoEllipticWingMessage;
-    case SolveFault::NotFinite:
-      break;
-  }
-  return kNotFiniteMessage;
-}
-
-SolveOutcome SolveLiftingLine(SolutionMode mode, const StageObserver& afterStage) {
-  const auto done = [&afterStage](const Outcome& step, SolveStage stage) {
-    if (step.IsRefused()) return false;
+Expected<EllipticWingResult> SolveLiftingLine(Module_ortak& record, SystemCache& cache, SolutionMode mode,
+                                              const StageObserver& afterStage) {
+  // Each step's refusal carries its own message; the observer hears only the stages that went through.
+  Outcome refusal;
+  const auto done = [&](Outcome step, SolveStage stage) {
+    if (step.IsRefused()) {
+      refusal = std::move(step);
+      return false;
+    }
     if (afterStage) afterStage(stage);
     return true;
   };
-  const auto stopped = [](SolveFault fault) { return SolveOutcome{fault, {}}; };
-
-  if (!done(SectionTables(), SolveStage::SectionTables) || !done(TwistTable(), SolveStage::TwistTable) ||
-      !done(PrepareMode(mode), SolveStage::PrepareMode) || !done(MuTable(), SolveStage::MuTable) ||
-      !done(BuildSystem(mode), SolveStage::BuildSystem))
-    return stopped(SolveFault::NotFinite);
-  if (!done(Gauss(), SolveStage::Gauss)) return stopped(SolveFault::SingularSystem);
-  if (!done(UnpackSolution(mode), SolveStage::UnpackSolution) ||
-      !done(Distributions(), SolveStage::Distributions) ||
-      !done(WingCoefficients(mode), SolveStage::WingCoefficients))
-    return stopped(SolveFault::NotFinite);
 
   EllipticWingResult elliptic;
-  if (!done(EllipticWing(elliptic), SolveStage::EllipticWing)) return stopped(SolveFault::NoEllipticWing);
-  if (!done(ComparisonCurves(), SolveStage::ComparisonCurves)) return stopped(SolveFault::NotFinite);
-  return SolveOutcome{std::nullopt, elliptic};
+  if (done(SectionTables(record), SolveStage::SectionTables) && done(TwistTable(record), SolveStage::TwistTable) &&
+      done(PrepareMode(record, mode), SolveStage::PrepareMode) && done(MuTable(record), SolveStage::MuTable) &&
+      done(BuildSystem(record, mode, cache), SolveStage::BuildSystem) &&
+      done(Gauss(record, cache), SolveStage::Gauss) &&
+      done(UnpackSolution(record, mode), SolveStage::UnpackSolution) &&
+      done(Distributions(record), SolveStage::Distributions) &&
+      done(WingCoefficients(record, mode), SolveStage::WingCoefficients) &&
+      done(EllipticWing(record, elliptic), SolveStage::EllipticWing) &&
+      done(ComparisonCurves(record), SolveStage::ComparisonCurves))
+    return elliptic;
+  return refusal;
 }
 
-SolveOutcome SolveAt(SolutionMode mode, double value) {
+Expected<EllipticWingResult> SolveAt(Module_ortak& record, SystemCache& cache, SolutionMode mode, double value) {
   if (mode == SolutionMode::GivenAngle) {
-    ortak.AlfaK = value;
+    record.AlfaK = value;
   } else {
-    ortak.CL = value;
+    record.CL = value;
   }
-  return SolveLiftingLine(mode);
+  return SolveLiftingLine(record, cache, mode);
 }
 
 }  // namespace kelvane

@@ -35,19 +35,20 @@ inline void Store(StationTable& field, const StationTable& copy, int) { field = 
 
 }  // namespace stage
 
-// Calls compute(ortak, n, copies...) with n = N and a copy of each field named in writes, in that order,
-// then stores the copies. Refuses with kNotFiniteMessage, storing nothing, when N is no station count or
-// a copy holds a value that is not finite.
+// Calls compute(record, n, copies...) with n = N and a copy of each field named in writes, in that order,
+// then stores the copies into the record. Refuses with kNotFiniteMessage, storing nothing, when N is no
+// station count or a copy holds a value that is not finite.
 template <typename Compute, typename... Field>
-Outcome RunStage(Compute compute, Field Module_ortak::*... writes) {
-  const std::optional<int> count = StationCount();
+Outcome RunStage(Module_ortak& record, Compute compute, Field Module_ortak::*... writes) {
+  const std::optional<int> count = StationCount(record);
   if (!count) return Outcome::Refused(kNotFiniteMessage);
   const int n = *count;
-  auto copies = std::make_tuple(stage::Take(ortak.*writes, n)...);
-  std::apply([&](auto&... copy) { compute(static_cast<const Module_ortak&>(ortak), n, copy...); }, copies);
+  auto copies = std::make_tuple(stage::Take(record.*writes, n)...);
+  std::apply([&](auto&... copy) { compute(static_cast<const Module_ortak&>(record), n, copy...); }, copies);
   const bool finite = std::apply([n](const auto&... copy) { return (stage::Finite(copy, n) && ...); }, copies);
   if (!finite) return Outcome::Refused(kNotFiniteMessage);
-  std::apply([n, writes...](const auto&... copy) { (stage::Store(ortak.*writes, copy, n), ...); }, copies);
+  std::apply([&record, n, writes...](const auto&... copy) { (stage::Store(record.*writes, copy, n), ...); },
+             copies);
   return Outcome::Done();
 }
 

@@ -1,12 +1,10 @@
+// The kept system and elimination: what decides whether they can be reused, and the cache that holds them.
 #include "solver/SystemCache.h"
 
 #include <cstring>
 
 namespace kelvane {
 namespace {
-
-KeptSystem lastBuiltSystem;
-KeptElimination lastElimination;
 
 // Bit for bit, so that -0 and +0, or two NaNs, count as different inputs.
 bool SameBits(const double* first, const double* second, int count) {
@@ -30,12 +28,12 @@ bool KeptElimination::StartedFrom(const Matrix& a, int count) const {
   return valid && n == count && SameBlock(before, a, count, count);
 }
 
-KeptSystem& LastBuiltSystem() { return lastBuiltSystem; }
-KeptElimination& LastElimination() { return lastElimination; }
+SystemCache::SystemCache()
+    : system_(std::make_unique<KeptSystem>()), elimination_(std::make_unique<KeptElimination>()) {}
 
-void ForgetSystemCache() {
-  lastBuiltSystem.valid = false;
-  lastElimination.valid = false;
+void SystemCache::Forget() {
+  system_->valid = false;
+  elimination_->valid = false;
 }
 
 void CopyBlock(const Matrix& from, Matrix& to, int rows, int columns) {

@@ -1,15 +1,16 @@
-// The last collocation system built and the last elimination, kept for the life of the program.
+// The last collocation system built and the last elimination, kept by the caller between solutions.
 //
 // A polar solves one wing at many operating points. In both modes the operating point enters only the
 // right-hand side: the sine table, the matrix and its elimination stay the same from point to point. So
 // BuildSystem and Gauss each keep what they made together with every input it was made from, and when
-// those inputs come again bit for bit they take it from here instead of computing it: BuildSystem skips
-// the N² sines, Gauss replays the recorded steps on the new right-hand side in the same order. Either way
-// they write the record exactly as a fresh computation would, so every caller of the stages
-// (SolveLiftingLine, SolveAt, the solve command, polars) gets the reuse without knowing of it.
-//
-// Like the record itself, this is for the one thread that runs the commands.
+// those inputs come again bit for bit they take it from the cache instead of computing it: BuildSystem
+// skips the N² sines, Gauss replays the recorded steps on the new right-hand side in the same order. Either
+// way they write the record exactly as a fresh computation would, so a cache only ever saves time. Whoever
+// solves owns one (the window's form, a wing solver, a polar) and hands it to every solution, as a
+// factorization object is kept beside the matrix it factors; one cache serves one thread at a time.
 #pragma once
+
+#include <memory>
 
 #include "model/Module_ortak.h"
 #include "solver/Elimination.h"
@@ -44,12 +45,24 @@ struct KeptElimination {
   bool StartedFrom(const Matrix& a, int n) const;
 };
 
-KeptSystem& LastBuiltSystem();
-KeptElimination& LastElimination();
+class SystemCache {
+ public:
+  SystemCache();
+  SystemCache(SystemCache&&) noexcept = default;
+  SystemCache& operator=(SystemCache&&) noexcept = default;
 
-// The next BuildSystem and Gauss compute afresh: for tests and benchmarks that compare with, or time,
-// a first solution.
-void ForgetSystemCache();
+  KeptSystem& System() { return *system_; }
+  KeptElimination& Elimination() { return *elimination_; }
+
+  // The next BuildSystem and Gauss compute afresh: for tests and benchmarks that compare with, or time,
+  // a first solution.
+  void Forget();
+
+ private:
+  // On the heap: together they hold five 102 x 102 matrices.
+  std::unique_ptr<KeptSystem> system_;
+  std::unique_ptr<KeptElimination> elimination_;
+};
 
 // Rows 1..rows, columns 1..columns of one matrix into another; other entries stay.
 void CopyBlock(const Matrix& from, Matrix& to, int rows, int columns);

@@ -11,6 +11,7 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
 using testing::Done;
 
 using Kind = PlotCommand::Kind;
@@ -21,14 +22,14 @@ class DistributionPlotsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::StartFreshRecord();
-    ASSERT_TRUE(Done(yDist("15")));
-    ortak.nE = 30;
-    for (int k = 0; k <= 30; ++k) ortak.yE[k] = 5 * std::cos(k * ortak.PiHalf / 30);
+    ASSERT_TRUE(Done(yDist(testRecord, "15")));
+    testRecord.nE = 30;
+    for (int k = 0; k <= 30; ++k) testRecord.yE[k] = 5 * std::cos(k * testRecord.PiHalf / 30);
   }
   // A half-ellipse of circulation at the stations and at the comparison points.
   void EllipticLoad(double peak) {
-    for (int i = 1; i <= 15; ++i) ortak.Gamma[i] = peak * std::sin(ortak.theta[i]);
-    for (int k = 1; k <= 30; ++k) ortak.GammaE[k] = peak * std::sin(k * ortak.PiHalf / 30);
+    for (int i = 1; i <= 15; ++i) testRecord.Gamma[i] = peak * std::sin(testRecord.theta[i]);
+    for (int k = 1; k <= 30; ++k) testRecord.GammaE[k] = peak * std::sin(k * testRecord.PiHalf / 30);
   }
   // The heights of the tick marks, the only lines drawn without a colour.
   std::multiset<double> Ticks() const {
@@ -43,7 +44,7 @@ class DistributionPlotsTest : public ::testing::Test {
 
 TEST_F(DistributionPlotsTest, CirculationOfTheEllipticExample) {
   EllipticLoad(kRootCirculation);
-  Gama_Distr_Ciz(picture, ortak.Gamma, ortak.GammaE);
+  Gama_Distr_Ciz(testRecord, picture, testRecord.Gamma, testRecord.GammaE);
   const auto& commands = picture.Commands();
   ASSERT_GE(commands.size(), 2u);
   EXPECT_EQ(commands[0].kind, Kind::Clear);
@@ -71,9 +72,9 @@ TEST_F(DistributionPlotsTest, CirculationScaleFollowsTheHigherPeak) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     picture = RecordingSurface{};
-    for (int i = 1; i <= 15; ++i) ortak.Gamma[i] = c.wing * std::sin(ortak.theta[i]);
-    for (int k = 1; k <= 30; ++k) ortak.GammaE[k] = c.ellipse * std::sin(k * ortak.PiHalf / 30);
-    Gama_Distr_Ciz(picture, ortak.Gamma, ortak.GammaE);
+    for (int i = 1; i <= 15; ++i) testRecord.Gamma[i] = c.wing * std::sin(testRecord.theta[i]);
+    for (int k = 1; k <= 30; ++k) testRecord.GammaE[k] = c.ellipse * std::sin(k * testRecord.PiHalf / 30);
+    Gama_Distr_Ciz(testRecord, picture, testRecord.Gamma, testRecord.GammaE);
     const PlotCommand& scale = picture.Commands()[1];
     EXPECT_EQ(scale.b, c.top);
     EXPECT_EQ(scale.d, c.bottom);
@@ -81,9 +82,9 @@ TEST_F(DistributionPlotsTest, CirculationScaleFollowsTheHigherPeak) {
 }
 
 TEST_F(DistributionPlotsTest, EffectiveAngleOfTheEllipticExample) {
-  for (int i = 1; i <= 15; ++i) ortak.AlfaE[i] = 8.33333;
-  ortak.AlfaEE = 8.33333;
-  AlfaE_Distr_Ciz(picture);
+  for (int i = 1; i <= 15; ++i) testRecord.AlfaE[i] = 8.33333;
+  testRecord.AlfaEE = 8.33333;
+  AlfaE_Distr_Ciz(testRecord, picture);
   const auto& commands = picture.Commands();
   EXPECT_EQ(commands[0].kind, Kind::Clear);
   EXPECT_EQ(commands[1], (PlotCommand{Kind::SetUserScale,
@@ -93,7 +94,7 @@ TEST_F(DistributionPlotsTest, EffectiveAngleOfTheEllipticExample) {
                                       -1.1,
                                       {}}));
   EXPECT_EQ(picture.CountOf(Kind::DrawLine), 42);
-  EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, 5, 0, ortak.y[1], 8.33333, kRed}));
+  EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, 5, 0, testRecord.y[1], 8.33333, kRed}));
   EXPECT_EQ(Ticks(), (std::multiset<double>{1, 2, 3, 4, 5, 6, 7, 8, -1}));
 }
 
@@ -113,10 +114,10 @@ TEST_F(DistributionPlotsTest, TicksCoverTheRangeUpToTwentyDegrees) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     picture = RecordingSurface{};
-    ortak.AlfaE.fill(0);
-    ortak.AlfaE[7] = c.high;
-    ortak.AlfaE[8] = c.low;
-    AlfaE_Distr_Ciz(picture);
+    testRecord.AlfaE.fill(0);
+    testRecord.AlfaE[7] = c.high;
+    testRecord.AlfaE[8] = c.low;
+    AlfaE_Distr_Ciz(testRecord, picture);
     std::multiset<double> expected;
     for (int k = 1; k <= c.topTick; ++k) expected.insert(k);
     for (int k = 1; k <= c.bottomTick; ++k) expected.insert(-k);

@@ -12,6 +12,7 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
 using testing::Done;
 
 using Kind = PlotCommand::Kind;
@@ -21,14 +22,14 @@ class PlanCizTest : public ::testing::Test {
   void SetUp() override {
     testing::StartFreshRecord();
   }
-  static void Stations(const char* count) { ASSERT_TRUE(Done(yDist(count))); }
+  static void Stations(const char* count) { ASSERT_TRUE(Done(yDist(testRecord, count))); }
   static void TwoPanels() {
     TrapezInput input{"2", {}, {}};
     input.ks[1] = "1";
     input.kc[1] = "0.5";
     input.ks[2] = "0.5";
     input.kc[2] = "1";
-    ASSERT_TRUE(Done(Planform_Trapez(input)));
+    ASSERT_TRUE(Done(Planform_Trapez(testRecord, input)));
   }
   RecordingSurface picture;
 };
@@ -41,8 +42,8 @@ TEST_F(PlanCizTest, EllipticCountsAndWindow) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stations);
     Stations(c.stations);
-    Planform_Eliptik(ortak.c);
-    PlanCiz(picture, PlanformType::Elliptic);
+    Planform_Eliptik(testRecord, testRecord.c);
+    PlanCiz(testRecord, picture, PlanformType::Elliptic);
     const auto& commands = picture.Commands();
     ASSERT_GE(commands.size(), 2u);
     EXPECT_EQ(commands[0], (PlotCommand{Kind::SetUserScale, -5.25, 1.5, 5.25, -3.0, {}}));
@@ -53,14 +54,14 @@ TEST_F(PlanCizTest, EllipticCountsAndWindow) {
     EXPECT_TRUE(std::all_of(commands.begin() + 2, commands.end(),
                             [](const PlotCommand& command) { return command.color == kBlue; }));
   }
-  EXPECT_EQ(ortak.nE, 0);  // the comparison ellipse belongs to the trapezoidal drawing
-  EXPECT_EQ(ortak.yE[0], 0);
+  EXPECT_EQ(testRecord.nE, 0);  // the comparison ellipse belongs to the trapezoidal drawing
+  EXPECT_EQ(testRecord.yE[0], 0);
 }
 
 TEST_F(PlanCizTest, TrapezoidalPanelsOverTheComparisonEllipse) {
   Stations("15");
   TwoPanels();
-  PlanCiz(picture, PlanformType::Trapezoidal);
+  PlanCiz(testRecord, picture, PlanformType::Trapezoidal);
   EXPECT_EQ(picture.CountOf(Kind::SetUserScale), 1);
   EXPECT_EQ(picture.CountOf(Kind::Clear), 1);
   EXPECT_EQ(picture.CountOf(Kind::DrawLine), 3 * 15 + 63 + 2);
@@ -72,18 +73,18 @@ TEST_F(PlanCizTest, TrapezoidalPanelsOverTheComparisonEllipse) {
   EXPECT_EQ(std::count_if(commands.begin(), commands.end(), isRed), 4 * 2);
   EXPECT_TRUE(std::all_of(firstRed, commands.end(), isRed));
   // The outer panel: its tip chord, then along the trailing edge to the inner end.
-  const double tipChord = ortak.cTrap[1];
+  const double tipChord = testRecord.cTrap[1];
   EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, 0.25 * tipChord, 5,
                                     -0.75 * tipChord, kRed}));
   EXPECT_EQ(firstRed[1],
-            (PlotCommand{Kind::DrawLineTo, 2.5, -0.75 * ortak.cTrap[2], 0, 0, kRed}));
+            (PlotCommand{Kind::DrawLineTo, 2.5, -0.75 * testRecord.cTrap[2], 0, 0, kRed}));
 
-  EXPECT_EQ(ortak.nE, 30);
-  EXPECT_EQ(ortak.yE[0], 5);
-  EXPECT_GT(ortak.yE[30], 0);
-  EXPECT_LT(ortak.yE[30], 1e-14);
-  EXPECT_EQ(ortak.cE[0], 0);
-  EXPECT_DOUBLE_EQ(ortak.cE[30], 8 * 5 / (10 * ortak.Pi));
+  EXPECT_EQ(testRecord.nE, 30);
+  EXPECT_EQ(testRecord.yE[0], 5);
+  EXPECT_GT(testRecord.yE[30], 0);
+  EXPECT_LT(testRecord.yE[30], 1e-14);
+  EXPECT_EQ(testRecord.cE[0], 0);
+  EXPECT_DOUBLE_EQ(testRecord.cE[30], 8 * 5 / (10 * testRecord.Pi));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
 using testing::Done;
 
 constexpr double kTight = 1e-15;
@@ -18,7 +19,7 @@ class ChordsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     testing::StartFreshRecord();
-    ASSERT_TRUE(Done(yDist("15")));
+    ASSERT_TRUE(Done(yDist(testRecord, "15")));
   }
   static TrapezInput Panels(const char* count,
                             std::initializer_list<std::pair<const char*, const char*>> ends) {
@@ -33,50 +34,50 @@ class ChordsTest : public ::testing::Test {
 };
 
 TEST_F(ChordsTest, EllipseOfTheSpanAndAspectRatio) {
-  ortak.yTrap[1] = 3;
-  ortak.cTrap[1] = 2;
-  Planform_Eliptik(ortak.c);
-  EXPECT_EQ(ortak.c[15], 1.2732395447351628);
-  EXPECT_EQ(ortak.c[0], 0);
-  EXPECT_NEAR(ortak.c[5], ortak.c[15] / 2, kTight);
-  EXPECT_EQ(ortak.yTrap[1], 3);
-  EXPECT_EQ(ortak.cTrap[1], 2);
+  testRecord.yTrap[1] = 3;
+  testRecord.cTrap[1] = 2;
+  Planform_Eliptik(testRecord, testRecord.c);
+  EXPECT_EQ(testRecord.c[15], 1.2732395447351628);
+  EXPECT_EQ(testRecord.c[0], 0);
+  EXPECT_NEAR(testRecord.c[5], testRecord.c[15] / 2, kTight);
+  EXPECT_EQ(testRecord.yTrap[1], 3);
+  EXPECT_EQ(testRecord.cTrap[1], 2);
 }
 
 TEST_F(ChordsTest, OnePanelTapersLinearly) {
-  EXPECT_TRUE(Done(Planform_Trapez(Panels("1", {{"1", "0.402"}}))));
-  EXPECT_FALSE(ortak.InputError);
+  EXPECT_TRUE(Done(Planform_Trapez(testRecord, Panels("1", {{"1", "0.402"}}))));
+  EXPECT_FALSE(testRecord.InputError);
   const double rootChord = 1.4265335235378032;
-  EXPECT_NEAR(ortak.cTrap[2], rootChord, kTight);
-  EXPECT_NEAR(ortak.c[15], rootChord, kTight);
-  EXPECT_NEAR(ortak.c[0], 0.573466476462197, kTight);
+  EXPECT_NEAR(testRecord.cTrap[2], rootChord, kTight);
+  EXPECT_NEAR(testRecord.c[15], rootChord, kTight);
+  EXPECT_NEAR(testRecord.c[0], 0.573466476462197, kTight);
   for (int i = 0; i <= 15; ++i) {
-    EXPECT_NEAR(ortak.c[i], rootChord * (1 - (1 - 0.402) * ortak.y[i] / 5), 1e-14) << i;
+    EXPECT_NEAR(testRecord.c[i], rootChord * (1 - (1 - 0.402) * testRecord.y[i] / 5), 1e-14) << i;
   }
 }
 
 TEST_F(ChordsTest, TwoPanelsWithRectangularInnerPanel) {
-  ortak.ks[3] = 0.7;
-  ortak.kc[3] = 0.3;
-  EXPECT_TRUE(Done(Planform_Trapez(Panels("2", {{"1", "0.5"}, {"0.5", "1"}, {"0.25", "9"}}))));
+  testRecord.ks[3] = 0.7;
+  testRecord.kc[3] = 0.3;
+  EXPECT_TRUE(Done(Planform_Trapez(testRecord, Panels("2", {{"1", "0.5"}, {"0.5", "1"}, {"0.25", "9"}}))));
   const double rootChord = 2 * 10.0 / (1.75 * 10);
-  EXPECT_EQ(ortak.nTrap, 2);
-  EXPECT_EQ(ortak.ks[3], 0);  // the root, whatever the third panel's boxes hold
-  EXPECT_EQ(ortak.kc[3], 1);
-  EXPECT_EQ(ortak.yTrap[2], 2.5);
-  EXPECT_NEAR(ortak.c[0], rootChord / 2, kTight);
+  EXPECT_EQ(testRecord.nTrap, 2);
+  EXPECT_EQ(testRecord.ks[3], 0);  // the root, whatever the third panel's boxes hold
+  EXPECT_EQ(testRecord.kc[3], 1);
+  EXPECT_EQ(testRecord.yTrap[2], 2.5);
+  EXPECT_NEAR(testRecord.c[0], rootChord / 2, kTight);
   for (int i = 0; i <= 15; ++i) {
-    if (ortak.y[i] <= 2.5) {
-      EXPECT_NEAR(ortak.c[i], rootChord, kTight) << i;
+    if (testRecord.y[i] <= 2.5) {
+      EXPECT_NEAR(testRecord.c[i], rootChord, kTight) << i;
     }
   }
 }
 
 TEST_F(ChordsTest, StationOnASharedPanelEndTakesTheInnerPanel) {
   // With these panels the outer panel's formula misses cTrap(2) by one unit in the last place.
-  ortak.y[10] = 2.5;
-  EXPECT_TRUE(Done(Planform_Trapez(Panels("2", {{"1", "0.2"}, {"0.5", "0.85"}}))));
-  EXPECT_EQ(ortak.c[10], ortak.cTrap[2]);
+  testRecord.y[10] = 2.5;
+  EXPECT_TRUE(Done(Planform_Trapez(testRecord, Panels("2", {{"1", "0.2"}, {"0.5", "0.85"}}))));
+  EXPECT_EQ(testRecord.c[10], testRecord.cTrap[2]);
 }
 
 TEST_F(ChordsTest, RejectedPanelsChangeNothing) {
@@ -100,15 +101,15 @@ TEST_F(ChordsTest, RejectedPanelsChangeNothing) {
       {"negative ratio", Panels("2", {{"1", "1"}, {"0.5", "-1"}}), kBadRatios},
       {"unreadable ratio", Panels("1", {{"1", "1e400"}}), kBadRatios},
   };
-  ASSERT_TRUE(Done(Planform_Trapez(Panels("1", {{"1", "0.5"}}))));
+  ASSERT_TRUE(Done(Planform_Trapez(testRecord, Panels("1", {{"1", "0.5"}}))));
   // A refusal raises InputError and changes nothing else in the record.
-  Module_ortak refused = ortak;
+  Module_ortak refused = testRecord;
   refused.InputError = true;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ortak.InputError = false;
-    EXPECT_EQ(Planform_Trapez(c.input).Message(), c.message);
-    EXPECT_TRUE(ortak == refused);
+    testRecord.InputError = false;
+    EXPECT_EQ(Planform_Trapez(testRecord, c.input).Message(), c.message);
+    EXPECT_TRUE(testRecord == refused);
   }
 }
 
@@ -124,12 +125,12 @@ TEST_F(ChordsTest, RejectsASizeThatGivesNoRootChord) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    ortak.S = c.S;
-    ortak.b = c.b;
-    ortak.SemiSpan = c.SemiSpan;
-    ortak.InputError = false;
-    EXPECT_EQ(Planform_Trapez(Panels("1", {{"1", "0.5"}})).Message(), kBadSize);
-    EXPECT_TRUE(ortak.InputError);
+    testRecord.S = c.S;
+    testRecord.b = c.b;
+    testRecord.SemiSpan = c.SemiSpan;
+    testRecord.InputError = false;
+    EXPECT_EQ(Planform_Trapez(testRecord, Panels("1", {{"1", "0.5"}})).Message(), kBadSize);
+    EXPECT_TRUE(testRecord.InputError);
   }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "testkit/FreshRecord.h"
+
 #include "model/Module_ortak.h"
 #include "model/Numbers.h"
 #include "planform/PlanPar.h"
@@ -8,6 +10,8 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::ResetTestRecord;
 using testing::Done;
 
 constexpr int kOn = 1;
@@ -23,17 +27,17 @@ struct ResolvedCase {
 class PlanParTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.S = 7;
-    ortak.AR = 6;
-    ortak.b = 5;
-    ortak.cOrt = 4;
+    ResetTestRecord();
+    testRecord.S = 7;
+    testRecord.AR = 6;
+    testRecord.b = 5;
+    testRecord.cOrt = 4;
   }
   static void ExpectParametersUnchanged() {
-    EXPECT_EQ(ortak.S, 7);
-    EXPECT_EQ(ortak.AR, 6);
-    EXPECT_EQ(ortak.b, 5);
-    EXPECT_EQ(ortak.cOrt, 4);
+    EXPECT_EQ(testRecord.S, 7);
+    EXPECT_EQ(testRecord.AR, 6);
+    EXPECT_EQ(testRecord.b, 5);
+    EXPECT_EQ(testRecord.cOrt, 4);
   }
 };
 
@@ -55,13 +59,13 @@ TEST_F(PlanParTest, EveryPairResolvesTheOtherTwo) {
   };
   for (const ResolvedCase& c : cases) {
     SCOPED_TRACE(c.name);
-    ortak.InputError = true;
-    EXPECT_TRUE(Done(PlanPar(c.input)));
-    EXPECT_FALSE(ortak.InputError);
-    EXPECT_EQ(PlainNumberText(ortak.S), c.S);
-    EXPECT_EQ(PlainNumberText(ortak.AR), c.AR);
-    EXPECT_EQ(PlainNumberText(ortak.b), c.b);
-    EXPECT_EQ(PlainNumberText(ortak.cOrt), c.cOrt);
+    testRecord.InputError = true;
+    EXPECT_TRUE(Done(PlanPar(testRecord, c.input)));
+    EXPECT_FALSE(testRecord.InputError);
+    EXPECT_EQ(PlainNumberText(testRecord.S), c.S);
+    EXPECT_EQ(PlainNumberText(testRecord.AR), c.AR);
+    EXPECT_EQ(PlainNumberText(testRecord.b), c.b);
+    EXPECT_EQ(PlainNumberText(testRecord.cOrt), c.cOrt);
   }
 }
 
@@ -100,9 +104,9 @@ TEST_F(PlanParTest, RejectionsReportTheFirstFailingCheckAndKeepTheParameters) {
   };
   for (const RejectedCase& c : cases) {
     SCOPED_TRACE(c.name);
-    ortak.InputError = false;
-    EXPECT_EQ(PlanPar(c.input).Message(), c.message);
-    EXPECT_TRUE(ortak.InputError);
+    testRecord.InputError = false;
+    EXPECT_EQ(PlanPar(testRecord, c.input).Message(), c.message);
+    EXPECT_TRUE(testRecord.InputError);
     ExpectParametersUnchanged();
   }
 }

@@ -10,6 +10,7 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
 using testing::Done;
 using testing::Refused;
 
@@ -21,16 +22,16 @@ class yDistTest : public ::testing::Test {
 };
 
 TEST_F(yDistTest, FifteenStationsWithCosineSpacing) {
-  EXPECT_TRUE(Done(yDist("15")));
-  EXPECT_FALSE(ortak.InputError);
-  EXPECT_EQ(ortak.N, 15);
-  EXPECT_EQ(ortak.N1, 16);
-  EXPECT_EQ(ortak.SemiSpan, 5);
-  for (int i = 0; i <= 15; ++i) EXPECT_DOUBLE_EQ(ortak.theta[i], i * ortak.Pi / 30) << i;
-  EXPECT_EQ(ortak.y[0], 5);
-  EXPECT_EQ(ortak.y[15], 0);
-  EXPECT_DOUBLE_EQ(ortak.y[5], 5 * std::cos(ortak.Pi / 6));
-  for (int i = 1; i <= 15; ++i) EXPECT_LT(ortak.y[i], ortak.y[i - 1]) << i;
+  EXPECT_TRUE(Done(yDist(testRecord, "15")));
+  EXPECT_FALSE(testRecord.InputError);
+  EXPECT_EQ(testRecord.N, 15);
+  EXPECT_EQ(testRecord.N1, 16);
+  EXPECT_EQ(testRecord.SemiSpan, 5);
+  for (int i = 0; i <= 15; ++i) EXPECT_DOUBLE_EQ(testRecord.theta[i], i * testRecord.Pi / 30) << i;
+  EXPECT_EQ(testRecord.y[0], 5);
+  EXPECT_EQ(testRecord.y[15], 0);
+  EXPECT_DOUBLE_EQ(testRecord.y[5], 5 * std::cos(testRecord.Pi / 6));
+  for (int i = 1; i <= 15; ++i) EXPECT_LT(testRecord.y[i], testRecord.y[i - 1]) << i;
 }
 
 TEST_F(yDistTest, AcceptedTexts) {
@@ -40,10 +41,10 @@ TEST_F(yDistTest, AcceptedTexts) {
   } cases[] = {{"99", 99}, {"3", 3}, {"  15", 15}, {"15 istasyon", 15}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_TRUE(Done(yDist(c.text)));
-    EXPECT_FALSE(ortak.InputError);
-    EXPECT_EQ(ortak.N, c.N);
-    EXPECT_EQ(ortak.y[static_cast<int>(c.N)], 0);
+    EXPECT_TRUE(Done(yDist(testRecord, c.text)));
+    EXPECT_FALSE(testRecord.InputError);
+    EXPECT_EQ(testRecord.N, c.N);
+    EXPECT_EQ(testRecord.y[static_cast<int>(c.N)], 0);
   }
 }
 
@@ -60,24 +61,24 @@ TEST_F(yDistTest, RejectedCountsKeepTheStations) {
       {"0", kTooFew},    {"-5", kTooFew},     {"", kTooFew},
       {"abc", kTooFew},  {"-1e400", kTooFew}, {"15.5", "İstasyon sayısı tam sayı olmalıdır"},
   };
-  ASSERT_TRUE(Done(yDist("5")));
-  const Module_ortak before = ortak;
-  ortak.b = 20;  // would move every station if it were used
+  ASSERT_TRUE(Done(yDist(testRecord, "5")));
+  const Module_ortak before = testRecord;
+  testRecord.b = 20;  // would move every station if it were used
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    ortak.InputError = false;
-    EXPECT_EQ(yDist(c.text).Message(), c.message);
-    EXPECT_TRUE(ortak.InputError);
-    EXPECT_EQ(ortak.SemiSpan, before.SemiSpan);
-    EXPECT_EQ(ortak.theta, before.theta);
-    EXPECT_EQ(ortak.y, before.y);
+    testRecord.InputError = false;
+    EXPECT_EQ(yDist(testRecord, c.text).Message(), c.message);
+    EXPECT_TRUE(testRecord.InputError);
+    EXPECT_EQ(testRecord.SemiSpan, before.SemiSpan);
+    EXPECT_EQ(testRecord.theta, before.theta);
+    EXPECT_EQ(testRecord.y, before.y);
   }
 }
 
 TEST_F(yDistTest, RejectedCountIsStillRecorded) {
-  EXPECT_TRUE(Refused(yDist("16")));
-  EXPECT_EQ(ortak.N, 16);
-  EXPECT_EQ(ortak.N1, 17);
+  EXPECT_TRUE(Refused(yDist(testRecord, "16")));
+  EXPECT_EQ(testRecord.N, 16);
+  EXPECT_EQ(testRecord.N1, 17);
 }
 
 }  // namespace

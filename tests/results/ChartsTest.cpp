@@ -19,6 +19,10 @@
 namespace kelvane::charts {
 namespace {
 
+const SweepMessages kSweepMessages{"step", "empty", "too many"};
+
+using testing::testRecord;
+using testing::testCache;
 using testing::PlaceStations;
 using testing::UniformSections;
 
@@ -117,8 +121,8 @@ class SolvedWingCharts : public ::testing::Test {
     PlaceStations(10, 10, 10, kStations);
     testing::EllipticChords();
     UniformSections(testing::kTwoPiAsSaved);
-    ortak.AlfaK = kRootAngle;
-    ASSERT_TRUE(testing::SolveWing(SolutionMode::GivenAngle));
+    testRecord.AlfaK = kRootAngle;
+    ASSERT_TRUE(testing::SolveOnRecord(SolutionMode::GivenAngle));
   }
 };
 
@@ -142,7 +146,7 @@ std::vector<std::string> LegendTexts(const Chart& chart) {
 }
 
 TEST_F(SolvedWingCharts, CirculationRunsFromTipToTipBesideADistinctEllipticCurve) {
-  const Chart chart = CirculationChart(ReadSpanwiseResults());
+  const Chart chart = CirculationChart(testRecord, ReadSpanwiseResults(testRecord));
   ExpectRangesHoldEveryPoint(chart);
   EXPECT_EQ(chart.x.title, "y (m)");
   EXPECT_EQ(chart.y.title, "Γ/V∞ (m)");
@@ -155,7 +159,7 @@ TEST_F(SolvedWingCharts, CirculationRunsFromTipToTipBesideADistinctEllipticCurve
   ASSERT_EQ(wing.points.size(), 2u * kStations + 1);
   EXPECT_EQ(wing.points.front(), (ChartPoint{-5, 0}));
   EXPECT_EQ(wing.points.back(), (ChartPoint{5, 0}));
-  EXPECT_EQ(wing.points[kStations], (ChartPoint{0, ortak.Gamma[kStations]}));
+  EXPECT_EQ(wing.points[kStations], (ChartPoint{0, testRecord.Gamma[kStations]}));
   EXPECT_FALSE(std::signbit(wing.points[kStations].x));  // the root at +0, never -0
   EXPECT_EQ(elliptic.points.size(), 2u * 31);
   EXPECT_NEAR(chart.y.max, 0.6, 1e-15);  // the root circulation is 0.581776
@@ -163,25 +167,26 @@ TEST_F(SolvedWingCharts, CirculationRunsFromTipToTipBesideADistinctEllipticCurve
 
 TEST_F(SolvedWingCharts, LocalLiftMarksTheStationThatStallsFirst) {
   const SectionMaxLift maxLift{.clmaxK = 1.4, .clmaxU = 1.1};
-  const StallSearch search = FindStallOnset(maxLift);
-  ASSERT_TRUE(search.onset);
-  const Chart chart = LocalLiftChart(ReadSpanwiseResults(maxLift), search.onset);
+  const auto search = FindStallOnset(testRecord, testCache, maxLift);
+  ASSERT_TRUE(search && *search);
+  const StallOnset& onset = **search;
+  const Chart chart = LocalLiftChart(testRecord, ReadSpanwiseResults(testRecord, maxLift), onset);
   ExpectRangesHoldEveryPoint(chart);
   ASSERT_EQ(chart.series.size(), 2u);
   EXPECT_EQ(chart.series[1].name, "clmax");
   ASSERT_EQ(chart.markers.size(), 1u);
-  EXPECT_EQ(chart.markers[0].xs, (std::vector<double>{-search.onset->y, search.onset->y}));
-  EXPECT_EQ(LegendTexts(chart).back(), StallOnsetText(*search.onset));
+  EXPECT_EQ(chart.markers[0].xs, (std::vector<double>{-onset.y, onset.y}));
+  EXPECT_EQ(LegendTexts(chart).back(), StallOnsetText(onset));
   EXPECT_EQ(StallOnsetText({.AlfaK = 12.34567, .CL = 1.0837, .y = 3.9094, .station = 3}),
             "Tutunma kaybı başlangıcı: αkök = 12.346°, CL = 1.0837, y = ±3.909 m");
 
-  const Chart plain = LocalLiftChart(ReadSpanwiseResults(), std::nullopt);
+  const Chart plain = LocalLiftChart(testRecord, ReadSpanwiseResults(testRecord), std::nullopt);
   EXPECT_EQ(plain.series.size(), 1u);
   EXPECT_TRUE(plain.markers.empty());
 }
 
 TEST_F(SolvedWingCharts, AnglesShowEffectiveAndInducedAnglesInDegrees) {
-  const Chart chart = AnglesChart(ReadSpanwiseResults());
+  const Chart chart = AnglesChart(testRecord, ReadSpanwiseResults(testRecord));
   ExpectRangesHoldEveryPoint(chart);
   EXPECT_EQ(chart.y.title, "α (°)");
   ASSERT_EQ(chart.series.size(), 3u);
@@ -194,7 +199,7 @@ TEST_F(SolvedWingCharts, AnglesShowEffectiveAndInducedAnglesInDegrees) {
 }
 
 TEST_F(SolvedWingCharts, PlanformKeepsItsShapeAndClosesItsOutline) {
-  const Chart chart = PlanformChart(PlanformType::Elliptic);
+  const Chart chart = PlanformChart(testRecord, PlanformType::Elliptic);
   ExpectRangesHoldEveryPoint(chart);
   EXPECT_TRUE(chart.equalScales);
   const Series& outline = chart.series.back();
@@ -202,18 +207,18 @@ TEST_F(SolvedWingCharts, PlanformKeepsItsShapeAndClosesItsOutline) {
   EXPECT_EQ(outline.points.front(), outline.points.back());
   const auto top = std::max_element(outline.points.begin(), outline.points.end(),
                                     [](const ChartPoint& a, const ChartPoint& b) { return a.y < b.y; });
-  EXPECT_DOUBLE_EQ(top->y, 0.25 * ortak.c[kStations]);  // the root's leading edge
+  EXPECT_DOUBLE_EQ(top->y, 0.25 * testRecord.c[kStations]);  // the root's leading edge
 }
 
 TEST_F(SolvedWingCharts, PolarLeavesTheRecordAsItWas) {
-  const StationTable gamma = ortak.Gamma;
-  const double CL = ortak.CL;
-  const std::vector<double> angles = MakeSweep(-2, 10, 2).values;
-  const Polar polar = SolvePolar(SolutionMode::GivenAngle, angles);
-  EXPECT_EQ(ortak.Gamma, gamma);
-  EXPECT_EQ(ortak.CL, CL);
-  EXPECT_EQ(ortak.AlfaK, kRootAngle);
-  ASSERT_FALSE(polar.fault);
+  const StationTable gamma = testRecord.Gamma;
+  const double CL = testRecord.CL;
+  const std::vector<double> angles = *MakeSweep(-2, 10, 2, kSweepMessages);
+  const Polar polar = SolvePolar(testRecord, testCache, SolutionMode::GivenAngle, angles);
+  EXPECT_EQ(testRecord.Gamma, gamma);
+  EXPECT_EQ(testRecord.CL, CL);
+  EXPECT_EQ(testRecord.AlfaK, kRootAngle);
+  ASSERT_FALSE(polar.stop.IsRefused());
   ASSERT_EQ(polar.points.size(), 7u);
   EXPECT_EQ(polar.points.back().CL, CL);  // the solution at 10° once more
   EXPECT_LT(polar.points.front().CL, 0);
@@ -228,12 +233,12 @@ TEST_F(SolvedWingCharts, PolarLeavesTheRecordAsItWas) {
 }
 
 TEST(MakeSweep, CountsTheLastPointDespiteRoundingAndRefusesWhatIsNoSweep) {
-  EXPECT_EQ(MakeSweep(0, 1, 0.1).values.size(), 11u);
-  EXPECT_EQ(MakeSweep(2, 2, 1).values, std::vector<double>{2});
-  EXPECT_EQ(MakeSweep(0, 1, 0).fault, SweepFault::StepNotPositive);
-  EXPECT_EQ(MakeSweep(0, 1, NAN).fault, SweepFault::StepNotPositive);
-  EXPECT_EQ(MakeSweep(1, 0, 0.1).fault, SweepFault::Empty);
-  EXPECT_EQ(MakeSweep(0, 1, 1e-5).fault, SweepFault::TooManyPoints);
+  EXPECT_EQ(MakeSweep(0, 1, 0.1, kSweepMessages)->size(), 11u);
+  EXPECT_EQ(*MakeSweep(2, 2, 1, kSweepMessages), std::vector<double>{2});
+  EXPECT_EQ(MakeSweep(0, 1, 0, kSweepMessages).Message(), "step");
+  EXPECT_EQ(MakeSweep(0, 1, NAN, kSweepMessages).Message(), "step");
+  EXPECT_EQ(MakeSweep(1, 0, 0.1, kSweepMessages).Message(), "empty");
+  EXPECT_EQ(MakeSweep(0, 1, 1e-5, kSweepMessages).Message(), "too many");
 }
 
 TEST(ImageFormatOf, TellsPngAndSvgByTheEndingInAnyCase) {

@@ -11,6 +11,9 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::testCache;
+using testing::ResetTestRecord;
 using testing::PlaceStations;
 using testing::TaperedChords;
 using testing::UniformSections;
@@ -54,7 +57,7 @@ TEST(LinearStallOnset, NoneWhenNoStationsLiftGrows) {
 }
 
 void SetUpTaperedWing() {
-  ResetModuleOrtak();
+  ResetTestRecord();
   PlaceStations(10, 10, 10, kStations);
   TaperedChords(kTaper);
   UniformSections(testing::kTwoPiAsSaved);
@@ -62,7 +65,7 @@ void SetUpTaperedWing() {
 
 std::vector<double> LocalLift() {
   std::vector<double> cl;
-  for (int i = 1; i <= kStations; ++i) cl.push_back(LocalLiftCoefficient(i));
+  for (int i = 1; i <= kStations; ++i) cl.push_back(LocalLiftCoefficient(testRecord, i));
   return cl;
 }
 
@@ -70,39 +73,40 @@ std::vector<double> LocalLift() {
 // lift per degree stalls first, at clmax over that lift.
 TEST(FindStallOnset, UntwistedTaperedWingStallsWhereItsLocalLiftPeaks) {
   SetUpTaperedWing();
-  ASSERT_TRUE(SolveAt(SolutionMode::GivenAngle, 1));
-  const double liftPerDegree = ortak.CL;
+  ASSERT_TRUE(SolveAt(testRecord, testCache, SolutionMode::GivenAngle, 1));
+  const double liftPerDegree = testRecord.CL;
   const std::vector<double> cl = LocalLift();
   const auto peak = std::max_element(cl.begin(), cl.end());
   const int peakStation = static_cast<int>(peak - cl.begin()) + 1;
-  ASSERT_GT(ortak.y[peakStation], 5.0 / 2) << "a 0.2 taper loads its outer half most";
+  ASSERT_GT(testRecord.y[peakStation], 5.0 / 2) << "a 0.2 taper loads its outer half most";
 
   constexpr double kMaxLift = 1.4;
-  const StallSearch search = FindStallOnset({.clmaxK = kMaxLift, .clmaxU = kMaxLift});
-  ASSERT_FALSE(search.fault);
-  ASSERT_TRUE(search.onset);
-  EXPECT_EQ(search.onset->station, peakStation);
-  EXPECT_EQ(search.onset->y, ortak.y[peakStation]);
-  EXPECT_NEAR(search.onset->AlfaK, kMaxLift / *peak, kRounding);
-  EXPECT_NEAR(search.onset->CL, search.onset->AlfaK * liftPerDegree, kRounding);
+  const auto search = FindStallOnset(testRecord, testCache, {.clmaxK = kMaxLift, .clmaxU = kMaxLift});
+  ASSERT_TRUE(search && *search);
+  const StallOnset& onset = **search;
+  EXPECT_EQ(onset.station, peakStation);
+  EXPECT_EQ(onset.y, testRecord.y[peakStation]);
+  EXPECT_NEAR(onset.AlfaK, kMaxLift / *peak, kRounding);
+  EXPECT_NEAR(onset.CL, onset.AlfaK * liftPerDegree, kRounding);
 }
 
 // With twist, zero-lift angles and a clmax that falls towards the tip, solving at the onset angle brings
 // the onset station to its clmax and leaves every other station below its own.
 TEST(FindStallOnset, SolvingAtTheOnsetAngleReachesClmaxAtItsStationFirst) {
   SetUpTaperedWing();
-  ortak.dAlfa = -3;
-  ortak.Alfa0K = -2;
-  ortak.Alfa0U = -1;
+  testRecord.dAlfa = -3;
+  testRecord.Alfa0K = -2;
+  testRecord.Alfa0U = -1;
   const SectionMaxLift maxLift{.clmaxK = 1.6, .clmaxU = 1.1};
-  const StallSearch search = FindStallOnset(maxLift);
-  ASSERT_TRUE(search.onset);
+  const auto search = FindStallOnset(testRecord, testCache, maxLift);
+  ASSERT_TRUE(search && *search);
+  const StallOnset& onset = **search;
 
-  ASSERT_TRUE(SolveAt(SolutionMode::GivenAngle, search.onset->AlfaK));
-  EXPECT_NEAR(ortak.CL, search.onset->CL, kRounding);
+  ASSERT_TRUE(SolveAt(testRecord, testCache, SolutionMode::GivenAngle, onset.AlfaK));
+  EXPECT_NEAR(testRecord.CL, onset.CL, kRounding);
   for (int i = 1; i <= kStations; ++i) {
-    const double margin = StationMaxLift(maxLift, i) - LocalLiftCoefficient(i);
-    if (i == search.onset->station) {
+    const double margin = StationMaxLift(testRecord, maxLift, i) - LocalLiftCoefficient(testRecord, i);
+    if (i == onset.station) {
       EXPECT_NEAR(margin, 0, kRounding);
     } else {
       EXPECT_GT(margin, -kRounding) << i;
@@ -112,30 +116,30 @@ TEST(FindStallOnset, SolvingAtTheOnsetAngleReachesClmaxAtItsStationFirst) {
 
 TEST(FindStallOnset, LeavesTheUsersSolutionInTheRecord) {
   SetUpTaperedWing();
-  ortak.CL = 0.7;
-  ASSERT_TRUE(SolveLiftingLine(SolutionMode::GivenCL));
-  const Module_ortak before = ortak;
+  testRecord.CL = 0.7;
+  ASSERT_TRUE(SolveLiftingLine(testRecord, testCache, SolutionMode::GivenCL));
+  const Module_ortak before = testRecord;
 
-  ASSERT_TRUE(FindStallOnset({.clmaxK = 1.5, .clmaxU = 1.5}).onset);
+  const auto search = FindStallOnset(testRecord, testCache, {.clmaxK = 1.5, .clmaxU = 1.5});
+  ASSERT_TRUE(search && *search);
 
-  EXPECT_EQ(ortak.AlfaK, before.AlfaK);
-  EXPECT_EQ(ortak.CL, before.CL);
-  EXPECT_EQ(ortak.CDi, before.CDi);
-  EXPECT_EQ(ortak.An, before.An);
-  EXPECT_EQ(ortak.Gamma, before.Gamma);
-  EXPECT_EQ(ortak.AlfaE, before.AlfaE);
-  EXPECT_EQ(ortak.CoefMatrix, before.CoefMatrix);
-  EXPECT_EQ(ortak.GammaE, before.GammaE);
+  EXPECT_EQ(testRecord.AlfaK, before.AlfaK);
+  EXPECT_EQ(testRecord.CL, before.CL);
+  EXPECT_EQ(testRecord.CDi, before.CDi);
+  EXPECT_EQ(testRecord.An, before.An);
+  EXPECT_EQ(testRecord.Gamma, before.Gamma);
+  EXPECT_EQ(testRecord.AlfaE, before.AlfaE);
+  EXPECT_EQ(testRecord.CoefMatrix, before.CoefMatrix);
+  EXPECT_EQ(testRecord.GammaE, before.GammaE);
 }
 
 TEST(FindStallOnset, ReportsASolutionThatStops) {
   SetUpTaperedWing();
-  ASSERT_TRUE(SolveAt(SolutionMode::GivenAngle, 5));
-  ortak.AszK = 0;  // no elliptic-wing slope for the extra solutions
-  const StallSearch search = FindStallOnset({.clmaxK = 1.5, .clmaxU = 1.5});
-  EXPECT_EQ(search.fault, SolveFault::NoEllipticWing);
-  EXPECT_FALSE(search.onset);
-  EXPECT_EQ(ortak.AszK, 0);
+  ASSERT_TRUE(SolveAt(testRecord, testCache, SolutionMode::GivenAngle, 5));
+  testRecord.AszK = 0;  // no elliptic-wing slope for the extra solutions
+  const auto search = FindStallOnset(testRecord, testCache, {.clmaxK = 1.5, .clmaxU = 1.5});
+  EXPECT_EQ(search.Message(), kNoEllipticWingMessage);
+  EXPECT_EQ(testRecord.AszK, 0);
 }
 
 }  // namespace

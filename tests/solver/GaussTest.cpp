@@ -6,12 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include "testkit/FreshRecord.h"
+
 #include "model/Module_ortak.h"
 #include "support/OutcomeChecks.h"
 
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::testCache;
+using testing::ResetTestRecord;
 using testing::Done;
 using testing::Refused;
 
@@ -22,22 +27,22 @@ constexpr double kSolutionSentinel = 9;
 
 // Loads rows 1..N of the augmented system; every other entry of the matrix and of X gets a sentinel.
 void LoadSystem(const Rows& rows) {
-  ResetModuleOrtak();
-  for (auto& row : ortak.CoefMatrix) row.fill(kMatrixSentinel);
-  ortak.X.fill(kSolutionSentinel);
-  ortak.N = static_cast<double>(rows.size());
+  ResetTestRecord();
+  for (auto& row : testRecord.CoefMatrix) row.fill(kMatrixSentinel);
+  testRecord.X.fill(kSolutionSentinel);
+  testRecord.N = static_cast<double>(rows.size());
   for (size_t i = 0; i < rows.size(); ++i)
-    for (size_t j = 0; j < rows[i].size(); ++j) ortak.CoefMatrix[i + 1][j + 1] = rows[i][j];
+    for (size_t j = 0; j < rows[i].size(); ++j) testRecord.CoefMatrix[i + 1][j + 1] = rows[i][j];
 }
 
 TEST(Gauss, SolvesTwoByTwoAndLeavesUnitUpperTriangle) {
   LoadSystem({{2, 1, 5}, {1, 3, 10}});
-  ortak.N1 = 42;
-  ASSERT_TRUE(Done(Gauss()));
-  EXPECT_EQ(ortak.N1, 3);
-  EXPECT_DOUBLE_EQ(ortak.X[1], 1);
-  EXPECT_DOUBLE_EQ(ortak.X[2], 3);
-  const auto& a = ortak.CoefMatrix;
+  testRecord.N1 = 42;
+  ASSERT_TRUE(Done(Gauss(testRecord, testCache)));
+  EXPECT_EQ(testRecord.N1, 3);
+  EXPECT_DOUBLE_EQ(testRecord.X[1], 1);
+  EXPECT_DOUBLE_EQ(testRecord.X[2], 3);
+  const auto& a = testRecord.CoefMatrix;
   EXPECT_EQ(a[1][1], 1);
   EXPECT_EQ(a[1][2], 0.5);
   EXPECT_EQ(a[1][3], 2.5);
@@ -48,26 +53,26 @@ TEST(Gauss, SolvesTwoByTwoAndLeavesUnitUpperTriangle) {
 
 TEST(Gauss, TouchesNothingOutsideTheSystem) {
   LoadSystem({{2, 1, 5}, {1, 3, 10}});
-  ASSERT_TRUE(Done(Gauss()));
+  ASSERT_TRUE(Done(Gauss(testRecord, testCache)));
   for (int i = 0; i < kStationEntries; ++i) {
     for (int j = 0; j < kStationEntries; ++j) {
       const bool inSystem = i >= 1 && i <= 2 && j >= 1 && j <= 3;
       if (!inSystem) {
-        EXPECT_EQ(ortak.CoefMatrix[i][j], kMatrixSentinel) << i << "," << j;
+        EXPECT_EQ(testRecord.CoefMatrix[i][j], kMatrixSentinel) << i << "," << j;
       }
     }
     if (i == 0 || i > 2) {
-      EXPECT_EQ(ortak.X[i], kSolutionSentinel) << i;
+      EXPECT_EQ(testRecord.X[i], kSolutionSentinel) << i;
     }
   }
 }
 
 TEST(Gauss, SingleEquationIsOnlyScaled) {
   LoadSystem({{4, 2}});
-  ASSERT_TRUE(Done(Gauss()));
-  EXPECT_EQ(ortak.CoefMatrix[1][1], 1);
-  EXPECT_EQ(ortak.CoefMatrix[1][2], 0.5);
-  EXPECT_EQ(ortak.X[1], 0.5);
+  ASSERT_TRUE(Done(Gauss(testRecord, testCache)));
+  EXPECT_EQ(testRecord.CoefMatrix[1][1], 1);
+  EXPECT_EQ(testRecord.CoefMatrix[1][2], 0.5);
+  EXPECT_EQ(testRecord.X[1], 0.5);
 }
 
 // The first row of the reduced system shows which row became the first pivot row.
@@ -90,9 +95,9 @@ TEST(Gauss, ExchangesRowsOnlyForAStrictlyLargerPivot) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LoadSystem(c.rows);
-    ASSERT_TRUE(Done(Gauss()));
-    EXPECT_DOUBLE_EQ(ortak.CoefMatrix[1][2], c.firstRowSecondEntry);
-    for (size_t i = 0; i < c.solution.size(); ++i) EXPECT_DOUBLE_EQ(ortak.X[i + 1], c.solution[i]);
+    ASSERT_TRUE(Done(Gauss(testRecord, testCache)));
+    EXPECT_DOUBLE_EQ(testRecord.CoefMatrix[1][2], c.firstRowSecondEntry);
+    for (size_t i = 0; i < c.solution.size(); ++i) EXPECT_DOUBLE_EQ(testRecord.X[i + 1], c.solution[i]);
   }
 }
 
@@ -112,8 +117,8 @@ TEST(Gauss, FailsWithoutTouchingTheSolution) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LoadSystem(c.rows);
-    EXPECT_TRUE(Refused(Gauss()));
-    for (double x : ortak.X) EXPECT_EQ(x, kSolutionSentinel);
+    EXPECT_TRUE(Refused(Gauss(testRecord, testCache)));
+    for (double x : testRecord.X) EXPECT_EQ(x, kSolutionSentinel);
   }
 }
 
@@ -121,9 +126,9 @@ TEST(Gauss, RejectsStationCountsOutsideTheTables) {
   for (double n : {0.0, -1.0, 2.5, 101.0}) {
     SCOPED_TRACE(n);
     LoadSystem({{1, 1}});
-    ortak.N = n;
-    EXPECT_TRUE(Refused(Gauss()));
-    EXPECT_EQ(ortak.X[1], kSolutionSentinel);
+    testRecord.N = n;
+    EXPECT_TRUE(Refused(Gauss(testRecord, testCache)));
+    EXPECT_EQ(testRecord.X[1], kSolutionSentinel);
   }
 }
 

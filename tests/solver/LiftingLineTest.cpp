@@ -16,11 +16,14 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::testCache;
+using testing::ResetTestRecord;
 using testing::EllipticChords;
 using testing::kTwoPiAsSaved;
 using testing::PlaceStations;
 using testing::Refused;
-using testing::SolveWing;
+using testing::SolveOnRecord;
 using testing::TaperedChords;
 using testing::UniformSections;
 
@@ -30,7 +33,7 @@ constexpr double kExampleTolerance = 1e-12;  // relative, against the saved work
 
 // b = S = AR = 10, equal sections of slope 2π, no twist, given root angle 10 degrees.
 void SetUpWing(int n, double taper, bool elliptic) {
-  ResetModuleOrtak();
+  ResetTestRecord();
   PlaceStations(10, 10, 10, n);
   if (elliptic) {
     EllipticChords();
@@ -38,53 +41,53 @@ void SetUpWing(int n, double taper, bool elliptic) {
     TaperedChords(taper);
   }
   UniformSections(kTwoPiAsSaved);
-  ortak.AlfaK = kRootAngle;
+  testRecord.AlfaK = kRootAngle;
 }
 
-double InducedDragFactor() { return ortak.CDi * ortak.Pi * ortak.AR / (ortak.CL * ortak.CL) - 1; }
+double InducedDragFactor() { return testRecord.CDi * testRecord.Pi * testRecord.AR / (testRecord.CL * testRecord.CL) - 1; }
 
 TEST(LiftingLine, EllipticWingGivenAngleMatchesTheEllipticTheory) {
   SetUpWing(15, 1, true);
-  const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenAngle);
+  const std::optional<EllipticWingResult> elliptic = SolveOnRecord(SolutionMode::GivenAngle);
   ASSERT_TRUE(elliptic);
-  EXPECT_NEAR(ortak.An[1], 0.0290888, kDisplayTolerance);
-  for (int j = 2; j <= 15; ++j) EXPECT_NEAR(ortak.An[j], 0, 1e-15) << j;
-  EXPECT_NEAR(ortak.CL, 0.913852, kDisplayTolerance);
+  EXPECT_NEAR(testRecord.An[1], 0.0290888, kDisplayTolerance);
+  for (int j = 2; j <= 15; ++j) EXPECT_NEAR(testRecord.An[j], 0, 1e-15) << j;
+  EXPECT_NEAR(testRecord.CL, 0.913852, kDisplayTolerance);
   EXPECT_NEAR(InducedDragFactor(), 0, 1e-12);
-  EXPECT_NEAR(ortak.CDi, 0.0265829, kDisplayTolerance);
+  EXPECT_NEAR(testRecord.CDi, 0.0265829, kDisplayTolerance);
   EXPECT_NEAR(elliptic->CDiE, 0.0265829, kDisplayTolerance);
-  EXPECT_NEAR(ortak.E, 34.3775, 5e-5);
+  EXPECT_NEAR(testRecord.E, 34.3775, 5e-5);
   EXPECT_NEAR(elliptic->EE, 34.3775, 5e-5);
-  EXPECT_NEAR(ortak.AlfE, 10, 1e-12);
-  for (int i = 1; i <= 15; ++i) EXPECT_NEAR(ortak.AlfaE[i], 8.33333, 5e-6) << i;
-  EXPECT_NEAR(ortak.AlfaEE, 8.33333, 5e-6);
-  EXPECT_NEAR(ortak.Gamma[15], 0.581776, kDisplayTolerance);
-  EXPECT_NEAR(ortak.GammaE[static_cast<int>(ortak.nE)], 0.581776, kDisplayTolerance);
+  EXPECT_NEAR(testRecord.AlfE, 10, 1e-12);
+  for (int i = 1; i <= 15; ++i) EXPECT_NEAR(testRecord.AlfaE[i], 8.33333, 5e-6) << i;
+  EXPECT_NEAR(testRecord.AlfaEE, 8.33333, 5e-6);
+  EXPECT_NEAR(testRecord.Gamma[15], 0.581776, kDisplayTolerance);
+  EXPECT_NEAR(testRecord.GammaE[static_cast<int>(testRecord.nE)], 0.581776, kDisplayTolerance);
 }
 
 TEST(LiftingLine, GivenLiftFindsTheRootAngleThatGivesIt) {
   SetUpWing(15, 1, true);
-  ortak.AlfaK = 0;
-  ortak.CL = 0.913852;
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenCL));
-  EXPECT_NEAR(ortak.AlfaK, 10, 5e-4);
-  EXPECT_NEAR(ortak.AlfaKR, ortak.Pi * 10 / 180, 1e-5);
-  EXPECT_EQ(ortak.CL, 0.913852);
-  EXPECT_NEAR(ortak.CDi, 0.0265829, kDisplayTolerance);
+  testRecord.AlfaK = 0;
+  testRecord.CL = 0.913852;
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenCL));
+  EXPECT_NEAR(testRecord.AlfaK, 10, 5e-4);
+  EXPECT_NEAR(testRecord.AlfaKR, testRecord.Pi * 10 / 180, 1e-5);
+  EXPECT_EQ(testRecord.CL, 0.913852);
+  EXPECT_NEAR(testRecord.CDi, 0.0265829, kDisplayTolerance);
 }
 
 TEST(LiftingLine, RectangularWingLosesLiftToTheTips) {
   SetUpWing(15, 1, false);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  EXPECT_NEAR(ortak.CL, 0.880827, kDisplayTolerance);
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  EXPECT_NEAR(testRecord.CL, 0.880827, kDisplayTolerance);
   EXPECT_NEAR(InducedDragFactor(), 0.0859, 5e-5);
-  EXPECT_NEAR(ortak.CDi, 0.0268173, kDisplayTolerance);
-  EXPECT_NEAR(ortak.E, 32.845, 5e-4);
-  EXPECT_NEAR(ortak.AlfaE[15], 8.928, 5e-4);
-  EXPECT_NEAR(ortak.AlfaE[1], 1.970, 5e-4);
+  EXPECT_NEAR(testRecord.CDi, 0.0268173, kDisplayTolerance);
+  EXPECT_NEAR(testRecord.E, 32.845, 5e-4);
+  EXPECT_NEAR(testRecord.AlfaE[15], 8.928, 5e-4);
+  EXPECT_NEAR(testRecord.AlfaE[1], 1.970, 5e-4);
   for (int i = 2; i <= 15; ++i) {
-    EXPECT_GT(ortak.AlfaE[i], ortak.AlfaE[1]) << i;
-    EXPECT_LE(ortak.AlfaE[i], ortak.AlfaE[15]) << i;
+    EXPECT_GT(testRecord.AlfaE[i], testRecord.AlfaE[1]) << i;
+    EXPECT_LE(testRecord.AlfaE[i], testRecord.AlfaE[15]) << i;
   }
 }
 
@@ -105,10 +108,10 @@ TEST(LiftingLine, ReproducesTheSavedWorkedExamples) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
     SetUpWing(c.n, 1, c.elliptic);
-    const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenAngle);
+    const std::optional<EllipticWingResult> elliptic = SolveOnRecord(SolutionMode::GivenAngle);
     ASSERT_TRUE(elliptic);
-    for (auto [actual, expected] : {std::pair{ortak.CL, c.cl}, {ortak.CDi, c.cdi}, {ortak.E, c.e},
-                                    {ortak.AlfE, c.alfE}, {elliptic->CDiE, c.cdiE},
+    for (auto [actual, expected] : {std::pair{testRecord.CL, c.cl}, {testRecord.CDi, c.cdi}, {testRecord.E, c.e},
+                                    {testRecord.AlfE, c.alfE}, {elliptic->CDiE, c.cdiE},
                                     {elliptic->EE, c.ee}})
       EXPECT_NEAR(actual, expected, expected * kExampleTolerance);
   }
@@ -116,66 +119,66 @@ TEST(LiftingLine, ReproducesTheSavedWorkedExamples) {
 
 TEST(LiftingLine, SmallerSecondSolutionEqualsAFreshOne) {
   SetUpWing(5, 1, false);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  const Module_ortak fresh = ortak;
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  const Module_ortak fresh = testRecord;
 
   SetUpWing(15, 1, false);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
   PlaceStations(10, 10, 10, 5);
   TaperedChords(1);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
 
-  EXPECT_EQ(ortak.CL, fresh.CL);
-  EXPECT_EQ(ortak.CDi, fresh.CDi);
-  EXPECT_EQ(ortak.E, fresh.E);
+  EXPECT_EQ(testRecord.CL, fresh.CL);
+  EXPECT_EQ(testRecord.CDi, fresh.CDi);
+  EXPECT_EQ(testRecord.E, fresh.E);
   for (int i = 1; i <= 5; ++i) {
-    EXPECT_EQ(ortak.An[i], fresh.An[i]) << i;
-    EXPECT_EQ(ortak.Gamma[i], fresh.Gamma[i]) << i;
-    EXPECT_EQ(ortak.AlfaE[i], fresh.AlfaE[i]) << i;
+    EXPECT_EQ(testRecord.An[i], fresh.An[i]) << i;
+    EXPECT_EQ(testRecord.Gamma[i], fresh.Gamma[i]) << i;
+    EXPECT_EQ(testRecord.AlfaE[i], fresh.AlfaE[i]) << i;
   }
-  EXPECT_NE(ortak.Gamma[6], 0);  // the larger run's entries stay beyond N
+  EXPECT_NE(testRecord.Gamma[6], 0);  // the larger run's entries stay beyond N
 }
 
 // At zero lift the drag comes from the higher harmonics alone, whatever an earlier solution left: nothing
 // for an untwisted wing, and for a twisted one the limit the lifting formula approaches as CL goes to 0.
 TEST(LiftingLine, ZeroLiftHasItsOwnDrag) {
   SetUpWing(15, 0.5, false);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  ASSERT_GT(ortak.CDi, 0);
-  ortak.CL = 0;
-  const std::optional<EllipticWingResult> elliptic = SolveWing(SolutionMode::GivenCL);
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  ASSERT_GT(testRecord.CDi, 0);
+  testRecord.CL = 0;
+  const std::optional<EllipticWingResult> elliptic = SolveOnRecord(SolutionMode::GivenCL);
   ASSERT_TRUE(elliptic);
-  EXPECT_EQ(ortak.CL, 0);
-  EXPECT_EQ(ortak.An[1], 0);
-  EXPECT_EQ(ortak.CDi, 0);
-  EXPECT_EQ(ortak.E, 0);
+  EXPECT_EQ(testRecord.CL, 0);
+  EXPECT_EQ(testRecord.An[1], 0);
+  EXPECT_EQ(testRecord.CDi, 0);
+  EXPECT_EQ(testRecord.E, 0);
   EXPECT_EQ(elliptic->CDiE, 0);
   EXPECT_EQ(elliptic->EE, 0);
 
   constexpr double kWashout = -4;
   constexpr double kTinyLift = 1e-7;
   constexpr double kLimitTolerance = 1e-6;  // relative; the lift's own share is of order kTinyLift
-  ortak.dAlfa = kWashout;
-  ortak.CL = kTinyLift;
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenCL));
-  const double nearlyZeroLiftDrag = ortak.CDi;
-  ortak.CL = 0;
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenCL));
-  EXPECT_GT(ortak.CDi, 0);
-  EXPECT_NEAR(ortak.CDi, nearlyZeroLiftDrag, kLimitTolerance * nearlyZeroLiftDrag);
-  EXPECT_EQ(ortak.E, 0);
+  testRecord.dAlfa = kWashout;
+  testRecord.CL = kTinyLift;
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenCL));
+  const double nearlyZeroLiftDrag = testRecord.CDi;
+  testRecord.CL = 0;
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenCL));
+  EXPECT_GT(testRecord.CDi, 0);
+  EXPECT_NEAR(testRecord.CDi, nearlyZeroLiftDrag, kLimitTolerance * nearlyZeroLiftDrag);
+  EXPECT_EQ(testRecord.E, 0);
 }
 
 // The classic collocation equations, solved in long double with complete pivoting: a reference that
 // shares no code with the stages.
 long double ReferenceLift() {
-  const int n = static_cast<int>(ortak.N);
+  const int n = static_cast<int>(testRecord.N);
   const long double pi = std::acos(-1.0L);
   const long double alpha = pi * kRootAngle / 180;
   std::vector<std::vector<long double>> a(n, std::vector<long double>(n + 1));
   for (int i = 0; i < n; ++i) {
     const long double theta = pi / 2 * (i + 1) / n;
-    const long double mu = ortak.c[i + 1] * static_cast<long double>(kTwoPiAsSaved) / (4 * ortak.b);
+    const long double mu = testRecord.c[i + 1] * static_cast<long double>(kTwoPiAsSaved) / (4 * testRecord.b);
     for (int j = 0; j < n; ++j) {
       const long double harmonic = 2 * j + 1;
       a[i][j] = std::sin(harmonic * theta) * (1 + harmonic * mu / std::sin(theta));
@@ -209,22 +212,22 @@ long double ReferenceLift() {
     for (int col = k + 1; col < n; ++col) s -= a[k][col] * solution[unknownAt[col]];
     solution[unknownAt[k]] = s / a[k][k];
   }
-  return solution[0] * pi * ortak.AR;
+  return solution[0] * pi * testRecord.AR;
 }
 
 TEST(LiftingLine, ManyStationsAgreeWithAnIndependentSolution) {
   for (double taper : {0.2, 1.0}) {
     SCOPED_TRACE(taper);
     SetUpWing(99, taper, false);
-    ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
+    ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
     const double reference = static_cast<double>(ReferenceLift());
-    EXPECT_NEAR(ortak.CL, reference, reference * 1e-10);
+    EXPECT_NEAR(testRecord.CL, reference, reference * 1e-10);
   }
 }
 
 // Every number in the record is finite.
 bool RecordIsFinite() {
-  const Module_ortak& m = ortak;
+  const Module_ortak& m = testRecord;
   for (double v : {m.AlfaK, m.AlfaKR, m.CL, m.CDi, m.E, m.AlfE, m.AlfaEE, m.SemiSpan, m.nE})
     if (!std::isfinite(v)) return false;
   for (const StationTable* t : {&m.AlfaR, &m.Asz, &m.Alfa0R, &m.BetaR, &m.X, &m.An, &m.mu, &m.Gamma,
@@ -240,26 +243,26 @@ bool RecordIsFinite() {
 
 TEST(LiftingLine, GivenLiftWithoutLiftSlopeIsASingularSystem) {
   SetUpWing(15, 1, true);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  const double cl = ortak.CL;
-  const StationTable x = ortak.X;
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  const double cl = testRecord.CL;
+  const StationTable x = testRecord.X;
   UniformSections(0);
-  EXPECT_FALSE(SolveWing(SolutionMode::GivenCL));
-  EXPECT_EQ(ortak.X, x);
-  EXPECT_EQ(ortak.CL, cl);
+  EXPECT_FALSE(SolveOnRecord(SolutionMode::GivenCL));
+  EXPECT_EQ(testRecord.X, x);
+  EXPECT_EQ(testRecord.CL, cl);
   EXPECT_TRUE(RecordIsFinite());
 }
 
 TEST(LiftingLine, EllipticWingNeedsAFiniteNonZeroLiftSlope) {
   SetUpWing(15, 1, true);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  const double alfE = ortak.AlfE;
-  for (double rootSlope : {0.0, -ortak.Pi * ortak.AR}) {
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  const double alfE = testRecord.AlfE;
+  for (double rootSlope : {0.0, -testRecord.Pi * testRecord.AR}) {
     SCOPED_TRACE(rootSlope);
-    ortak.AszK = rootSlope;
+    testRecord.AszK = rootSlope;
     EllipticWingResult result{1, 2};
-    EXPECT_EQ(EllipticWing(result).Message(), kNoEllipticWingMessage);
-    EXPECT_EQ(ortak.AlfE, alfE);
+    EXPECT_EQ(EllipticWing(testRecord, result).Message(), kNoEllipticWingMessage);
+    EXPECT_EQ(testRecord.AlfE, alfE);
     EXPECT_EQ(result.CDiE, 1);
     EXPECT_EQ(result.EE, 2);
     EXPECT_TRUE(RecordIsFinite());
@@ -277,22 +280,22 @@ TEST(LiftingLine, BuildSystemRefusesExactlyWhenAValueWouldNotBeFinite) {
                       std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN()}) {
       SCOPED_TRACE(mu);
       SetUpWing(kStations, 1, false);
-      ASSERT_TRUE(SolveWing(mode));
-      const Module_ortak before = ortak;
-      ortak.mu[3] = mu;
-      ortak.AlfaKR = ortak.An[1] = 0;  // the right-hand side stays finite
+      ASSERT_TRUE(SolveOnRecord(mode));
+      const Module_ortak before = testRecord;
+      testRecord.mu[3] = mu;
+      testRecord.AlfaKR = testRecord.An[1] = 0;  // the right-hand side stays finite
       bool finite = true;
       for (int i = 1; i <= kStations; ++i) {
-        const double s = std::sin(ortak.theta[i]);
+        const double s = std::sin(testRecord.theta[i]);
         for (int j = 1; j <= kStations; ++j) {
           const double harmonic = 2 * j - 1;
-          finite = finite && std::isfinite(std::sin(harmonic * ortak.theta[i]) * (1 + harmonic * ortak.mu[i] / s));
+          finite = finite && std::isfinite(std::sin(harmonic * testRecord.theta[i]) * (1 + harmonic * testRecord.mu[i] / s));
         }
       }
-      EXPECT_EQ(BuildSystem(mode).IsRefused(), !finite);
+      EXPECT_EQ(BuildSystem(testRecord, mode, testCache).IsRefused(), !finite);
       if (!finite) {
-        EXPECT_EQ(ortak.SinTab, before.SinTab);
-        EXPECT_EQ(ortak.CoefMatrix, before.CoefMatrix);
+        EXPECT_EQ(testRecord.SinTab, before.SinTab);
+        EXPECT_EQ(testRecord.CoefMatrix, before.CoefMatrix);
       }
     }
   }
@@ -300,24 +303,24 @@ TEST(LiftingLine, BuildSystemRefusesExactlyWhenAValueWouldNotBeFinite) {
 
 TEST(LiftingLine, StagesKeepTheirFieldsWhenAResultIsNotFinite) {
   SetUpWing(15, 1, true);
-  ASSERT_TRUE(SolveWing(SolutionMode::GivenAngle));
-  const Module_ortak before = ortak;
-  ortak.SemiSpan = 0;
-  EXPECT_TRUE(Refused(SectionTables()));
-  EXPECT_TRUE(Refused(TwistTable()));
-  EXPECT_TRUE(Refused(MuTable()));
-  ortak.Voo = 0;
-  EXPECT_TRUE(Refused(Distributions()));
-  EXPECT_EQ(ortak.Asz, before.Asz);
-  EXPECT_EQ(ortak.BetaR, before.BetaR);
-  EXPECT_EQ(ortak.mu, before.mu);
-  EXPECT_EQ(ortak.Gamma, before.Gamma);
-  ortak.AR = 0;
-  EXPECT_TRUE(Refused(PrepareMode(SolutionMode::GivenCL)));
-  EXPECT_TRUE(Refused(WingCoefficients(SolutionMode::GivenAngle)));
-  EXPECT_EQ(ortak.An[1], before.An[1]);
-  EXPECT_EQ(ortak.CL, before.CL);
-  EXPECT_EQ(ortak.CDi, before.CDi);
+  ASSERT_TRUE(SolveOnRecord(SolutionMode::GivenAngle));
+  const Module_ortak before = testRecord;
+  testRecord.SemiSpan = 0;
+  EXPECT_TRUE(Refused(SectionTables(testRecord)));
+  EXPECT_TRUE(Refused(TwistTable(testRecord)));
+  EXPECT_TRUE(Refused(MuTable(testRecord)));
+  testRecord.Voo = 0;
+  EXPECT_TRUE(Refused(Distributions(testRecord)));
+  EXPECT_EQ(testRecord.Asz, before.Asz);
+  EXPECT_EQ(testRecord.BetaR, before.BetaR);
+  EXPECT_EQ(testRecord.mu, before.mu);
+  EXPECT_EQ(testRecord.Gamma, before.Gamma);
+  testRecord.AR = 0;
+  EXPECT_TRUE(Refused(PrepareMode(testRecord, SolutionMode::GivenCL)));
+  EXPECT_TRUE(Refused(WingCoefficients(testRecord, SolutionMode::GivenAngle)));
+  EXPECT_EQ(testRecord.An[1], before.An[1]);
+  EXPECT_EQ(testRecord.CL, before.CL);
+  EXPECT_EQ(testRecord.CDi, before.CDi);
   EXPECT_TRUE(RecordIsFinite());
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "testkit/FreshRecord.h"
+
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -14,6 +16,8 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::ResetTestRecord;
 using testing::Done;
 using testing::ReadFile;
 using testing::ScopedWorkDir;
@@ -37,17 +41,17 @@ std::string ExampleHead(const char* example, size_t count) {
 class ReportTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
-    ortak.Pi = 4 * std::atan(1.0);
+    ResetTestRecord();
+    testRecord.Pi = 4 * std::atan(1.0);
   }
   void SetStations(int n) {
-    ortak.N = n;
-    ortak.N1 = n + 1;
+    testRecord.N = n;
+    testRecord.N1 = n + 1;
   }
   void SetRow(int i, const std::vector<double>& values) {
-    for (size_t j = 0; j < values.size(); ++j) ortak.CoefMatrix[i][j + 1] = values[j];
+    for (size_t j = 0; j < values.size(); ++j) testRecord.CoefMatrix[i][j + 1] = values[j];
   }
-  double DegreesToRadians(double degrees) { return degrees * ortak.Pi / 180; }
+  double DegreesToRadians(double degrees) { return degrees * testRecord.Pi / 180; }
 };
 
 struct SummaryCase {
@@ -67,11 +71,11 @@ TEST_F(ReportTest, SummaryRoundsEachParameterWithHalvesToEven) {
               "  Ort. veter (m)  =  1.38 "})},
   };
   for (const SummaryCase& c : cases) {
-    ortak.S = c.S;
-    ortak.AR = c.AR;
-    ortak.b = c.b;
-    ortak.cOrt = c.cOrt;
-    EXPECT_EQ(PlanformSummaryBlock(), c.expected) << "S = " << c.S;
+    testRecord.S = c.S;
+    testRecord.AR = c.AR;
+    testRecord.b = c.b;
+    testRecord.cOrt = c.cOrt;
+    EXPECT_EQ(PlanformSummaryBlock(testRecord), c.expected) << "S = " << c.S;
   }
 }
 
@@ -79,10 +83,10 @@ TEST_F(ReportTest, SummaryRoundsEachParameterWithHalvesToEven) {
 // file does; the whole report must match byte for byte.
 TEST_F(ReportTest, RebuildsARecordedReportByteForByte) {
   ScopedWorkDir dir;
-  ortak.S = 10;
-  ortak.AR = 10;
-  ortak.b = 10;
-  ortak.cOrt = 1;
+  testRecord.S = 10;
+  testRecord.AR = 10;
+  testRecord.b = 10;
+  testRecord.cOrt = 1;
   SetStations(3);
   const double y[] = {4.3301, 2.5, 0};
   const double gamma[] = {0.3704, 0.4716, 0.4890};
@@ -91,26 +95,26 @@ TEST_F(ReportTest, RebuildsARecordedReportByteForByte) {
   const double alfaE[] = {6.7545, 8.6018, 8.9179};
   const double an[] = {0.027938, 0.004195, 0.000707};
   for (int i = 1; i <= 3; ++i) {
-    ortak.y[i] = y[i - 1];
-    ortak.c[i] = 1;
-    ortak.Asz[i] = 2 * ortak.Pi;
-    ortak.mu[i] = 0.1571;
-    ortak.Gamma[i] = gamma[i - 1];
-    ortak.w[i] = w[i - 1];
-    ortak.Eps[i] = DegreesToRadians(epsDegrees[i - 1]);
-    ortak.AlfaE[i] = alfaE[i - 1];
-    ortak.An[i] = an[i - 1];
+    testRecord.y[i] = y[i - 1];
+    testRecord.c[i] = 1;
+    testRecord.Asz[i] = 2 * testRecord.Pi;
+    testRecord.mu[i] = 0.1571;
+    testRecord.Gamma[i] = gamma[i - 1];
+    testRecord.w[i] = w[i - 1];
+    testRecord.Eps[i] = DegreesToRadians(epsDegrees[i - 1]);
+    testRecord.AlfaE[i] = alfaE[i - 1];
+    testRecord.An[i] = an[i - 1];
   }
   SetRow(1, {0.6571, 1.9425, 1.2854, 0.0274});
   SetRow(2, {1.0231, 0, -1.6514, 0.0274});
   SetRow(3, {1.1571, -1.4712, 1.7854, 0.0274});
-  ortak.CL = 0.8776838185886968;
-  ortak.CDi = 0.02625780477340736;
-  ortak.E = 33.425635774304055;
+  testRecord.CL = 0.8776838185886968;
+  testRecord.CDi = 0.02625780477340736;
+  testRecord.E = 33.425635774304055;
 
-  ASSERT_TRUE(Done(StartReport({}, PlanformSummaryBlock())));
+  ASSERT_TRUE(Done(StartReport({}, PlanformSummaryBlock(testRecord))));
   for (const std::string& block :
-       {StationBlock(), MatrixBlock(), FourierBlock(), DistributionBlock(), PerformanceBlock()})
+       {StationBlock(testRecord), MatrixBlock(testRecord), FourierBlock(testRecord), DistributionBlock(testRecord), PerformanceBlock(testRecord)})
     ASSERT_TRUE(Done(AppendToReport({}, block)));
   EXPECT_EQ(ReadFile(kReportFileName), ReadFile(kExamples / "07-rectangular-N3-detail" / "PLL.txt"));
 }
@@ -119,24 +123,24 @@ TEST_F(ReportTest, MatrixShowsASignForANegativeValueThatRoundsToZero) {
   SetStations(2);
   SetRow(1, {1.1888, -1e-17, 0.0249});
   SetRow(2, {0, -0.03125, -0.6120});
-  EXPECT_EQ(MatrixBlock(), Lines({"", "  Katsayılar Matrisi", "", "  1.1888  -0.0000   0.0249",
+  EXPECT_EQ(MatrixBlock(testRecord), Lines({"", "  Katsayılar Matrisi", "", "  1.1888  -0.0000   0.0249",
                                   "  0.0000  -0.0313   -0.6120"}));
 }
 
 TEST_F(ReportTest, FourierCoefficientsTakeSixDecimalsAndSmallOnesTheExponentForm) {
   SetStations(5);
   const double an[] = {0.020944, 0, -1e-9, 6.2e-5, -5.41e-5};
-  for (int i = 1; i <= 5; ++i) ortak.An[i] = an[i - 1];
-  EXPECT_EQ(FourierBlock(), Lines({"", "  Fourier Katsayıları", "", "  An( 1 ) =  .020944 ",
+  for (int i = 1; i <= 5; ++i) testRecord.An[i] = an[i - 1];
+  EXPECT_EQ(FourierBlock(testRecord), Lines({"", "  Fourier Katsayıları", "", "  An( 1 ) =  .020944 ",
                                    "  An( 2 ) =  0 ", "  An( 3 ) =  0 ", "  An( 4 ) =  6.2E-05 ",
                                    "  An( 5 ) = -5.4E-05 "}));
 }
 
 TEST_F(ReportTest, ANegativeStationValueShiftsTheRestOfItsLine) {
   SetStations(1);
-  ortak.BetaR[1] = -0.05236;
-  ortak.Alfa0R[1] = -0.0349;
-  EXPECT_EQ(StationBlock(),
+  testRecord.BetaR[1] = -0.05236;
+  testRecord.Alfa0R[1] = -0.0349;
+  EXPECT_EQ(StationBlock(testRecord),
             Lines({"", "  Kanat parametrelerinin açıklık boyunca dağılımları", "",
                    "  i     y      c     BetaR    Alfa0R     Asz      mu ", "",
                    "  1  0.0000  0.0000  -0.0524  -0.0349  0.0000  0.0000"}));
@@ -144,9 +148,9 @@ TEST_F(ReportTest, ANegativeStationValueShiftsTheRestOfItsLine) {
 
 TEST_F(ReportTest, AStationCountNoSolutionCouldUseGivesNoDataLines) {
   for (double n : {0.0, -3.0, 2.5, 101.0, 1e9, std::nan("")}) {
-    ortak.N = n;
-    EXPECT_EQ(FourierBlock(), Lines({"", "  Fourier Katsayıları", ""})) << n;
-    EXPECT_EQ(MatrixBlock(), Lines({"", "  Katsayılar Matrisi", ""})) << n;
+    testRecord.N = n;
+    EXPECT_EQ(FourierBlock(testRecord), Lines({"", "  Fourier Katsayıları", ""})) << n;
+    EXPECT_EQ(MatrixBlock(testRecord), Lines({"", "  Katsayılar Matrisi", ""})) << n;
   }
 }
 
@@ -154,10 +158,10 @@ TEST_F(ReportTest, AnUnwritableReportIsReportedInTurkish) {
   ScopedWorkDir dir;
   std::filesystem::create_directory(kReportFileName);
   const std::string prefix = "PLL.txt dosyasına yazılamadı: ";
-  const Outcome started = StartReport({}, PlanformSummaryBlock());
+  const Outcome started = StartReport({}, PlanformSummaryBlock(testRecord));
   EXPECT_TRUE(started.IsRefused());
   EXPECT_EQ(started.Message().substr(0, prefix.size()), prefix);
-  const Outcome appended = AppendToReport({}, PerformanceBlock());
+  const Outcome appended = AppendToReport({}, PerformanceBlock(testRecord));
   EXPECT_TRUE(appended.IsRefused());
   EXPECT_GT(appended.Message().size(), prefix.size());
   EXPECT_EQ(appended.Message().substr(0, prefix.size()), prefix);

@@ -1,6 +1,7 @@
 // Solutions that reuse the kept system and elimination against first solutions, point by point: every
 // field of the record must come out bit for bit the same.
 #include "solver/SystemCache.h"
+#include "solver/Gauss.h"
 
 #include <cmath>
 #include <cstddef>
@@ -18,6 +19,9 @@
 namespace kelvane {
 namespace {
 
+using testing::testRecord;
+using testing::testCache;
+using testing::ResetTestRecord;
 using testing::PlaceStations;
 using testing::Require;
 
@@ -35,14 +39,14 @@ bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // Worked example 04's wing: two panels, different root and tip sections, 2 degrees of washout.
 void SetUpTwistedWing(int n) {
-  ResetModuleOrtak();
+  ResetTestRecord();
   PlaceStations(std::sqrt(220.0), 20, 11, n);
-  Require(Planform_Trapez({"2", {"", "1", "0.6"}, {"", "0.5", "0.9"}}));
-  ortak.AszK = 6.1;
-  ortak.Alfa0K = -2.2;
-  ortak.AszU = 5.7;
-  ortak.Alfa0U = -1;
-  ortak.dAlfa = -2;
+  Require(Planform_Trapez(testRecord, {"2", {"", "1", "0.6"}, {"", "0.5", "0.9"}}));
+  testRecord.AszK = 6.1;
+  testRecord.Alfa0K = -2.2;
+  testRecord.AszU = 5.7;
+  testRecord.Alfa0U = -1;
+  testRecord.dAlfa = -2;
 }
 
 // One point of a polar: a change to the record's inputs, then a solution at an operating point.
@@ -53,37 +57,39 @@ struct Point {
 };
 
 struct Solved {
-  SolveOutcome outcome;
+  std::string refusal;  // empty when solved
+  EllipticWingResult elliptic;
   std::unique_ptr<Module_ortak> record;
 };
 
 // The polar's points in turn from the record as it stands; with reuse, or each from nothing kept.
 std::vector<Solved> RunPolar(const std::vector<Point>& points, bool reuse) {
-  const Module_ortak start = ortak;
-  ForgetSystemCache();
+  const Module_ortak start = testRecord;
+  testCache.Forget();
   std::vector<Solved> solved;
   for (const Point& point : points) {
-    if (!reuse) ForgetSystemCache();
+    if (!reuse) testCache.Forget();
     if (point.change) point.change();
-    SolveOutcome outcome = SolveAt(point.mode, point.value);
-    solved.push_back({outcome, std::make_unique<Module_ortak>(ortak)});
+    const auto outcome = SolveAt(testRecord, testCache, point.mode, point.value);
+    solved.push_back({outcome.Message(), outcome ? *outcome : EllipticWingResult{},
+                      std::make_unique<Module_ortak>(testRecord)});
   }
-  ortak = start;
+  testRecord = start;
   return solved;
 }
 
-// Hands back the faults of the first solutions.
-std::vector<std::optional<SolveFault>> ExpectReuseMatchesFresh(const std::vector<Point>& points) {
+// Hands back the refusals of the first solutions (empty where solved).
+std::vector<std::string> ExpectReuseMatchesFresh(const std::vector<Point>& points) {
   const std::vector<Solved> reused = RunPolar(points, true);
   const std::vector<Solved> fresh = RunPolar(points, false);
-  std::vector<std::optional<SolveFault>> faults;
+  std::vector<std::string> faults;
   for (std::size_t k = 0; k < points.size(); ++k) {
     SCOPED_TRACE("point " + std::to_string(k) + " at " + std::to_string(points[k].value));
-    EXPECT_EQ(reused[k].outcome.fault, fresh[k].outcome.fault);
-    EXPECT_TRUE(SameBits(reused[k].outcome.elliptic.CDiE, fresh[k].outcome.elliptic.CDiE));
-    EXPECT_TRUE(SameBits(reused[k].outcome.elliptic.EE, fresh[k].outcome.elliptic.EE));
+    EXPECT_EQ(reused[k].refusal, fresh[k].refusal);
+    EXPECT_TRUE(SameBits(reused[k].elliptic.CDiE, fresh[k].elliptic.CDiE));
+    EXPECT_TRUE(SameBits(reused[k].elliptic.EE, fresh[k].elliptic.EE));
     EXPECT_TRUE(SameBits(*reused[k].record, *fresh[k].record));
-    faults.push_back(fresh[k].outcome.fault);
+    faults.push_back(fresh[k].refusal);
   }
   return faults;
 }
@@ -112,13 +118,13 @@ TEST(SystemCache, InputChangesBetweenPointsMatchFirstSolutions) {
   const auto lift = SolutionMode::GivenCL;
   ExpectReuseMatchesFresh({
       {angle, 2},
-      {angle, 2, [] { ortak.dAlfa = -4; }},
+      {angle, 2, [] { testRecord.dAlfa = -4; }},
       {lift, 0.5},
       {angle, 3},
-      {angle, 3, [] { ortak.AszU = 5.2; }},
-      {angle, 3, [] { Require(yDist("9")); }},
-      {angle, 3, [] { ortak.AszU = 5.7; }},  // with 9 stations: neither N nor mu match the kept 15
-      {lift, -0.2, [] { ortak.Alfa0K = 1; }},
+      {angle, 3, [] { testRecord.AszU = 5.2; }},
+      {angle, 3, [] { Require(yDist(testRecord, "9")); }},
+      {angle, 3, [] { testRecord.AszU = 5.7; }},  // with 9 stations: neither N nor mu match the kept 15
+      {lift, -0.2, [] { testRecord.Alfa0K = 1; }},
   });
 }
 
@@ -129,15 +135,14 @@ TEST(SystemCache, RefusedPointsMatchFirstSolutions) {
   const auto lift = SolutionMode::GivenCL;
   const auto faults = ExpectReuseMatchesFresh({
       {lift, 0.5},
-      {lift, 0.6, [] { ortak.AszK = ortak.AszU = 0; }},
+      {lift, 0.6, [] { testRecord.AszK = testRecord.AszU = 0; }},
       {lift, 0.7},
-      {lift, 0.8, [] { ortak.AszK = ortak.AszU = 5; }},
+      {lift, 0.8, [] { testRecord.AszK = testRecord.AszU = 5; }},
       {lift, 1e308},  // a right-hand side that overflows
       {lift, 0.9},
   });
-  using Fault = std::optional<SolveFault>;
-  EXPECT_EQ(faults, (std::vector<Fault>{std::nullopt, SolveFault::SingularSystem, SolveFault::SingularSystem,
-                                        std::nullopt, SolveFault::NotFinite, std::nullopt}));
+  EXPECT_EQ(faults, (std::vector<std::string>{"", kSingularSystemMessage, kSingularSystemMessage, "",
+                                              kNotFiniteMessage, ""}));
 }
 
 // The detailed report prints CoefMatrix as built, before Gauss reduces it.
@@ -145,16 +150,16 @@ TEST(SystemCache, TheMatrixAsBuiltIsOnTheRecordBeforeGauss) {
   SetUpTwistedWing(21);
   const auto matrixAsBuilt = [](double angle) {
     auto built = std::make_unique<Matrix>();
-    ortak.AlfaK = angle;
-    EXPECT_TRUE(SolveLiftingLine(SolutionMode::GivenAngle, [&](SolveStage stage) {
-      if (stage == SolveStage::BuildSystem) *built = ortak.CoefMatrix;
+    testRecord.AlfaK = angle;
+    EXPECT_TRUE(SolveLiftingLine(testRecord, testCache, SolutionMode::GivenAngle, [&](SolveStage stage) {
+      if (stage == SolveStage::BuildSystem) *built = testRecord.CoefMatrix;
     }));
     return built;
   };
-  ForgetSystemCache();
+  testCache.Forget();
   matrixAsBuilt(4);
   const auto reused = matrixAsBuilt(5);
-  ForgetSystemCache();
+  testCache.Forget();
   const auto fresh = matrixAsBuilt(5);
   EXPECT_EQ(std::memcmp(reused.get(), fresh.get(), sizeof(Matrix)), 0);
 }
@@ -163,15 +168,15 @@ TEST(SystemCache, TheMatrixAsBuiltIsOnTheRecordBeforeGauss) {
 // through), so the tests above compare reuse with first solutions and not first solutions twice.
 TEST(SystemCache, ASecondPointTakesTheKeptSystemAndElimination) {
   SetUpTwistedWing(9);
-  ForgetSystemCache();
-  ASSERT_TRUE(SolveAt(SolutionMode::GivenAngle, 2));
+  testCache.Forget();
+  ASSERT_TRUE(SolveAt(testRecord, testCache, SolutionMode::GivenAngle, 2));
   constexpr double kMark = 12345;
-  LastBuiltSystem().sinTab[2][3] = kMark;
-  LastElimination().after[4][5] = kMark;
-  ASSERT_TRUE(SolveAt(SolutionMode::GivenAngle, 3));
-  EXPECT_EQ(ortak.SinTab[2][3], kMark);
-  EXPECT_EQ(ortak.CoefMatrix[4][5], kMark);
-  ForgetSystemCache();
+  testCache.System().sinTab[2][3] = kMark;
+  testCache.Elimination().after[4][5] = kMark;
+  ASSERT_TRUE(SolveAt(testRecord, testCache, SolutionMode::GivenAngle, 3));
+  EXPECT_EQ(testRecord.SinTab[2][3], kMark);
+  EXPECT_EQ(testRecord.CoefMatrix[4][5], kMark);
+  testCache.Forget();
 }
 
 }  // namespace

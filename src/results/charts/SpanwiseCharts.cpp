@@ -25,10 +25,10 @@ constexpr double kLeadingEdge = 0.25;
 constexpr double kTrailingEdge = -0.75;
 
 // A chart along the whole span, its value axis still to come.
-Chart SpanwiseChart(std::string title) {
+Chart SpanwiseChart(const Module_ortak& m, std::string title) {
   Chart chart;
   chart.title = std::move(title);
-  chart.x = NiceAxis(kSpanAxisTitle, -ortak.SemiSpan, ortak.SemiSpan, kSpanTicks);
+  chart.x = NiceAxis(kSpanAxisTitle, -m.SemiSpan, m.SemiSpan, kSpanTicks);
   return chart;
 }
 
@@ -85,23 +85,23 @@ std::vector<ChartPoint> Outline(const std::vector<std::pair<double, double>>& ch
 
 }  // namespace
 
-Chart CirculationChart(const SpanwiseResults& spanwise) {
-  const Module_ortak& m = ortak;
+Chart CirculationChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
   std::vector<ChartPoint> wing{{m.y[0], 0}};  // no wing carries circulation past its tip
   for (const ChartPoint& point : StationPoints(spanwise, [](const StationValues& s) { return s.Gamma; }))
     wing.push_back(point);
   std::vector<ChartPoint> elliptic;
   for (int k = 0; k <= static_cast<int>(m.nE); ++k) elliptic.push_back({m.yE[k], m.GammaE[k]});
 
-  Chart chart = SpanwiseChart("Dolaşım dağılımı");
+  Chart chart = SpanwiseChart(m, "Dolaşım dağılımı");
   chart.series.push_back(NamedSeries(kWingName, WholeSpan(wing), kWingColor));
   chart.series.push_back(NamedSeries(kEllipticWingName, WholeSpan(elliptic), kEllipticColor, Dash::Dashed));
   chart.y = ValueAxis("Γ/V∞ (m)", chart.series);
   return chart;
 }
 
-Chart LocalLiftChart(const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall) {
-  Chart chart = SpanwiseChart("Yerel kaldırma katsayısı");
+Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise,
+                     const std::optional<StallOnset>& stall) {
+  Chart chart = SpanwiseChart(m, "Yerel kaldırma katsayısı");
   const auto cl = [](const StationValues& s) { return s.cl; };
   chart.series.push_back(NamedSeries("cl", WholeSpan(StationPoints(spanwise, cl)), kWingColor));
   if (spanwise.maxLift) {
@@ -125,26 +125,25 @@ std::string StallOnsetText(const StallOnset& stall) {
          "°, CL = " + Rounded(stall.CL, kCLDecimals) + ", y = " + side + Rounded(stall.y, kPositionDecimals) + " m";
 }
 
-Chart AnglesChart(const SpanwiseResults& spanwise) {
-  const double s = ortak.SemiSpan;
+Chart AnglesChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
+  const double s = m.SemiSpan;
   const auto effective = [](const StationValues& v) { return v.AlfaE; };
   const auto induced = [](const StationValues& v) { return v.AlfaI; };
-  Chart chart = SpanwiseChart("Hücum açıları");
+  Chart chart = SpanwiseChart(m, "Hücum açıları");
   chart.series.push_back(NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise, effective)), kWingColor));
   chart.series.push_back(NamedSeries("αi, indüklenmiş hücum açısı", WholeSpan(StationPoints(spanwise, induced)),
                                      kSecondColor, Dash::Dashed));
   chart.series.push_back(NamedSeries(std::string(kEllipticWingName) + ", αe",
-                                     {{0 - s, ortak.AlfaEE}, {s, ortak.AlfaEE}}, kEllipticColor, Dash::Dotted));
+                                     {{0 - s, m.AlfaEE}, {s, m.AlfaEE}}, kEllipticColor, Dash::Dotted));
   chart.y = ValueAxis("α (°)", chart.series);
   return chart;
 }
 
-Chart PlanformChart(PlanformType type) {
-  const Module_ortak& m = ortak;
+Chart PlanformChart(const Module_ortak& m, PlanformType type) {
   std::vector<std::pair<double, double>> stations;
   for (int i = 0; i <= static_cast<int>(m.N); ++i) stations.emplace_back(m.y[i], m.c[i]);
 
-  Chart chart = SpanwiseChart("Kanat üstgörünümü");
+  Chart chart = SpanwiseChart(m, "Kanat üstgörünümü");
   chart.equalScales = true;
   Series chords = NamedSeries("İstasyonlar", {}, kStationColor);
   for (const auto& [y, c] : stations) {

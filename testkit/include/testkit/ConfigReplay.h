@@ -23,7 +23,6 @@ inline std::string FileContents(const std::string& path) {
 // Runs in the current working directory; returns every fault found, each prefixed by its stage.
 inline std::vector<std::string> ReplayConfig(const std::string& configPath) {
   std::remove(ui::kLastConfigFileName);
-  ResetModuleOrtak();
   ui::Form_Wing form;
   form.Form_Load();
 

@@ -63,7 +63,7 @@ inline std::vector<std::string> FaultsIn(const ui::Form_Wing& form, const std::s
   if (HasNonFiniteWord(lastConfig))
     faults.push_back(std::string(ui::kLastConfigFileName) + " holds a non-finite number");
 
-  const auto& o = ortak;
+  const auto& o = form.Record();
   for (const double value : {o.S, o.AR, o.b, o.cOrt, o.SemiSpan, o.AlfaK, o.CL, o.CDi, o.E, o.AlfE, o.AlfaEE}) {
     if (!std::isfinite(value)) faults.push_back("a scalar result of the record is not finite");
   }

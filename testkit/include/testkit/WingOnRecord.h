@@ -1,4 +1,4 @@
-// Puts a wing's stations and chords into the model record through the planform steps themselves (as the
+// Puts a wing's stations and chords into the test record through the planform steps themselves (as the
 // planform command would, without a window) and solves it, so solver tests need no window.
 #pragma once
 
@@ -27,31 +27,31 @@ inline void Require(const Outcome& step) {
 // Start-up constants, the planform parameters and n cosine-spaced stations.
 inline void PlaceStations(double b, double S, double AR, int n) {
   SetStartConstants();
-  ortak.b = b;
-  ortak.S = S;
-  ortak.AR = AR;
-  Require(yDist(PlainNumberText(n)));
+  testRecord.b = b;
+  testRecord.S = S;
+  testRecord.AR = AR;
+  Require(yDist(testRecord, PlainNumberText(n)));
 }
 
-inline void EllipticChords() { Planform_Eliptik(ortak.c); }
+inline void EllipticChords() { Planform_Eliptik(testRecord, testRecord.c); }
 
 // One straight-tapered panel; taper 1 is the rectangular wing with chord S/b everywhere.
 inline void TaperedChords(double taper) {
-  Require(Planform_Trapez({"1", {"", "1"}, {"", PlainNumberText(taper)}}));
+  Require(Planform_Trapez(testRecord, {"1", {"", "1"}, {"", PlainNumberText(taper)}}));
 }
 
 // Equal root and tip sections, no zero-lift angle, no twist.
 inline void UniformSections(double slope) {
-  ortak.AszK = ortak.AszU = slope;
-  ortak.Alfa0K = ortak.Alfa0U = 0;
-  ortak.dAlfa = 0;
+  testRecord.AszK = testRecord.AszU = slope;
+  testRecord.Alfa0K = testRecord.Alfa0U = 0;
+  testRecord.dAlfa = 0;
 }
 
 // Every stage in the solve command's order; nothing once any stage refuses.
-inline std::optional<EllipticWingResult> SolveWing(SolutionMode mode) {
-  const SolveOutcome solved = SolveLiftingLine(mode);
+inline std::optional<EllipticWingResult> SolveOnRecord(SolutionMode mode) {
+  const auto solved = SolveLiftingLine(testRecord, testCache, mode);
   if (!solved) return std::nullopt;
-  return solved.elliptic;
+  return *solved;
 }
 
 }  // namespace kelvane::testing

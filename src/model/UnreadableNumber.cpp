@@ -1,11 +1,12 @@
-#include "ui/NumberBoxes.h"
+// Which number texts a command must not read, and the message that says why.
+#include "model/UnreadableNumber.h"
 
 #include <cmath>
 
 #include "model/MessageText.h"
 #include "model/Numbers.h"
 
-namespace kelvane::ui {
+namespace kelvane {
 namespace {
 
 constexpr const char* kUseThePoint = "Ondalık ayırıcı olarak nokta kullanınız: ";
@@ -30,4 +31,4 @@ std::optional<std::string> UnreadableNumberMessage(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace kelvane::ui
+}  // namespace kelvane

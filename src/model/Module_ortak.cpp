@@ -1,9 +1,0 @@
-#include "model/Module_ortak.h"
-
-namespace kelvane {
-
-Module_ortak ortak;
-
-void ResetModuleOrtak() { ortak = Module_ortak{}; }
-
-}  // namespace kelvane
