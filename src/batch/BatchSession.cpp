@@ -1,110 +1,124 @@
+// The batch session: a wing solved through the engine, and the files the window would have written.
 #include "batch/BatchSession.h"
 
 #include <system_error>
+#include <utility>
 
-#include "model/Module_ortak.h"
+#include "config/ConfigFile.h"
+#include "model/MessageText.h"
 #include "model/Numbers.h"
-#include "solver/SolveLiftingLine.h"
+#include "model/TextFile.h"
+#include "solver/Report.h"
 
 namespace kelvane::batch {
 namespace {
 
-// A click in the file panel on the configuration's name, with the panel showing its folder. Where the
-// working directory's full path cannot be had (it was removed), the folder stays relative to it, and the
-// form's own read then says what became of the file.
-void ClickConfigFile(ui::Form_Wing& form, const std::string& config) {
-  std::error_code error;
-  std::filesystem::path path = std::filesystem::absolute(config, error);
-  if (error) path = std::filesystem::path(".") / config;
-  form.File1.SetPath(path.parent_path().string());
-  form.File1.Click(path.filename().string());
-}
+constexpr const char* kLastConfigFileName = "LastConfig.cfg";
+
+// The sweep's values reach the engine as the operating-point box would show them.
+double AsTyped(double value) { return ReadNumber(PlainNumberText(value)); }
+
+// Messages may carry text from outside (a file's name, a value); however they were put together, none
+// grows past the window's limit.
+Outcome Limited(const Outcome& refusal) { return Outcome::Refused(LimitMessage(refusal.Message())); }
 
 }  // namespace
 
+std::string PanelPath(const std::string& config) {
+  // Where the working directory's full path cannot be had (it was removed), the folder stays relative to
+  // it, and the read then says what became of the file.
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::absolute(config, error);
+  if (error) path = std::filesystem::path(".") / config;
+  const std::string folder = path.parent_path().string();
+  const std::string name = path.filename().string();
+  return !folder.empty() && folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
 BatchSession::BatchSession(const SessionSettings& settings, const std::string& config)
-    : lock_(settings.outputFolder), givenCL_(settings.givenCL) {
-  // From the all-zero record a fresh program starts with, so nothing an earlier session left in it can reach
-  // this one's numbers.
-  ResetModuleOrtak();
-  form_.OutputFolder = settings.outputFolder;
-  // Nobody is there to answer: the caller's request is the user's decision.
-  form_.SetQuestionHook([](const std::string&) { return true; });
+    : lock_(settings.outputFolder) {
+  Start(settings, config::ReadConfigFile(PanelPath(config), Wing{}));
+}
 
-  form_.Form_Load();
-  // The start-up wing's report would be replaced by the configuration's at once, or, when the configuration
-  // is refused, wipe out an earlier run's.
-  files_.Discard();
-  if (Refused()) return;
+BatchSession::BatchSession(const SessionSettings& settings, Wing wing) : lock_(settings.outputFolder) {
+  Start(settings, std::move(wing));
+}
 
-  if (settings.stations) form_.Text_N.SetText(*settings.stations);
-  form_.Check_Area.SetValue(settings.inputs.S);
-  form_.Check_AR.SetValue(settings.inputs.AR);
-  form_.Check_b.SetValue(settings.inputs.b);
-  form_.Check_cOrt.SetValue(settings.inputs.cOrt);
-  ClickConfigFile(form_, config);
-  if (Refused()) {
-    files_.Discard();
+void BatchSession::Start(const SessionSettings& settings, const Expected<Wing>& read) {
+  outputFolder_ = settings.outputFolder;
+  mode_ = settings.givenCL ? SolutionMode::GivenCL : SolutionMode::GivenAngle;
+  detail_ = settings.detail;
+  if (!read) {
+    refusal_ = Limited(read.Refusal());
     return;
   }
-
-  if (settings.givenCL) {
-    form_.Option_CL.Click();
-  } else {
-    form_.Option_Alfa.Click();
+  Wing wing = *read;
+  if (settings.stations) wing.stations = *settings.stations;
+  wing.given = settings.inputs;
+  auto planned = WingSolver::Plan(wing);
+  if (!planned) {
+    refusal_ = Limited(planned.Refusal());
+    return;
   }
-  if (settings.detail) form_.Check1.SetValue(1);
+  solver_.emplace(std::move(*planned));
+}
+
+std::optional<SweptPoint> BatchSession::SolveAt(double value) {
+  auto solved = solver_->Solve(mode_, value, detail_);
+  if (!solved) {
+    refusal_ = Limited(solved.Refusal());
+    return std::nullopt;
+  }
+  report_ += solved->report;
+  lastConfig_ = config::ConfigText(Record(), config::OptionsOf(solver_->GetWing().planform));
+  return SweptPoint{.point = solved->point, .spanEfficiency = ReadSpanEfficiency(solver_->Record())};
 }
 
 std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift>& maxLift) {
   if (Refused()) return std::nullopt;
-  form_.PLL.Click();
-  if (Refused()) {
-    files_.Discard();
-    return std::nullopt;
-  }
+  const Wing& wing = solver_->GetWing();
+  const auto solved = SolveAt(mode_ == SolutionMode::GivenAngle ? wing.AlfaK : wing.CL);
+  if (!solved) return std::nullopt;
 
-  SolvedWing solved{.point = SolvedPoint(), .spanwise = ReadSpanwiseResults(maxLift), .stall = std::nullopt};
+  SolvedWing result{.point = solved->point, .spanwise = ReadSpanwiseResults(Record(), maxLift), .stall = {}};
   if (maxLift) {
-    const StallSearch search = FindStallOnset(*maxLift);
-    if (search.fault) {
-      form_.MsgBox(SolveFaultMessage(*search.fault));
-      files_.Discard();
+    const auto onset = FindStallOnset(Record(), solver_->Cache(), *maxLift);
+    if (!onset) {
+      refusal_ = Limited(onset.Refusal());
       return std::nullopt;
     }
-    solved.stall = search.onset;
+    result.stall = *onset;
   }
-  if (!files_.Flush()) return std::nullopt;
-  return solved;
+  if (!WriteFiles()) return std::nullopt;
+  return result;
 }
 
 bool BatchSession::Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint) {
   if (Refused()) return false;
-  ui::TextBox& operatingPointBox = givenCL_ ? form_.Text_CL : form_.Text_AlfaK;
   bool solved = false;
   for (const double value : values) {
-    operatingPointBox.SetText(PlainNumberText(value));
-    form_.PLL.Click();
-    if (Refused()) break;
+    const auto point = SolveAt(AsTyped(value));
+    if (!point) break;
     solved = true;
-    if (!onPoint({.point = SolvedPoint(), .spanEfficiency = ReadSpanEfficiency()})) break;
+    if (!onPoint(*point)) break;
   }
-  if (!solved) {
-    files_.Discard();
-    return false;
-  }
+  if (!solved) return false;
   const bool refused = Refused();  // the points before the refusal are written all the same
-  return files_.Flush() && !refused;
+  return WriteFiles() && !refused;
 }
 
-OperatingPoint BatchSession::SolvedPoint() const {
-  return {.AlfaK = ortak.AlfaK,
-          .CL = ortak.CL,
-          .CDi = ortak.CDi,
-          .E = ortak.E,
-          .AlfE = ortak.AlfE,
-          .CDiE = form_.LastEllipticWing.CDiE,
-          .EE = form_.LastEllipticWing.EE};
+bool BatchSession::WriteFiles() {
+  const Outcome report = StartReport(outputFolder_, solver_->PlanformReport() + report_);
+  if (report.IsRefused()) {
+    refusal_ = Limited(report);
+    return false;
+  }
+  const std::string path = (outputFolder_ / kLastConfigFileName).string();
+  if (const Outcome written = WriteFileReplacing(path, lastConfig_); written.IsRefused()) {
+    refusal_ = Limited(Outcome::Refused(PathForMessage(path) + " dosyası yazılamadı: " + written.Message()));
+    return false;
+  }
+  return true;
 }
 
 }  // namespace kelvane::batch

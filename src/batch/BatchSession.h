@@ -1,12 +1,11 @@
-// The form driven without a display, as kelvane-solve and the Python module drive it: start-up, the station
-// text and the planform ticks, a click on the configuration file in the file panel, the mode and the detail
-// tick, then one press of the solve button per operating point. What it hands back is what the record and the
-// form hold after each press, so every front end over it gives the same numbers.
+// A batch run on the engine, as kelvane-solve and the Python module make it: a wing from a configuration
+// file (or given as values), solved at its operating point or at each point of a sweep, with the files the
+// window would leave after the same presses: "PLL.txt" (the planform summary and every solution's blocks)
+// and "LastConfig.cfg" (the last solution's configuration), in the output folder.
 //
-// Its files ("PLL.txt", "LastConfig.cfg" in the output folder) are held back and written once, as the presses
-// would have left them, when a Solve or Sweep ends having solved something; a session refused before its
-// first solution leaves an earlier run's files as they were. The output folder is locked for the session's
-// life.
+// The files are written once, when a Solve or Sweep ends having solved something; a session refused before
+// its first solution leaves an earlier run's files as they were. The output folder is locked for the
+// session's life.
 #pragma once
 
 #include <filesystem>
@@ -14,29 +13,20 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <vector>
 
 #include "batch/FolderLock.h"
+#include "model/Outcome.h"
+#include "model/Wing.h"
 #include "results/OperatingPoint.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
-#include "ui/DeferredWrites.h"
-#include "ui/Form_Wing.h"
+#include "results/WingSolver.h"
 
 namespace kelvane::batch {
 
-// The planform parameters ticked as given; the window starts with S and AR.
-struct PlanformInputs {
-  bool S = true;
-  bool AR = true;
-  bool b = false;
-  bool cOrt = false;
-  bool operator==(const PlanformInputs&) const = default;
-};
-
 // What the user sets in the window besides the configuration file.
 struct SessionSettings {
-  std::optional<std::string> stations;  // the text for the station box, unchecked: the form judges it
+  std::optional<std::string> stations;  // the text for the station box, unchecked: the planform judges it
   PlanformInputs inputs;
   bool givenCL = false;
   bool detail = false;
@@ -54,38 +44,48 @@ struct SweptPoint {
   std::optional<SpanEfficiency> spanEfficiency;  // nothing at zero lift
 };
 
-// A session owns the one shared record from its start to its last press: sessions run one at a time, and
-// each starts from the record a fresh program starts with.
 class BatchSession {
  public:
-  // Starts the form up, puts the settings in and reads the configuration file as a click in the file panel
-  // on it would, the panel showing its folder.
+  // Reads the configuration file as the window's file panel would, and runs the planform command.
   BatchSession(const SessionSettings& settings, const std::string& config);
+  // The same for a wing given as values; the settings' stations and inputs take the place of its own.
+  BatchSession(const SessionSettings& settings, Wing wing);
 
-  // The messages the form showed, in order. The first one ends the session: nothing is solved after it.
-  const std::vector<std::string>& Messages() const { return form_.Messages(); }
-  bool Refused() const { return !Messages().empty(); }
+  // Why the session ended: the first refusal; nothing is solved after it.
+  const Outcome& Refusal() const { return refusal_; }
+  bool Refused() const { return refusal_.IsRefused(); }
 
-  // One press of the solve button at the configuration's operating point; with maxLift, the stall onset is
-  // searched as well. Nothing when the form refused.
+  // The wing at its configuration's operating point; with maxLift, the stall onset is searched as well.
+  // Nothing when refused.
   std::optional<SolvedWing> Solve(const std::optional<SectionMaxLift>& maxLift = std::nullopt);
 
-  // For each value, the operating-point box (the root angle, or CL in the given-CL mode) takes its text and
-  // the solve button is pressed; onPoint hears every solved point and answers whether to go on. Stops at the
-  // first refusal, false then; the points solved before it are written. "PLL.txt" and "LastConfig.cfg" end as one press per point leaves them, but
-  // are written once, when the sweep ends (a failed write is a refusal too).
+  // The wing at each value, the root angle (or CL in the given-CL mode); onPoint hears every solved point
+  // and answers whether to go on. Stops at the first refusal, false then; the points solved before it are
+  // written. A failed write is a refusal too.
   bool Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint);
 
-  // The window as the last press left it.
-  const ui::Form_Wing& Form() const { return form_; }
+  // The record as the last solution left it, and the wing solved; only once the planform went through.
+  const Module_ortak& Record() const { return solver_->Record(); }
+  const Wing& GetWing() const { return solver_->GetWing(); }
 
  private:
-  OperatingPoint SolvedPoint() const;
+  void Start(const SessionSettings& settings, const Expected<Wing>& wing);
+  std::optional<SweptPoint> SolveAt(double value);
+  // Writes "PLL.txt", then "LastConfig.cfg"; a report that cannot be written takes the configuration with it.
+  bool WriteFiles();
 
   FolderLock lock_;
-  ui::Form_Wing form_;
-  ui::DeferredWrites files_{form_};
-  bool givenCL_ = false;
+  std::filesystem::path outputFolder_;
+  SolutionMode mode_ = SolutionMode::GivenAngle;
+  bool detail_ = false;
+  std::optional<WingSolver> solver_;
+  std::string report_;      // the blocks of the solutions so far, after the planform summary
+  std::string lastConfig_;  // the configuration of the last solution
+  Outcome refusal_;
 };
+
+// The path the window's file panel puts into messages for a configuration file it reads: the file's folder
+// made absolute, then its name.
+std::string PanelPath(const std::string& config);
 
 }  // namespace kelvane::batch

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+// Running kelvane-solve: the command line, one batch session, and what it prints and writes.
 #include "batch/BatchSession.h"
 #include "cli/PlotFiles.h"
 #include "cli/ResultText.h"
@@ -16,9 +17,9 @@
 namespace kelvane::cli {
 namespace {
 
-// The form's messages, one a line.
+// The session's refusal, on its own line.
 ExitStatus ShowRefusal(const batch::BatchSession& session, std::ostream& err) {
-  for (const std::string& message : session.Messages()) err << message << '\n';
+  err << session.Refusal().Message() << '\n';
   return kRejected;
 }
 
@@ -53,7 +54,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
   if (!args.sweep) {
     const std::optional<batch::SolvedWing> solved = session.Solve(args.clmax);
     if (!solved) return ShowRefusal(session, err);
-    return ReportSolution(args, *solved, session.Form(), out, err);
+    return ReportSolution(args, *solved, session, out, err);
   }
 
   out << PolarHeader();
@@ -73,7 +74,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
 ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
   const ParsedCommandLine parsed = ParseArguments(args);
   if (std::holds_alternative<HelpRequest>(parsed)) {
-    out << kUsage;
+    out << UsageText();
     return Flushed(out, err, kSuccess);
   }
   if (std::holds_alternative<VersionRequest>(parsed)) {
@@ -81,7 +82,7 @@ ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, 
     return Flushed(out, err, kSuccess);
   }
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    err << LimitMessage(kProgramPrefix + error->reason) << "\n\n" << kUsage;
+    err << LimitMessage(kProgramPrefix + error->Reason()) << "\n\n" << UsageText();
     return kUsageError;
   }
   const ExitStatus status = RunBatch(std::get<Arguments>(parsed), out, err);

@@ -1,3 +1,4 @@
+// The charts kelvane-solve draws into files, through the chart module.
 #include "cli/PlotFiles.h"
 
 #include <functional>
@@ -9,7 +10,6 @@
 #include "model/MessageText.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
-#include "ui/Form_Wing.h"
 
 namespace kelvane::cli {
 namespace {
@@ -33,16 +33,15 @@ ExitStatus WritePlots(const std::vector<PlotRequest>& plots, const ChartsOf& cha
 
 }  // namespace
 
-ExitStatus WriteSolutionPlots(const Arguments& args, const ui::Form_Wing& form, const SpanwiseResults& spanwise,
-                              const std::optional<StallOnset>& stall, std::ostream& err) {
+ExitStatus WriteSolutionPlots(const Arguments& args, const Module_ortak& record, PlanformType planform,
+                              const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall,
+                              std::ostream& err) {
   return WritePlots(args.plots, [&](PlotKind kind) -> std::vector<charts::Chart> {
     switch (kind) {
-      case PlotKind::Planform:
-        return {charts::PlanformChart(form.Option_Trapez.Value() ? PlanformType::Trapezoidal
-                                                                 : PlanformType::Elliptic)};
-      case PlotKind::Circulation: return {charts::CirculationChart(spanwise)};
-      case PlotKind::Lift: return {charts::LocalLiftChart(spanwise, stall)};
-      case PlotKind::Angles: return {charts::AnglesChart(spanwise)};
+      case PlotKind::Planform: return {charts::PlanformChart(record, planform)};
+      case PlotKind::Circulation: return {charts::CirculationChart(record, spanwise)};
+      case PlotKind::Lift: return {charts::LocalLiftChart(record, spanwise, stall)};
+      case PlotKind::Angles: return {charts::AnglesChart(record, spanwise)};
       case PlotKind::Polar: break;  // refused with the command line
     }
     return {};

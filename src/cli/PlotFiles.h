@@ -11,16 +11,13 @@
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 
-namespace kelvane::ui {
-class Form_Wing;
-}
-
 namespace kelvane::cli {
 
 // Every requested chart of the solution in the record; a file that cannot be written is reported on err
 // and ends the run with kRejected.
-ExitStatus WriteSolutionPlots(const Arguments& args, const ui::Form_Wing& form, const SpanwiseResults& spanwise,
-                              const std::optional<StallOnset>& stall, std::ostream& err);
+ExitStatus WriteSolutionPlots(const Arguments& args, const Module_ortak& record, PlanformType planform,
+                              const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall,
+                              std::ostream& err);
 
 // The requested polar charts of a sweep, likewise.
 ExitStatus WritePolarPlots(const Arguments& args, std::span<const PolarPoint> polar, std::ostream& err);

@@ -6,24 +6,12 @@
 
 #include "model/Numbers.h"
 #include "model/RoundTripNumber.h"
-#include "ui/Form_Wing.h"
+#include "results/Quantities.h"
 
 namespace kelvane::cli {
 namespace {
 
-constexpr const auto& kQuantities = kOperatingPointValues;
-
-constexpr std::array<ui::TextBox ui::Form_Wing::*, kQuantities.size()> kResultBoxes{
-    &ui::Form_Wing::Text_AlfaK, &ui::Form_Wing::Text_CL,   &ui::Form_Wing::Text_CDi,
-    &ui::Form_Wing::Text_E,     &ui::Form_Wing::Text_AlfE, &ui::Form_Wing::Text_CDiE,
-    &ui::Form_Wing::Text_EE,
-};
-
-constexpr std::size_t kFirstEllipticQuantity = 4;  // AlfE
 constexpr int kLabelWidth = 6;
-
-// In the CSV a station's values follow its index i.
-constexpr const auto& kStationQuantities = kStationValues;
 constexpr const char* kMaxLiftKey = kMaxLiftName;
 
 // The stall line rounds as the result boxes do; the position to the millimetre.
@@ -62,9 +50,9 @@ void AppendJsonMember(std::string& text, std::string_view key, double value) {
 
 void AppendStationJson(std::string& text, const StationValues& station) {
   text += '{';
-  for (const auto& [key, member] : kStationQuantities) {
-    if (key != kStationQuantities.front().first) text += ", ";
-    AppendJsonMember(text, key, station.*member);
+  for (const auto& quantity : kStationQuantities) {
+    if (&quantity != &kStationQuantities.front()) text += ", ";
+    AppendJsonMember(text, quantity.name, station.*quantity.member);
   }
   if (station.clmax) {
     text += ", ";
@@ -91,13 +79,14 @@ std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo
 
 }  // namespace
 
-std::string ResultBoxesText(const ui::Form_Wing& form) {
+std::string ResultBoxesText(const OperatingPoint& point) {
   std::string text;
-  for (std::size_t i = 0; i < kQuantities.size(); ++i) {
+  for (std::size_t i = 0; i < kPointQuantities.size(); ++i) {
+    const auto& quantity = kPointQuantities[i];
     if (i == kFirstEllipticQuantity) text += "Equivalent elliptic wing:\n";
-    std::string label = kQuantities[i].first;
+    std::string label = quantity.name;
     label.resize(kLabelWidth, ' ');
-    text += label + (form.*kResultBoxes[i]).Text() + '\n';
+    text += label + Rounded(point.*quantity.member, quantity.boxDecimals) + '\n';
   }
   return text;
 }
@@ -112,9 +101,9 @@ std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& span
                         const std::optional<StallOnset>& stall) {
   std::string text = "{";
   text.reserve(spanwise.stations.size() * kCharsPerStation);
-  for (const auto& [key, member] : kQuantities) {
+  for (const auto& quantity : kPointQuantities) {
     if (text.size() > 1) text += ", ";
-    AppendJsonMember(text, key, point.*member);
+    AppendJsonMember(text, quantity.name, point.*quantity.member);
   }
   const std::optional<SpanEfficiency>& efficiency = spanwise.spanEfficiency;
   text += ", ";
@@ -141,15 +130,15 @@ std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& span
 
 std::string PolarHeader() {
   std::string text;
-  for (const auto& [key, member] : kQuantities) text += (text.empty() ? "" : ",") + std::string(key);
+  for (const auto& quantity : kPointQuantities) text += (text.empty() ? "" : ",") + std::string(quantity.name);
   return text + ",e\n";
 }
 
 std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEfficiency>& spanEfficiency) {
   std::string text;
-  for (const auto& [key, member] : kQuantities) {
+  for (const auto& quantity : kPointQuantities) {
     if (!text.empty()) text += ',';
-    AppendShortestNumberText(text, point.*member);
+    AppendShortestNumberText(text, point.*quantity.member);
   }
   text += ',';
   if (spanEfficiency) AppendCsvNumber(text, spanEfficiency->e);
@@ -159,15 +148,15 @@ std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEffici
 std::string SpanwiseCsv(const SpanwiseResults& spanwise) {
   std::string text = "i";
   text.reserve(spanwise.stations.size() * kCharsPerStation);
-  for (const auto& [key, member] : kStationQuantities) text += "," + std::string(key);
+  for (const auto& quantity : kStationQuantities) text += "," + std::string(quantity.name);
   if (spanwise.maxLift) text += "," + std::string(kMaxLiftKey);
   text += '\n';
   for (std::size_t k = 0; k < spanwise.stations.size(); ++k) {
     const StationValues& station = spanwise.stations[k];
     text += std::to_string(k + 1);
-    for (const auto& [key, member] : kStationQuantities) {
+    for (const auto& quantity : kStationQuantities) {
       text += ',';
-      AppendCsvNumber(text, station.*member);
+      AppendCsvNumber(text, station.*quantity.member);
     }
     if (station.clmax) {
       text += ',';

@@ -10,15 +10,11 @@
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 
-namespace kelvane::ui {
-class Form_Wing;
-}
-
 namespace kelvane::cli {
 
 
 // The result boxes' texts, one labelled line each.
-std::string ResultBoxesText(const ui::Form_Wing& form);
+std::string ResultBoxesText(const OperatingPoint& point);
 
 // "Stall onset: AlfaK 12.345 CL 1.0837 at y = 3.909 m", rounded as the boxes show angles and CL.
 std::string StallOnsetLine(const std::optional<StallOnset>& stall);

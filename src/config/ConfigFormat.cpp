@@ -1,10 +1,11 @@
-#include "ui/ConfigFormat.h"
+// The lines of a configuration file: how values are written, split and parsed.
+#include "config/ConfigFormat.h"
 
 #include <cmath>
 
 #include "model/Numbers.h"
 
-namespace kelvane::ui {
+namespace kelvane::config {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
@@ -97,4 +98,4 @@ std::optional<bool> ParseConfigTruth(std::string_view value) {
   return std::nullopt;
 }
 
-}  // namespace kelvane::ui
+}  // namespace kelvane::config

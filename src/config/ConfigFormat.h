@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace kelvane::ui {
+namespace kelvane::config {
 
 std::string ConfigNumberLine(double value);
 std::string ConfigTruthLine(bool value);
@@ -35,4 +35,4 @@ std::optional<double> ParseConfigNumber(std::string_view value);
 // "True" or "False", in any letter case.
 std::optional<bool> ParseConfigTruth(std::string_view value);
 
-}  // namespace kelvane::ui
+}  // namespace kelvane::config

@@ -1,8 +1,7 @@
 // _kelvane, the compiled half of the Python module kelvane: one batch session per call, its numbers handed
 // over as Python floats and numpy arrays. The arguments arrive checked by kelvane/__init__.py, which also
-// owns the private folder and the lock between threads (the session locks its output folder against other
-// processes); the Python interpreter lock is held throughout, so nothing else runs while the shared record
-// is in use.
+// owns the private folder. Each call has a record of its own, and the session locks its output folder
+// against other runs, so calls from several threads need no lock of the module's.
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
@@ -17,37 +16,39 @@
 #include <vector>
 
 #include "batch/BatchSession.h"
-#include "model/Module_ortak.h"
+#include "config/ConfigFile.h"
+#include "model/Wing.h"
 #include "model/Version.h"
 #include "planform/Chords.h"
 #include "results/Polar.h"
-#include "ui/ConfigFile.h"
+#include "results/Quantities.h"
 
 namespace py = pybind11;
 
 namespace kelvane::python {
 namespace {
 
-// The numbers of a configuration mapping, by the names of the record's fields they fill.
-const std::array<std::pair<const char*, double Module_ortak::*>, 11> kConfigNumbers{{
-    {"S", &Module_ortak::S},
-    {"AR", &Module_ortak::AR},
-    {"b", &Module_ortak::b},
-    {"cOrt", &Module_ortak::cOrt},
-    {"AszK", &Module_ortak::AszK},
-    {"Alfa0K", &Module_ortak::Alfa0K},
-    {"AszU", &Module_ortak::AszU},
-    {"Alfa0U", &Module_ortak::Alfa0U},
-    {"dAlfa", &Module_ortak::dAlfa},
-    {"CL", &Module_ortak::CL},
-    {"AlfaK", &Module_ortak::AlfaK},
+// The numbers of a configuration mapping, by the names of the wing's fields they fill.
+const std::array<std::pair<const char*, double Wing::*>, 11> kConfigNumbers{{
+    {"S", &Wing::S},
+    {"AR", &Wing::AR},
+    {"b", &Wing::b},
+    {"cOrt", &Wing::cOrt},
+    {"AszK", &Wing::AszK},
+    {"Alfa0K", &Wing::Alfa0K},
+    {"AszU", &Wing::AszU},
+    {"Alfa0U", &Wing::Alfa0U},
+    {"dAlfa", &Wing::dAlfa},
+    {"CL", &Wing::CL},
+    {"AlfaK", &Wing::AlfaK},
 }};
 
 // The planform parameters ticked as given, in the order S, AR, b, cOrt.
 using Ticks = std::array<bool, 4>;
 
 struct SessionArguments {
-  std::string config;  // the file's path as bytes, as the file system holds it
+  std::string config;         // the file's path as bytes, as the file system holds it
+  std::optional<Wing> wing;   // or the wing itself, from a mapping
   std::string stations;
   Ticks inputs{};
   bool givenCL = false;
@@ -83,7 +84,8 @@ py::object OptionalFloat(const std::optional<double>& value) {
 
 py::dict StationArrays(const SpanwiseResults& spanwise) {
   py::dict arrays;
-  for (const auto& [name, member] : kStationValues) arrays[name] = Column(spanwise.stations, member);
+  for (const auto& quantity : kStationQuantities)
+    arrays[quantity.name] = Column(spanwise.stations, quantity.member);
   if (spanwise.maxLift)
     arrays[kMaxLiftName] = Column(spanwise.stations, [](const StationValues& station) { return *station.clmax; });
   return arrays;
@@ -101,7 +103,7 @@ py::object StallDict(const std::optional<StallOnset>& stall) {
 
 py::dict SolvedDict(const batch::SolvedWing& solved) {
   py::dict values;
-  for (const auto& [name, member] : kOperatingPointValues) values[name] = solved.point.*member;
+  for (const auto& quantity : kPointQuantities) values[quantity.name] = solved.point.*quantity.member;
   const std::optional<SpanEfficiency>& efficiency = solved.spanwise.spanEfficiency;
   values["e"] = OptionalFloat(efficiency ? std::optional(efficiency->e) : std::nullopt);
   values["delta"] = OptionalFloat(efficiency ? std::optional(efficiency->delta) : std::nullopt);
@@ -110,19 +112,26 @@ py::dict SolvedDict(const batch::SolvedWing& solved) {
   return values;
 }
 
-// (the form's messages, the results): the results are None when there are messages.
+batch::BatchSession Session(const SessionArguments& args) {
+  if (args.wing) return batch::BatchSession(Settings(args), *args.wing);
+  return batch::BatchSession(Settings(args), args.config);
+}
+
+py::object Message(const batch::BatchSession& session) { return py::str(session.Refusal().Message()); }
+
+// (the refusal's message, the results): the results are None when there is a message.
 py::tuple Solve(const SessionArguments& args, const std::optional<std::pair<double, double>>& clmax) {
-  batch::BatchSession session(Settings(args), args.config);
+  batch::BatchSession session = Session(args);
   std::optional<SectionMaxLift> maxLift;
   if (clmax) maxLift = SectionMaxLift{.clmaxK = clmax->first, .clmaxU = clmax->second};
   const std::optional<batch::SolvedWing> solved = session.Solve(maxLift);
-  if (!solved) return py::make_tuple(session.Messages(), py::none());
-  return py::make_tuple(py::list(), SolvedDict(*solved));
+  if (!solved) return py::make_tuple(Message(session), py::none());
+  return py::make_tuple(py::none(), SolvedDict(*solved));
 }
 
-// (the form's messages, the polar's columns): the columns are None when there are messages.
+// (the refusal's message, the polar's columns): the columns are None when there is a message.
 py::tuple Sweep(const SessionArguments& args, const std::vector<double>& values) {
-  batch::BatchSession session(Settings(args), args.config);
+  batch::BatchSession session = Session(args);
   std::vector<batch::SweptPoint> rows;
   rows.reserve(values.size());
   const bool swept = session.Sweep(values, [&](const batch::SweptPoint& solved) {
@@ -131,37 +140,41 @@ py::tuple Sweep(const SessionArguments& args, const std::vector<double>& values)
     rows.push_back(solved);
     return true;
   });
-  if (!swept) return py::make_tuple(session.Messages(), py::none());
+  if (!swept) return py::make_tuple(Message(session), py::none());
 
   py::dict columns;
-  for (const auto& [name, member] : kOperatingPointValues)
-    columns[name] = Column(rows, [member](const batch::SweptPoint& row) { return row.point.*member; });
+  for (const auto& quantity : kPointQuantities) {
+    columns[quantity.name] =
+        Column(rows, [member = quantity.member](const batch::SweptPoint& row) { return row.point.*member; });
+  }
   // NaN where e is undefined, at zero lift.
   columns["e"] = Column(rows, [](const batch::SweptPoint& row) {
     return row.spanEfficiency ? row.spanEfficiency->e : std::numeric_limits<double>::quiet_NaN();
   });
-  return py::make_tuple(py::list(), columns);
+  return py::make_tuple(py::none(), columns);
 }
 
-// The text of the configuration file that holds the given values; the panels only for a trapezoidal wing.
-py::bytes ConfigText(const std::map<std::string, double>& numbers, bool trapezoidal, const std::vector<double>& ks,
-                     const std::vector<double>& kc) {
-  auto record = std::make_unique<Module_ortak>();  // the tables make it too large for the stack
+// The wing of a configuration mapping, each number as a saved configuration file would hold it, so that a
+// mapping and the file saved from it give the same numbers.
+void UseMapping(SessionArguments& args, const std::map<std::string, double>& numbers, bool trapezoidal,
+                const std::vector<double>& ks, const std::vector<double>& kc) {
+  Wing wing;
   for (const auto& [name, member] : kConfigNumbers) {
     const auto value = numbers.find(name);
     if (value == numbers.end()) throw py::key_error(name);
-    (*record).*member = value->second;
+    wing.*member = config::AsSavedInConfig(value->second);
   }
+  wing.planform = trapezoidal ? PlanformType::Trapezoidal : PlanformType::Elliptic;
   if (trapezoidal) {
     const double panels = static_cast<double>(ks.size());
     if (kc.size() != ks.size() || !PanelCountInRange(panels)) throw py::value_error(kPanelCountMessage);
-    record->nTrap = panels;
+    wing.nTrap = panels;
     for (std::size_t i = 0; i < ks.size(); ++i) {
-      record->ks[i + 1] = ks[i];
-      record->kc[i + 1] = kc[i];
+      wing.ks[i + 1] = config::AsSavedInConfig(ks[i]);
+      wing.kc[i + 1] = config::AsSavedInConfig(kc[i]);
     }
   }
-  return py::bytes(ui::ConfigText(*record, {.elliptic = !trapezoidal, .trapezoidal = trapezoidal}));
+  args.wing = wing;
 }
 
 }  // namespace
@@ -189,19 +202,28 @@ PYBIND11_MODULE(_kelvane, module) {
 
   module.def("solve", &Solve, py::arg("args"), py::arg("clmax"));
   module.def("sweep", &Sweep, py::arg("args"), py::arg("values"));
-  py::enum_<kelvane::SweepFault>(module, "SweepFault")
-      .value("StepNotPositive", kelvane::SweepFault::StepNotPositive)
-      .value("Empty", kelvane::SweepFault::Empty)
-      .value("TooManyPoints", kelvane::SweepFault::TooManyPoints);
-  // (the points, None) or (None, the fault).
+  // (the points, None) or (None, the message), the message in the module's words.
   module.def(
       "make_sweep",
-      [](double from, double to, double step) {
-        kelvane::SweepValues sweep = kelvane::MakeSweep(from, to, step);
-        if (sweep.fault) return py::make_tuple(py::none(), *sweep.fault);
-        return py::make_tuple(std::move(sweep.values), py::none());
+      [](double from, double to, double step, const kelvane::SweepMessages& messages) {
+        auto sweep = kelvane::MakeSweep(from, to, step, messages);
+        if (!sweep) return py::make_tuple(py::none(), sweep.Message());
+        return py::make_tuple(std::move(*sweep), py::none());
       },
-      py::arg("start"), py::arg("stop"), py::arg("step"));
-  module.def("config_text", &ConfigText, py::arg("numbers"), py::arg("trapezoidal"), py::arg("ks"),
-             py::arg("kc"));
+      py::arg("start"), py::arg("stop"), py::arg("step"), py::arg("messages"));
+  py::class_<kelvane::SweepMessages>(module, "SweepMessages")
+      .def(py::init([](std::string stepNotPositive, std::string empty, std::string tooManyPoints) {
+             return kelvane::SweepMessages{std::move(stepNotPositive), std::move(empty), std::move(tooManyPoints)};
+           }),
+           py::arg("step_not_positive"), py::arg("empty"), py::arg("too_many_points"));
+  module.def("use_mapping", &UseMapping, py::arg("args"), py::arg("numbers"), py::arg("trapezoidal"),
+             py::arg("ks"), py::arg("kc"));
+  // The table of result quantities: (name, title, unit) for the wing's values and a station's.
+  const auto describe = [](const auto& quantities) {
+    py::list rows;
+    for (const auto& quantity : quantities) rows.append(py::make_tuple(quantity.name, quantity.title, quantity.unit));
+    return py::tuple(rows);
+  };
+  module.attr("POINT_QUANTITIES") = describe(kelvane::kPointQuantities);
+  module.attr("STATION_QUANTITIES") = describe(kelvane::kStationQuantities);
 }

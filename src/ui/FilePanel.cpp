@@ -33,7 +33,6 @@ std::string PathInFolder(const std::string& folder, const std::string& name) {
 }  // namespace
 
 void Form_Wing::Mn_Open_Click() {
-  WriteHeldFiles();
   Frm_IO.SetVisible(true);
   File1.RefreshList();  // a solve or a save may have added files since the list was made
   File1.SetVisible(true);
@@ -52,12 +51,10 @@ void Form_Wing::Mn_Save_Click() {
 }
 
 void Form_Wing::Drive1_Change() {
-  WriteHeldFiles();
   Dir1.SetPath(Drive1.Drive());
 }
 
 void Form_Wing::Dir1_Change() {
-  WriteHeldFiles();
   File1.SetPath(Dir1.Path());
 }
 
@@ -67,7 +64,6 @@ void Form_Wing::File1_Click() {
 }
 
 void Form_Wing::Command_Save_Click() {
-  WriteHeldFiles();
   const std::string& name = Text_OutFile.Text();
   const std::string path = IsSavableName(name) ? PathInFolder(Dir1.Path(), name) : std::string();
   std::error_code error;

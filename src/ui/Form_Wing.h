@@ -13,10 +13,11 @@
 #include "model/Module_ortak.h"
 #include "model/Outcome.h"
 #include "solver/LiftingLine.h"
-#include "solver/SolveLiftingLine.h"
+#include "solver/SystemCache.h"
+#include "config/ConfigFile.h"
+#include "planform/PlanformCommand.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
-#include "ui/DeferredWrites.h"
 #include "ui/ResultsForm.h"
 
 namespace kelvane::ui {
@@ -94,9 +95,9 @@ class Form_Wing {
   // directory, as the window and kelvane-solve use it; a library caller gives a folder of its own.
   std::filesystem::path OutputFolder;
 
-  // The equivalent elliptic wing of the last completed solution: the record does not keep CDiE and EE,
-  // but the batch tool reports them at full precision. PLL_Click sets it when a solution completes.
-  EllipticWingResult LastEllipticWing;
+  // The window's model record, which its commands compute on.
+  Module_ortak& Record() { return *record_; }
+  const Module_ortak& Record() const { return *record_; }
 
   // --- Controls, in their frames ----------------------------------------------------------------------
   Frame Frame_PlanPar;
@@ -155,7 +156,7 @@ class Form_Wing {
   CommandButton Command_Save, Command_Cancel;
 
   MenuItem Mn_About, Mn_Param, Mn_Open, Mn_Save;
-  // The results window's menu, after the specified ones.
+  // The results window's menu, after the About and file menus.
   MenuItem Mn_Results, Mn_Charts;
 
   AboutWindow Form_About;
@@ -163,8 +164,6 @@ class Form_Wing {
   ResultsForm Form_Results;
 
  private:
-  friend class DeferredWrites;
-
   void Register(Control& control);
   void Register(MenuItem& item);
   void SetPanelRowVisible(int row, bool visible);
@@ -172,24 +171,20 @@ class Form_Wing {
   void PlanformInput_Change();
   // Puts the result boxes and pictures back as they were before any solution.
   void ClearResults();
-  // The number boxes the planform command is about to read, in its order.
-  std::vector<const TextBox*> PlanformNumberBoxes() const;
   // Shows the message for the first box whose number a command must not read; true when there was one.
   bool RefuseUnreadableNumbers(const std::vector<const TextBox*>& boxes);
 
   // The configuration file's text for the window as it stands; nothing, with the message shown, when the
   // panel count cannot be written.
   std::optional<std::string> WindowConfigText();
-  // The solve command's files: its report blocks and "LastConfig.cfg", written now or held back by a
-  // DeferredWrites.
-  void WriteSolutionReport(const std::string& blocks);
-  void WriteLastConfig();
-  // The writes themselves; a failure is shown as a message.
-  bool AppendReportNow(const std::string& blocks);
-  bool StartReportNow(const std::string& start);
-  bool ReplaceFileNow(const std::string& path, const std::string& content);
-  // Writes what a DeferredWrites holds back, before a command that writes, reads or lists files itself.
-  void WriteHeldFiles();
+  // The planform command's texts, from the boxes.
+  PlanformTexts PlanformBoxTexts() const;
+  // Shows a value the configuration reader took, in the record and its box.
+  void ShowConfigValue(config::ConfigItem item, int row, double value);
+  // The files the commands write; a failure is shown as a message.
+  bool AppendReport(const std::string& blocks);
+  bool StartReport(const std::string& start);
+  bool ReplaceFile(const std::string& path, const std::string& content);
 
   MessageHook messageHook_;
   QuestionHook questionHook_;
@@ -201,7 +196,10 @@ class Form_Wing {
   std::vector<MenuItem*> menuItems_;
   // Storage for the panel rows that Label_ks, Text_ks, Label_kc and Text_kc point into.
   std::vector<std::unique_ptr<Control>> panelRows_;
-  DeferredWrites* deferredWrites_ = nullptr;  // the one holding back the solve command's files
+  std::unique_ptr<Module_ortak> record_ = std::make_unique<Module_ortak>();  // two 102 x 102 matrices
+  Module_ortak& ortak = *record_;
+  // The system and elimination kept between the window's solutions.
+  SystemCache systemCache_;
 };
 
 }  // namespace kelvane::ui

@@ -7,7 +7,7 @@
 #include "model/MessageText.h"
 #include "model/Numbers.h"
 #include "model/RoundTripNumber.h"
-#include "model/SavedRecord.h"
+#include "results/Quantities.h"
 #include "results/StallOnset.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
@@ -157,9 +157,9 @@ void ResultsForm::ShowPolarDefaults(SolutionMode mode) {
   polarBoxesMode_ = mode;
 }
 
-void ResultsForm::SolutionCompleted(SolutionMode mode) {
+void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mode) {
   if (!record_) record_ = std::make_unique<Module_ortak>();
-  *record_ = ortak;
+  *record_ = record;
   mode_ = mode;
   ++solutionNumber_;
   Label_NoSolution.SetVisible(false);
@@ -197,13 +197,9 @@ void ResultsForm::Rebuild() {
   polar_.clear();
   charts_[Index(ResultsTab::Polar)].clear();
   Label_Polar.SetCaption(kPolarPrompt);
-  {
-    const SavedRecord saved;
-    ortak = *record_;
-    spanwise_ = ReadSpanwiseResults();
-    charts_[Index(ResultsTab::Circulation)] = {charts::CirculationChart(spanwise_)};
-    charts_[Index(ResultsTab::Angles)] = {charts::AnglesChart(spanwise_)};
-  }
+  spanwise_ = ReadSpanwiseResults(*record_);
+  charts_[Index(ResultsTab::Circulation)] = {charts::CirculationChart(*record_, spanwise_)};
+  charts_[Index(ResultsTab::Angles)] = {charts::AnglesChart(*record_, spanwise_)};
   RebuildLocalLift();
   ShowViews();
 }
@@ -213,28 +209,24 @@ void ResultsForm::RebuildLocalLift() {
   const MaxLiftBoxes boxes = ReadMaxLift(Text_clmaxK, Text_clmaxU);
   std::optional<StallOnset> stall;
   std::string note = boxes.unreadable ? kMaxLiftUnreadable : "";
-  {
-    const SavedRecord saved;
-    ortak = *record_;
-    spanwise_ = ReadSpanwiseResults(boxes.maxLift);
-    if (boxes.maxLift) {
-      const StallSearch search = FindStallOnset(*boxes.maxLift);
-      stall = search.onset;
-      note = search.fault ? SolveFaultMessage(*search.fault)
-                          : stall ? charts::StallOnsetText(*stall) : kNoStallOnset;
-    }
+  spanwise_ = ReadSpanwiseResults(*record_, boxes.maxLift);
+  if (boxes.maxLift) {
+    const auto search = FindStallOnset(*record_, systemCache_, *boxes.maxLift);
+    if (search) stall = *search;
+    note = !search ? search.Message() : stall ? charts::StallOnsetText(*stall) : kNoStallOnset;
   }
   Label_Stall.SetCaption(note);
-  charts_[Index(ResultsTab::LocalLift)] = {charts::LocalLiftChart(spanwise_, stall)};
+  charts_[Index(ResultsTab::LocalLift)] = {charts::LocalLiftChart(*record_, spanwise_, stall)};
 
-  // The titles of kStationValues' columns, in its order, after the station number.
-  tableHeader_ = {"i", "y (m)", "c (m)", "Γ/V∞ (m)", "cl", "αe (°)", "αi (°)", "w/V∞"};
-  if (spanwise_.maxLift) tableHeader_.push_back("clmax");
+  // The station number, then the station quantities in their order.
+  tableHeader_ = {"i"};
+  for (const auto& quantity : kStationQuantities) tableHeader_.push_back(ColumnTitle(quantity));
+  if (spanwise_.maxLift) tableHeader_.push_back(kMaxLiftName);
   tableRows_.clear();
   for (std::size_t k = 0; k < spanwise_.stations.size(); ++k) {
     const StationValues& s = spanwise_.stations[k];
     std::vector<std::string> row{std::to_string(k + 1)};
-    for (const auto& [name, member] : kStationValues) row.push_back(ShortestNumberText(s.*member));
+    for (const auto& quantity : kStationQuantities) row.push_back(ShortestNumberText(s.*quantity.member));
     if (s.clmax) row.push_back(ShortestNumberText(*s.clmax));
     tableRows_.push_back(std::move(row));
   }
@@ -265,28 +257,21 @@ void ResultsForm::Cmd_Polar_Click() {
     }
     range[k] = *value;
   }
-  const SweepValues sweep = MakeSweep(range[0], range[1], range[2]);
-  if (sweep.fault == SweepFault::StepNotPositive) return MsgBox(kStepNotPositive);
-  if (sweep.fault == SweepFault::Empty) return MsgBox(kEmptySweep);
-  if (sweep.fault || sweep.values.size() > kMaxWindowPolarPoints) {
-    MsgBox("Polar en çok " + std::to_string(kMaxWindowPolarPoints) + " noktadır: daha büyük bir adım giriniz.");
-    return;
-  }
+  const std::string tooManyPoints =
+      "Polar en çok " + std::to_string(kMaxWindowPolarPoints) + " noktadır: daha büyük bir adım giriniz.";
+  const auto sweep = MakeSweep(range[0], range[1], range[2], {kStepNotPositive, kEmptySweep, tooManyPoints});
+  if (!sweep) return MsgBox(sweep.Message());
+  if (sweep->size() > kMaxWindowPolarPoints) return MsgBox(tooManyPoints);
 
-  Polar polar;
-  {
-    const SavedRecord saved;
-    ortak = *record_;
-    polar = SolvePolar(mode_, sweep.values);
-  }
+  Polar polar = SolvePolar(*record_, systemCache_, mode_, *sweep);
   polar_ = std::move(polar.points);
   charts_[Index(ResultsTab::Polar)] = {charts::LiftCurveChart(polar_), charts::DragPolarChart(polar_)};
   Label_Polar.SetCaption(std::to_string(polar_.size()) + " nokta hesaplandı.");
   ShowViews();
-  if (polar.fault) {
+  if (polar.stop.IsRefused()) {
     const std::string variable = mode_ == SolutionMode::GivenAngle ? "αkök" : "CL";
-    MsgBox("Polar " + variable + " = " + PlainNumberText(polar.stoppedAt) +
-           " noktasında durdu: " + SolveFaultMessage(*polar.fault));
+    MsgBox("Polar " + variable + " = " + PlainNumberText(polar.stoppedAt) + " noktasında durdu: " +
+           polar.stop.Message());
   }
 }
 

@@ -16,6 +16,7 @@
 #include "results/SpanwiseResults.h"
 #include "results/charts/Chart.h"
 #include "solver/LiftingLine.h"
+#include "solver/SystemCache.h"
 #include "ui/Controls.h"
 
 namespace kelvane::ui {
@@ -46,8 +47,8 @@ class ResultsForm {
   const std::vector<Control*>& AllControls() const { return controls_; }
 
   // --- What the main window tells it ------------------------------------------------------------------
-  // A solution completed in the given mode: the window takes a copy of the record and follows it.
-  void SolutionCompleted(SolutionMode mode);
+  // A solution completed in the given mode: the window takes a copy of its record and follows it.
+  void SolutionCompleted(const Module_ortak& record, SolutionMode mode);
   // The solution on view was taken off the main window.
   void SolutionRemoved();
   // The menu item: the window is created the first time, then shown and raised.
@@ -110,6 +111,7 @@ class ResultsForm {
   int solutionNumber_ = 0;
   bool stale_ = false;  // a solution arrived while the window was never opened
   std::unique_ptr<Module_ortak> record_;  // the record as the solution on view left it
+  SystemCache systemCache_;               // for the polar and the stall onset of that solution
   SolutionMode mode_ = SolutionMode::GivenAngle;
   std::optional<SolutionMode> polarBoxesMode_;
   SpanwiseResults spanwise_;

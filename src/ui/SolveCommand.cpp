@@ -1,13 +1,14 @@
 // The solve command and the two result plots.
-#include <cmath>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/Plots.h"
-#include "model/Module_ortak.h"
 #include "model/Numbers.h"
+#include "results/Quantities.h"
 #include "solver/Report.h"
-#include "solver/SolveLiftingLine.h"
+#include "solver/SolveInputs.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::ui {
@@ -16,76 +17,13 @@ namespace {
 constexpr const char* kNoPlanform = "Önce üst-görünüm hesabını yapınız";
 constexpr const char* kNoMode = "Hesap için bir seçim yapınız";
 
-constexpr int kDetailTicked = 1;      // the greyed check state 2 does not ask for details
-constexpr double kFewStations = 10;   // below this the station tables are always reported
-constexpr int kAngleDecimals = 3;     // AlfaK, AlfE
-constexpr int kRatioDecimals = 3;     // E, EE
-constexpr int kCLDecimals = 5;
-constexpr int kCDiDecimals = 6;
-constexpr int kCDiEDecimals = 5;
+constexpr int kDetailTicked = 1;  // the greyed check state 2 does not ask for details
 
-void ShowRounded(TextBox& box, double value, int decimals) {
-  box.ShowNumber(RoundTo(value, decimals));
-}
+constexpr std::string_view kTextBoxPrefix = "Text_";
 
-// A box value that is not finite would only spread through every stage, so it is refused as it is read.
-bool ReadFinite(const TextBox& box, double& variable) {
-  const double value = ReadNumber(box.Text());
-  if (!std::isfinite(value)) return false;
-  variable = value;
-  return true;
-}
-
-struct Solution {
-  std::string report;  // every block of this solution, appended to the report in one write
-  EllipticWingResult elliptic;
-};
-
-// Reads the inputs and runs every stage into solution, collecting the report blocks between them; nothing on
-// view changes here, so a refusal leaves the window as the last solution left it.
-Outcome Solve(Form_Wing& form, Solution& solution) {
-  const Outcome notFinite = Outcome::Refused(kNotFiniteMessage);
-  if (!ReadFinite(form.Text_AszK, ortak.AszK) || !ReadFinite(form.Text_AszU, ortak.AszU) ||
-      !ReadFinite(form.Text_Alfa0K, ortak.Alfa0K) || !ReadFinite(form.Text_Alfa0U, ortak.Alfa0U) ||
-      !ReadFinite(form.Text_dAlfa, ortak.dAlfa))
-    return notFinite;
-
-  SolutionMode mode;
-  if (form.Option_Alfa.Value()) {
-    mode = SolutionMode::GivenAngle;
-    if (!ReadFinite(form.Text_AlfaK, ortak.AlfaK)) return notFinite;
-  } else if (form.Option_CL.Value()) {
-    mode = SolutionMode::GivenCL;
-    if (!ReadFinite(form.Text_CL, ortak.CL)) return notFinite;
-    form.Text_AlfaK.SetText("");
-  } else {
-    return Outcome::Refused(kNoMode);
-  }
-
-  const bool detailed = form.Check1.Value() == kDetailTicked;
-  const bool stationTables = detailed || ortak.N < kFewStations;
-  const SolveOutcome solved = SolveLiftingLine(mode, [&](SolveStage stage) {
-    switch (stage) {
-      case SolveStage::MuTable:
-        if (stationTables) solution.report += StationBlock();
-        break;
-      case SolveStage::BuildSystem:
-        if (detailed) solution.report += MatrixBlock();  // the system as built: Gauss reduces it in place
-        break;
-      case SolveStage::UnpackSolution:
-        if (detailed) solution.report += FourierBlock();
-        break;
-      case SolveStage::Distributions:
-        if (stationTables) solution.report += DistributionBlock();
-        break;
-      default:
-        break;
-    }
-  });
-  if (!solved) return Outcome::Refused(SolveFaultMessage(*solved.fault));
-  solution.elliptic = solved.elliptic;
-  solution.report += PerformanceBlock();
-  return Outcome::Done();
+// A result box shows its quantity, which the box is named after, rounded to the box's decimals.
+void ShowRounded(TextBox& box, double value) {
+  box.ShowNumber(RoundTo(value, BoxDecimals(std::string_view(box.Name()).substr(kTextBoxPrefix.size()))));
 }
 
 }  // namespace
@@ -95,26 +33,43 @@ void Form_Wing::PLL_Click() {
     MsgBox(kNoPlanform);
     return;
   }
-  std::vector<const TextBox*> boxes{&Text_AszK, &Text_AszU, &Text_Alfa0K, &Text_Alfa0U, &Text_dAlfa};
+  std::optional<SolutionMode> chosen;
   if (Option_Alfa.Value()) {
-    boxes.push_back(&Text_AlfaK);
+    chosen = SolutionMode::GivenAngle;
   } else if (Option_CL.Value()) {
-    boxes.push_back(&Text_CL);
+    chosen = SolutionMode::GivenCL;
   }
+  const TextBox& operatingPoint = chosen == SolutionMode::GivenAngle ? Text_AlfaK : Text_CL;
+  std::vector<const TextBox*> boxes{&Text_AszK, &Text_AszU, &Text_Alfa0K, &Text_Alfa0U, &Text_dAlfa};
+  if (chosen) boxes.push_back(&operatingPoint);
   if (RefuseUnreadableNumbers(boxes)) return;
+  if (!chosen) {
+    MsgBox(kNoMode);
+    return;
+  }
 
+  const SolutionMode mode = *chosen;
+  const SolveInputs inputs{.AszK = Text_AszK.Text(),
+                           .AszU = Text_AszU.Text(),
+                           .Alfa0K = Text_Alfa0K.Text(),
+                           .Alfa0U = Text_Alfa0U.Text(),
+                           .dAlfa = Text_dAlfa.Text(),
+                           .mode = mode,
+                           .operatingPoint = operatingPoint.Text(),
+                           .detail = Check1.Value() == kDetailTicked};
+  // The solved root angle takes the place of the one on view; a refusal puts the old one back.
   const std::string givenAngleText = Text_AlfaK.Text();
-  Solution solution;
-  if (const Outcome solved = Solve(*this, solution); solved.IsRefused()) {
+  if (mode == SolutionMode::GivenCL) Text_AlfaK.SetText("");
+  const auto solved = SolveFromInputs(ortak, systemCache_, inputs);
+  if (!solved) {
     if (Text_AlfaK.Text() != givenAngleText) Text_AlfaK.SetText(givenAngleText);
     MsgBox(solved.Message());
     return;
   }
 
-  LastEllipticWing = solution.elliptic;
-  ShowRounded(Text_CDiE, solution.elliptic.CDiE, kCDiEDecimals);
-  ShowRounded(Text_AlfE, ortak.AlfE, kAngleDecimals);
-  ShowRounded(Text_EE, solution.elliptic.EE, kRatioDecimals);
+  ShowRounded(Text_CDiE, solved->elliptic.CDiE);
+  ShowRounded(Text_AlfE, ortak.AlfE);
+  ShowRounded(Text_EE, solved->elliptic.EE);
 
   Gama_Distr_Ciz(ortak.Gamma, ortak.GammaE);
   AlfaE_Distr_Ciz();
@@ -122,36 +77,33 @@ void Form_Wing::PLL_Click() {
   Text_AlfaK.SetVisible(true);
   Label_deg1.SetVisible(true);
   Text_CL.SetVisible(true);
-  ShowRounded(Text_AlfaK, ortak.AlfaK, kAngleDecimals);
-  ShowRounded(Text_CL, ortak.CL, kCLDecimals);
-  ShowRounded(Text_CDi, ortak.CDi, kCDiDecimals);
-  ShowRounded(Text_E, ortak.E, kRatioDecimals);
+  ShowRounded(Text_AlfaK, ortak.AlfaK);
+  ShowRounded(Text_CL, ortak.CL);
+  ShowRounded(Text_CDi, ortak.CDi);
+  ShowRounded(Text_E, ortak.E);
 
-  Form_Results.SolutionCompleted(Option_Alfa.Value() ? SolutionMode::GivenAngle : SolutionMode::GivenCL);
+  Form_Results.SolutionCompleted(ortak, mode);
 
-  WriteSolutionReport(solution.report);
-  WriteLastConfig();
+  AppendReport(solved->report);
+  ConfigFileName = (OutputFolder / kLastConfigFileName).string();
+  WriteExistingConfig_in_aFile();
 }
 
-void Form_Wing::WriteSolutionReport(const std::string& blocks) {
-  if (deferredWrites_) {
-    deferredWrites_->HoldReport(blocks);
-  } else {
-    AppendReportNow(blocks);
-  }
+bool Form_Wing::AppendReport(const std::string& blocks) {
+  return !ShowIfRefused(AppendToReport(OutputFolder, blocks));
 }
 
-bool Form_Wing::AppendReportNow(const std::string& blocks) { return !ShowIfRefused(AppendToReport(OutputFolder, blocks)); }
-
-bool Form_Wing::StartReportNow(const std::string& start) { return !ShowIfRefused(StartReport(OutputFolder, start)); }
+bool Form_Wing::StartReport(const std::string& start) {
+  return !ShowIfRefused(kelvane::StartReport(OutputFolder, start));
+}
 
 void Form_Wing::Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE) {
-  kelvane::Gama_Distr_Ciz(Picture2.Surface(), Gamma, GammaE);
+  kelvane::Gama_Distr_Ciz(ortak, Picture2.Surface(), Gamma, GammaE);
   Picture2.Refresh();
 }
 
 void Form_Wing::AlfaE_Distr_Ciz() {
-  kelvane::AlfaE_Distr_Ciz(Picture3.Surface());
+  kelvane::AlfaE_Distr_Ciz(ortak, Picture3.Surface());
   Picture3.Refresh();
 }
 

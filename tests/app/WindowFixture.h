@@ -51,7 +51,6 @@ class MessageBoxCloser {
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetModuleOrtak();
     form_ = std::make_unique<ui::Form_Wing>();
     window_ = std::make_unique<app::MainWindow>(*form_);
     form_->Form_Load();

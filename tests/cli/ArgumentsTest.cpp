@@ -19,7 +19,7 @@ TEST(ParseArguments, DefaultsLeaveTheWindowsOwnSettings) {
   const Arguments& args = std::get<Arguments>(parsed);
   EXPECT_EQ(args.config, "wing.cfg");
   EXPECT_FALSE(args.stations);
-  EXPECT_EQ(args.inputs, (batch::PlanformInputs{.S = true, .AR = true}));
+  EXPECT_EQ(args.inputs, (PlanformInputs{.S = true, .AR = true}));
   EXPECT_FALSE(args.givenCL || args.detail || args.json || args.sweep);
 }
 
@@ -29,7 +29,7 @@ TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
   ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
   const Arguments& args = std::get<Arguments>(parsed);
   EXPECT_EQ(args.stations, "&H0D");
-  EXPECT_EQ(args.inputs, (batch::PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
+  EXPECT_EQ(args.inputs, (PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
   EXPECT_TRUE(args.givenCL && args.detail);
   ASSERT_TRUE(args.sweep);
   EXPECT_EQ(args.sweep->size(), 9u);
@@ -76,7 +76,7 @@ class ParseArgumentsRejects : public ::testing::TestWithParam<BadCommandLine> {}
 TEST_P(ParseArgumentsRejects, AsAUsageError) {
   const auto parsed = Parse(GetParam().args);
   ASSERT_TRUE(std::holds_alternative<UsageError>(parsed));
-  EXPECT_FALSE(std::get<UsageError>(parsed).reason.empty());
+  EXPECT_FALSE(std::get<UsageError>(parsed).Reason().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,11 +124,10 @@ struct SweepCase {
 class ParseSweepCases : public ::testing::TestWithParam<SweepCase> {};
 
 TEST_P(ParseSweepCases, GivesThePointsOrSaysWhichRuleFailed) {
-  std::string problem;
-  const auto points = ParseSweep(GetParam().text, &problem);
+  const auto points = ParseSweep(GetParam().text);
   if (GetParam().points.empty()) {
     EXPECT_FALSE(points);
-    EXPECT_NE(problem.find(GetParam().problem), std::string::npos) << problem;
+    EXPECT_NE(points.Message().find(GetParam().problem), std::string::npos) << points.Message();
   } else {
     ASSERT_TRUE(points);
     EXPECT_EQ(*points, GetParam().points);

@@ -10,7 +10,9 @@
 #include "cli/BatchRun.h"
 #include "model/Module_ortak.h"
 #include "results/SpanwiseResults.h"
+#include "config/ConfigFile.h"
 #include "results/StallOnset.h"
+#include "results/WingSolver.h"
 #include "support/ScopedWorkDir.h"
 #include "support/WorkedExample.h"
 
@@ -30,7 +32,6 @@ struct ToolRun {
 };
 
 ToolRun Solve(const std::vector<std::string_view>& args) {
-  ResetModuleOrtak();
   std::ostringstream out;
   std::ostringstream err;
   const cli::ExitStatus status = cli::SolveMain(args, out, err);
@@ -53,18 +54,25 @@ TEST_F(ResultsData, JsonAndCsvRoundTripEveryNumberExactly) {
   const ToolRun run = Solve({"--stations", "21", "--json", "--clmax", "1.5:1.1", "--spanwise", "stations.csv",
                          kTwistedWing});
   ASSERT_EQ(run.status, cli::kSuccess) << run.err;
-  // The record still holds the solution the tool printed.
-  const SpanwiseResults expected = ReadSpanwiseResults(kMaxLift);
-  const StallSearch stall = FindStallOnset(kMaxLift);
+  // The same wing through the engine.
+  auto wing = config::ReadConfigFile(kTwistedWing, Wing{});
+  ASSERT_TRUE(wing);
+  wing->stations = std::to_string(kStations);
+  const auto solution = SolveWing(*wing, SolutionMode::GivenAngle, wing->AlfaK, false, kMaxLift);
+  ASSERT_TRUE(solution);
+  const SpanwiseResults& expected = solution->spanwise;
+  SystemCache cache;
+  const auto stall = FindStallOnset(*solution->record, cache, kMaxLift);
   ASSERT_EQ(expected.stations.size(), static_cast<std::size_t>(kStations));
-  ASSERT_TRUE(expected.spanEfficiency && stall.onset);
+  ASSERT_TRUE(expected.spanEfficiency && stall && *stall);
+  const StallOnset& onset = **stall;
 
   const std::map<std::string, std::string> json = FlatJsonReader::Read(run.out);
   EXPECT_EQ(std::stod(json.at("e")), expected.spanEfficiency->e);
   EXPECT_EQ(std::stod(json.at("delta")), expected.spanEfficiency->delta);
-  EXPECT_EQ(std::stod(json.at("stall.AlfaK")), stall.onset->AlfaK);
-  EXPECT_EQ(std::stod(json.at("stall.CL")), stall.onset->CL);
-  EXPECT_EQ(std::stod(json.at("stall.y")), stall.onset->y);
+  EXPECT_EQ(std::stod(json.at("stall.AlfaK")), onset.AlfaK);
+  EXPECT_EQ(std::stod(json.at("stall.CL")), onset.CL);
+  EXPECT_EQ(std::stod(json.at("stall.y")), onset.y);
   EXPECT_FALSE(json.contains("stations." + std::to_string(kStations) + ".y"));
 
   std::istringstream csv(ReadFile("stations.csv"));

@@ -80,7 +80,6 @@ TEST(SolveTool, DefaultWingPrintsTheBoxesAndWritesWhatTheWindowWrites) {
   std::string windowReport, windowConfig;
   {
     ScopedWorkDir windowDir;
-    ResetModuleOrtak();
     ui::Form_Wing form;
     form.Form_Load();
     form.PLL.Click();
@@ -307,7 +306,6 @@ TEST(SolveTool, SweepWritesTheFilesOfOnePressPerPoint) {
     EXPECT_EQ(result.status, c.status) << result.err;
 
     ScopedWorkDir formDir;
-    ResetModuleOrtak();
     ui::Form_Wing form;
     form.Form_Load();
     form.Text_N.SetText("9");

@@ -241,7 +241,7 @@ def test_no_files_are_left_behind_without_workdir(tmp_path, monkeypatch):
     assert list(private.iterdir()) == []
 
 
-def test_calls_from_several_threads_wait_for_each_other():
+def test_calls_from_several_threads_each_give_their_own_numbers():
     expected = {path: kelvane.solve(path, stations=21) for path in (START_UP, TWISTED)}
     results, failures = [], []
 

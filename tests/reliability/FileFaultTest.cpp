@@ -116,7 +116,7 @@ TEST_F(FileFaults, AFolderInPlaceOfAFileIsExplainedAndLeftAlone) {
     form.PLL.Click();
 
     EXPECT_THAT(ShownSince(shown), HasSubstr(c.name));
-    EXPECT_EQ(ortak.PlanformDone, c.solves);
+    EXPECT_EQ(form.Record().PlanformDone, c.solves);
     EXPECT_EQ(ReadFile(fs::path(c.name) / "kept"), "kept");
     fs::remove_all(c.name);
   }

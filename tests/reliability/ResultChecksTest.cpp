@@ -35,7 +35,7 @@ TEST(ResultChecks, FindGarbageInABoxAFileAndTheRecord) {
   EXPECT_TRUE(FaultsIn(*form, "", "").empty());
 
   form->Text_E.SetText("Inf");
-  ortak.Gamma[101] = std::numeric_limits<double>::quiet_NaN();
+  form->Record().Gamma[101] = std::numeric_limits<double>::quiet_NaN();
   // A non-finite word, a box that is not a number, two files, the record.
   EXPECT_EQ(FaultsIn(*form, " nan ", "-Inf ").size(), 5u);
 }

@@ -51,12 +51,12 @@ TEST_F(FormStartup, OptionsTicksAndVisibility) {
 }
 
 TEST_F(FormStartup, RunsThePlanformCommandOnTheStartValues) {
-  EXPECT_EQ(ortak.Pi, std::numbers::pi);
-  EXPECT_EQ(ortak.DegToRad, std::numbers::pi / 180);
-  EXPECT_EQ(ortak.AszK, 2 * std::numbers::pi);
-  EXPECT_EQ(std::make_tuple(ortak.S, ortak.AR, ortak.b, ortak.cOrt, ortak.N, ortak.nTrap, ortak.AlfaK, ortak.Voo),
+  EXPECT_EQ(form.Record().Pi, std::numbers::pi);
+  EXPECT_EQ(form.Record().DegToRad, std::numbers::pi / 180);
+  EXPECT_EQ(form.Record().AszK, 2 * std::numbers::pi);
+  EXPECT_EQ(std::make_tuple(form.Record().S, form.Record().AR, form.Record().b, form.Record().cOrt, form.Record().N, form.Record().nTrap, form.Record().AlfaK, form.Record().Voo),
             std::make_tuple(10.0, 10.0, 10.0, 1.0, 15.0, 1.0, 10.0, 1.0));
-  EXPECT_TRUE(ortak.PlanformDone);
+  EXPECT_TRUE(form.Record().PlanformDone);
   EXPECT_TRUE(form.Messages().empty());
   EXPECT_EQ(ReadFile(kReportFileName), kStartSummary);
   EXPECT_EQ(form.Picture1.Surface().CountOf(PlotCommand::Kind::SetUserScale), 1);

@@ -27,11 +27,11 @@ class InputReactions : public StartedForm {
 TEST_F(InputReactions, TypingACountIntoTheEmptiedBoxFirstReportsTheEmptyBox) {
   form.Text_nTrap.SetText("");
   EXPECT_EQ(form.Messages(), std::vector<std::string>{kPanelCountMessage});
-  EXPECT_EQ(ortak.nTrap, 0);
+  EXPECT_EQ(form.Record().nTrap, 0);
   form.Text_nTrap.SetText("3");
   EXPECT_EQ(form.Messages().size(), 1u);
   EXPECT_EQ(RowsOnView(), 3);
-  EXPECT_EQ(ortak.nTrap, 3);
+  EXPECT_EQ(form.Record().nTrap, 3);
 }
 
 TEST_F(InputReactions, CountOutOfRangeIsReportedAndKeptWithTheRowsUnchanged) {
@@ -41,7 +41,7 @@ TEST_F(InputReactions, CountOutOfRangeIsReportedAndKeptWithTheRowsUnchanged) {
     form.Text_nTrap.SetText(text);
     form.Text_nTrap.SetText(text);  // the same text again is no change
     EXPECT_EQ(form.Messages().size(), shownBefore + 1) << text;
-    EXPECT_EQ(ortak.nTrap, count);
+    EXPECT_EQ(form.Record().nTrap, count);
     EXPECT_EQ(RowsOnView(), 3) << text;
   }
 }
@@ -68,7 +68,7 @@ TEST_F(InputReactions, PlanformTypeOnlyShowsOrHidesThePanelFrame) {
   form.Option_Eliptik.Click();
   EXPECT_FALSE(form.Frame_Trap.Shown());
   EXPECT_FALSE(form.Option_Trapez.Value());
-  EXPECT_EQ(ortak.nTrap, 2);
+  EXPECT_EQ(form.Record().nTrap, 2);
   form.Option_Trapez.Click();
   EXPECT_EQ(RowsOnView(), 2);
   EXPECT_EQ(form.Picture1.Surface().Commands(), picture);
@@ -90,7 +90,7 @@ TEST_F(InputReactions, SolutionModeShowsTheBoxOfTheGivenValue) {
   EXPECT_FALSE(form.Option_CL.Value());
   EXPECT_EQ(form.Text_CL.Text(), "0.5");
   EXPECT_EQ(form.Text_AlfaK.Text(), "10");
-  EXPECT_EQ(ortak.CL, 0);
+  EXPECT_EQ(form.Record().CL, 0);
 }
 
 TEST_F(InputReactions, OtherBoxesReachTheModelOnlyThroughACommand) {
@@ -98,8 +98,8 @@ TEST_F(InputReactions, OtherBoxesReachTheModelOnlyThroughACommand) {
   form.Text_N.SetText("5");
   form.Text_Voo.SetText("2");
   form.Check_b.SetValue(1);
-  EXPECT_EQ(std::make_tuple(ortak.S, ortak.N, ortak.Voo), std::make_tuple(10.0, 15.0, 1.0));
-  EXPECT_FALSE(ortak.PlanformDone);  // the planform on view no longer matches the boxes
+  EXPECT_EQ(std::make_tuple(form.Record().S, form.Record().N, form.Record().Voo), std::make_tuple(10.0, 15.0, 1.0));
+  EXPECT_FALSE(form.Record().PlanformDone);  // the planform on view no longer matches the boxes
 }
 
 TEST_F(InputReactions, CheckBoxIgnoresAValueItCannotHold) {

@@ -51,8 +51,8 @@ TEST_F(NumberBoxes, PlanformCommandRefusesADecimalCommaInEveryBoxItReads) {
     EXPECT_EQ(std::vector<std::string>(started->Messages().begin() + static_cast<std::ptrdiff_t>(shown),
                                        started->Messages().end()),
               std::vector<std::string>{std::string(kUseThePoint) + "12,5"});
-    EXPECT_FALSE(ortak.PlanformDone);
-    EXPECT_EQ(ortak.S, 10);
+    EXPECT_FALSE(form.Record().PlanformDone);
+    EXPECT_EQ(form.Record().S, 10);
   }
 }
 

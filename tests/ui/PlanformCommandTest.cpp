@@ -26,7 +26,7 @@ TEST_F(PlanformCommand, AreaAndAspectRatioGiveSpanAndMeanChord) {
   EXPECT_EQ(form.Text_cOrt.Text(), "1.11803398874989");
   EXPECT_EQ(form.Text_AR.Text(), "8");
   EXPECT_EQ(form.Text_Area.Text(), "10");
-  EXPECT_TRUE(ortak.PlanformDone);
+  EXPECT_TRUE(form.Record().PlanformDone);
   EXPECT_EQ(ReadFile(kReportFileName),
             "  Kanat Alanı(m²) =  10 \r\n  Açıklık oranı   =  8 \r\n"
             "  Açıklık    (m)  =  8.94 \r\n  Ort. veter (m)  =  1.12 \r\n");
@@ -67,7 +67,7 @@ TEST_F(PlanformCommand, RejectedInputStopsWithItsMessageAndLeavesReportAndPictur
     fresh->Cmd_Planform.Click();
     ASSERT_EQ(fresh->Messages().size(), shownBefore + 1) << message;
     EXPECT_EQ(fresh->Messages().back(), message);
-    EXPECT_FALSE(ortak.PlanformDone) << message;
+    EXPECT_FALSE(fresh->Record().PlanformDone) << message;
     EXPECT_EQ(ReadFile(kReportFileName), startReport) << message;
     EXPECT_EQ(fresh->Picture1.Surface().Commands(), picture) << message;
   }
@@ -78,7 +78,7 @@ TEST_F(PlanformCommand, EvenStationCountStopsAfterTheParametersAndTheSolveRefuse
   form.Text_N.SetText("16");
   form.Cmd_Planform.Click();
   EXPECT_EQ(form.Text_b.Text(), "8.94427190999916");
-  EXPECT_EQ(ortak.N, 16);
+  EXPECT_EQ(form.Record().N, 16);
   form.PLL.Click();
   EXPECT_EQ(form.Messages().back(), "Önce üst-görünüm hesabını yapınız");
   EXPECT_EQ(ReadFile(kReportFileName), startReport);
@@ -91,7 +91,7 @@ TEST_F(PlanformCommand, TrapezoidalPanelsAreDrawnOverTheEllipse) {
                            std::pair{form.Text_ks[2], ".6"}, std::pair{form.Text_kc[2], ".9"}})
     box->SetText(text);
   form.Cmd_Planform.Click();
-  EXPECT_TRUE(ortak.PlanformDone);
+  EXPECT_TRUE(form.Record().PlanformDone);
   EXPECT_EQ(form.Picture1.Surface().CountOf(PlotCommand::Kind::DrawLine), 3 * 15 + 63 + 2);
   EXPECT_EQ(form.Picture1.Surface().CountOf(PlotCommand::Kind::DrawLineTo), 3 * 2);
 }
@@ -102,7 +102,7 @@ TEST_F(PlanformCommand, UnwritableReportIsShownAndLeavesThePlanformUndone) {
   form.Cmd_Planform.Click();
   ASSERT_EQ(form.Messages().size(), 1u);
   EXPECT_NE(form.Messages().back().find(kReportFileName), std::string::npos);
-  EXPECT_FALSE(ortak.PlanformDone);
+  EXPECT_FALSE(form.Record().PlanformDone);
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST_F(ResultsWindow, MenuOpensOneWindowThatSaysWhenThereIsNoSolution) {
   EXPECT_EQ(form.Mn_Charts.Caption(), "Grafikler ve tablo");
   EXPECT_EQ(form.Mn_Charts.Parent(), &form.Mn_Results);
   EXPECT_EQ(form.Mn_Charts.Shortcut(), "Ctrl+R");
-  EXPECT_EQ(form.AllMenuItems().back(), &form.Mn_Charts);  // after the specified menus
+  EXPECT_EQ(form.AllMenuItems().back(), &form.Mn_Charts);  // after the About and file menus
 
   form.Mn_Charts.Click();
   form.Mn_Charts.Click();
@@ -58,7 +58,7 @@ TEST_F(ResultsWindow, ShowsTheLatestSolutionAndFollowsEveryNewOne) {
   EXPECT_EQ(results.SolutionNumber(), 1);
   EXPECT_FALSE(results.Label_NoSolution.Visible());
   const double firstRoot = Only(ResultsTab::Circulation).series[0].points[15].y;
-  EXPECT_EQ(firstRoot, ortak.Gamma[15]);
+  EXPECT_EQ(firstRoot, form.Record().Gamma[15]);
 
   const int viewsBefore = views;
   form.Text_AlfaK.SetText("5");
@@ -83,7 +83,7 @@ TEST_F(ResultsWindow, TableHoldsEveryStationAtFullPrecision) {
   const std::vector<std::string>& root = results.TableRows().back();
   EXPECT_EQ(root[0], "15");
   EXPECT_EQ(root[1], "0");
-  EXPECT_EQ(std::stod(root[3]), ortak.Gamma[15]);  // reads back to the same double
+  EXPECT_EQ(std::stod(root[3]), form.Record().Gamma[15]);  // reads back to the same double
   EXPECT_GT(root[3].size(), 15u);
 
   const int rows[] = {14, 0};
@@ -137,7 +137,7 @@ TEST_F(ResultsWindow, PolarLeavesTheMainWindowAndItsFilesUntouched) {
   const std::string report = ReadFile("PLL.txt");
   const std::string lastConfig = ReadFile(kLastConfigFileName);
   const auto picture = form.Picture2.Surface().Commands();
-  const Module_ortak before = ortak;
+  const Module_ortak before = form.Record();
 
   EXPECT_EQ(results.Label_PolarVariable.Caption(), "αkök (°)");
   results.Text_PolarFrom.SetText("0");
@@ -156,9 +156,9 @@ TEST_F(ResultsWindow, PolarLeavesTheMainWindowAndItsFilesUntouched) {
   EXPECT_EQ(ReadFile("PLL.txt"), report);
   EXPECT_EQ(ReadFile(kLastConfigFileName), lastConfig);
   EXPECT_EQ(form.Picture2.Surface().Commands(), picture);
-  EXPECT_EQ(std::memcmp(&ortak.Gamma, &before.Gamma, sizeof before.Gamma), 0);
-  EXPECT_EQ(ortak.AlfaK, before.AlfaK);
-  EXPECT_EQ(ortak.CL, before.CL);
+  EXPECT_EQ(std::memcmp(&form.Record().Gamma, &before.Gamma, sizeof before.Gamma), 0);
+  EXPECT_EQ(form.Record().AlfaK, before.AlfaK);
+  EXPECT_EQ(form.Record().CL, before.CL);
   EXPECT_EQ(boxTexts(), boxes);
   EXPECT_TRUE(form.Messages().empty());
 }

@@ -17,7 +17,6 @@ using kelvane::testing::ReadFile;
 using kelvane::testing::WriteFile;
 
 inline std::unique_ptr<Form_Wing> StartForm() {
-  ResetModuleOrtak();
   auto form = std::make_unique<Form_Wing>();
   form->Form_Load();
   return form;

@@ -66,8 +66,6 @@ const std::map<std::string, TextBox Form_Wing::*> kResultBoxes{
 
 class WorkedExamplesThroughForm : public ::testing::TestWithParam<WorkedExample> {
  protected:
-  WorkedExamplesThroughForm() { ResetModuleOrtak(); }
-
   // Runs the example up to the first message; true when the solve button was pressed without one.
   bool Run(const WorkedExample& example) {
     const UserInputs inputs = InputsOf(example);

@@ -5,16 +5,15 @@
     >>> result.CL, result.stations["cl"]
     >>> polar = kelvane.sweep("wing.cfg", 0, 10, 1)
 
-Every call drives the same form and engine as the batch tool kelvane-solve, in the same order, so its
-numbers are the tool's ``--json`` numbers bit for bit. The module holds the program's one shared record,
-so calls run one at a time: a second thread waits for the first call to end.
+Every call runs the same engine as the batch tool kelvane-solve, in the same order, so its numbers are
+the tool's ``--json`` numbers bit for bit. Each call works on a record of its own; calls that share a
+``workdir`` take turns on its files, as kelvane-solve runs in one folder do.
 """
 
 import math
 import numbers
 import os
 import tempfile
-import threading
 from collections.abc import Iterable, Mapping
 
 from . import _kelvane
@@ -31,15 +30,15 @@ _PLANFORM_INPUTS = ("S", "AR", "b", "cOrt")
 _PLANFORMS = ("elliptic", "trapezoid")
 _PANEL_FIELDS = ("nTrap", "ks", "kc")
 _CONFIG_FIELDS = (*_kelvane.CONFIG_NUMBERS, "planform", *_PANEL_FIELDS)
-_MAPPING_FILE_NAME = "wing.cfg"
-_SWEEP_FAULTS = {
-    _kelvane.SweepFault.StepNotPositive: "the sweep's step must be positive, not {step!r}",
-    _kelvane.SweepFault.Empty: "a sweep from {start!r} to {stop!r} by {step!r} has no point: stop is before start",
-    _kelvane.SweepFault.TooManyPoints: "a sweep from {start!r} to {stop!r} by {step!r} has more than {most} points",
-}
+_SWEEP_MESSAGES = (
+    "the sweep's step must be positive, not {step!r}",
+    "a sweep from {start!r} to {stop!r} by {step!r} has no point: stop is before start",
+    "a sweep from {start!r} to {stop!r} by {step!r} has more than {most} points",
+)
 
-# Held by a call from its first file to its last result: the record and the form's files are shared.
-_lock = threading.Lock()
+
+def _quantity_lines(quantities):
+    return "\n".join(f"    {name:<7} {title}" + (f" ({unit})" if unit else "") for name, title, unit in quantities)
 
 
 class Result:
@@ -49,7 +48,7 @@ class Result:
     the first station reaches its clmax, its position ``y`` and index ``station`` (None without ``clmax``,
     or when no station's lift grows with the root angle)."""
 
-    _NUMBERS = ("AlfaK", "CL", "CDi", "E", "AlfE", "CDiE", "EE", "e", "delta")
+    _NUMBERS = (*(name for name, _, _ in _kelvane.POINT_QUANTITIES), "e", "delta")
     __slots__ = (*_NUMBERS, "stations", "stall")
 
     def __init__(self, values):
@@ -65,6 +64,10 @@ class Result:
         stall = "None" if self.stall is None else "{" + ", ".join(
             f"{key}: {number(value)}" for key, value in self.stall.items()) + "}"
         return f"kelvane.Result({scalars}, stations=<{count} stations: {', '.join(self.stations)}>, stall={stall})"
+
+
+Result.__doc__ += ("\n\nThe wing's values:\n" + _quantity_lines(_kelvane.POINT_QUANTITIES) +
+                   "\n\nThe arrays of ``stations``:\n" + _quantity_lines(_kelvane.STATION_QUANTITIES))
 
 
 def solve(config, *, stations=15, inputs=("S", "AR"), given_cl=False, detail=False, clmax=None, workdir=None):
@@ -95,30 +98,27 @@ def sweep(config, start, stop, step, *, stations=15, inputs=("S", "AR"), given_c
     ``kelvane-solve --sweep``, and returns the polar: a dict of numpy arrays AlfaK, CL, CDi, E, AlfE,
     CDiE, EE and e (NaN where e is undefined, at zero lift). The keywords are those of solve."""
     start, stop, step = (_real(name, value) for name, value in (("start", start), ("stop", stop), ("step", step)))
-    points, fault = _kelvane.make_sweep(start, stop, step)
+    messages = (text.format(start=start, stop=stop, step=step, most=_kelvane.MAX_SWEEP_POINTS)
+                for text in _SWEEP_MESSAGES)
+    points, fault = _kelvane.make_sweep(start, stop, step, _kelvane.SweepMessages(*messages))
     if fault is not None:
-        raise ValueError(_SWEEP_FAULTS[fault].format(start=start, stop=stop, step=step,
-                                                     most=_kelvane.MAX_SWEEP_POINTS))
+        raise ValueError(fault)
     session = _session_arguments(stations, inputs, given_cl, detail)
     return _run(config, workdir, session, lambda: _kelvane.sweep(session, points))
 
 
 def _run(config, workdir, session, call):
-    """Puts the configuration's file and the output folder into the session and calls, under the lock."""
+    """Puts the configuration (its file or its wing) and the output folder into the session and calls."""
     output = None if workdir is None else _folder(workdir)
-    is_mapping = isinstance(config, Mapping)
-    text = _config_text(config) if is_mapping else None
-    path = None if is_mapping else _path(config)
-    with _lock, tempfile.TemporaryDirectory(prefix="kelvane-") as private:
-        if is_mapping:
-            path = os.path.join(os.fsencode(private), os.fsencode(_MAPPING_FILE_NAME))
-            with open(path, "wb") as file:
-                file.write(text)
-        session.config = path
+    if isinstance(config, Mapping):
+        _use_mapping(session, config)
+    else:
+        session.config = _path(config)
+    with tempfile.TemporaryDirectory(prefix="kelvane-") as private:
         session.output_folder = os.fsencode(private) if output is None else output
-        messages, values = call()
-    if messages:
-        raise InputError("\n".join(messages))
+        message, values = call()
+    if message is not None:
+        raise InputError(message)
     return values
 
 
@@ -202,8 +202,8 @@ def _folder(workdir):
     return folder
 
 
-def _config_text(config):
-    """The ".cfg" text of a mapping, made by the program's own configuration writer."""
+def _use_mapping(session, config):
+    """The wing of a mapping, its numbers as a saved ".cfg" file would hold them."""
     unknown = [name for name in config if name not in _CONFIG_FIELDS]
     if unknown:
         raise ValueError(f"unknown configuration fields {unknown}; the fields are {', '.join(_CONFIG_FIELDS)}")
@@ -227,4 +227,4 @@ def _config_text(config):
                              f"got {len(ks)} and {len(kc)}")
         if "nTrap" in config and _real("nTrap", config["nTrap"]) != len(ks):
             raise ValueError(f"nTrap is {config['nTrap']!r} but ks and kc hold {len(ks)} panels")
-    return _kelvane.config_text(numbers_by_name, trapezoid, ks, kc)
+    _kelvane.use_mapping(session, numbers_by_name, trapezoid, ks, kc)
