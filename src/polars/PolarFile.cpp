@@ -124,8 +124,8 @@ Outcome SortRows(std::vector<NumberedRow>& rows, const PolarMessages& messages) 
   for (const NumberedRow& next : rows) {
     if (!kept.empty() && kept.back().row.alpha == next.row.alpha) {
       if (kept.back().row == next.row) continue;
-      return messages.AtLine(next.line, "alfa " + PlainNumberText(next.row.alpha) + " " +
-                                            std::to_string(kept.back().line) + ". satırda başka değerlerle var");
+      return messages.AtLine(next.line, "alfa = " + PlainNumberText(next.row.alpha) + " için " +
+                                            std::to_string(kept.back().line) + ". satırda başka değerler var");
     }
     kept.push_back(next);
   }
