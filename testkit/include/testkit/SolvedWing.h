@@ -64,6 +64,7 @@ inline Record ConfigWing(const std::filesystem::path& config, const std::optiona
   ui::Form_Wing form;
   ui::DeferredWrites held(form);
   form.Form_Load();
+  held.Discard();  // the read writes what is held first
   if (stations) form.Text_N.SetText(*stations);
   form.Check_Area.SetValue(ticks.S);
   form.Check_AR.SetValue(ticks.AR);
