@@ -21,8 +21,10 @@ namespace {
 constexpr std::string_view kCsvHeader = "alpha,cl,cd";
 constexpr std::string_view kBlanks = " \t\r";  // \r: the end of a CR LF line
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::size_t kColumns = 3;   // alpha, CL, CD
+constexpr std::size_t kColumns = 3;    // alpha, CL, CD
 constexpr std::size_t kLeastRows = 2;  // one segment
+// An angle of attack beyond half a turn either way is no angle of a polar.
+constexpr double kLargestAlpha = 180;
 
 // How the rows' values are separated.
 enum class Layout { Blanks, Commas };
@@ -36,14 +38,16 @@ bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == 
 
 // XFoil's and XFLR5's line under the column titles.
 bool IsDashLine(std::string_view line) {
-  return line.find('-') != std::string_view::npos && line.find_first_not_of(" \t\r-") == std::string_view::npos;
+  return line.find('-') != std::string_view::npos &&
+         line.find_first_not_of(" \t\r-") == std::string_view::npos;
 }
 
 // "alpha,cl,cd" in any case, blanks between the names allowed.
 bool IsCsvHeader(std::string_view line) {
   std::string squeezed;
   for (const char ch : line)
-    if (kBlanks.find(ch) == std::string_view::npos) squeezed += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    if (kBlanks.find(ch) == std::string_view::npos)
+      squeezed += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
   return squeezed.starts_with(kCsvHeader);
 }
 
@@ -80,9 +84,12 @@ class PolarMessages {
   explicit PolarMessages(std::string_view name) : name_(PathForMessage(name)) {}
 
   Outcome AtLine(int line, const std::string& reason) const {
-    return Outcome::Refused(LimitMessage(name_ + " dosyasının " + std::to_string(line) + ". satırı okunamadı: " + reason));
+    return Outcome::Refused(
+        LimitMessage(name_ + " dosyasının " + std::to_string(line) + ". satırı okunamadı: " + reason));
   }
-  Outcome Whole(const std::string& reason) const { return Outcome::Refused(LimitMessage(name_ + " dosyası " + reason)); }
+  Outcome Whole(const std::string& reason) const {
+    return Outcome::Refused(LimitMessage(name_ + " dosyası " + reason));
+  }
 
  private:
   std::string name_;
@@ -111,6 +118,9 @@ Outcome ReadRows(const std::vector<std::string_view>& lines, std::size_t first, 
     double values[kColumns];
     for (std::size_t c = 0; c < kColumns; ++c)
       if (const auto fault = ReadValue(fields[c], values[c])) return messages.AtLine(line, *fault);
+    if (std::fabs(values[0]) > kLargestAlpha)
+      return messages.AtLine(line,
+                             "alfa = " + PlainNumberText(values[0]) + "° -180° ile 180° arasında değil");
     rows.push_back({{.alpha = values[0], .cl = values[1], .cd = values[2]}, line});
   }
   return Outcome::Done();
@@ -125,7 +135,8 @@ Outcome SortRows(std::vector<NumberedRow>& rows, const PolarMessages& messages) 
     if (!kept.empty() && kept.back().row.alpha == next.row.alpha) {
       if (kept.back().row == next.row) continue;
       return messages.AtLine(next.line, "alfa = " + PlainNumberText(next.row.alpha) + " için " +
-                                            std::to_string(kept.back().line) + ". satırda başka değerler var");
+                                            std::to_string(kept.back().line) +
+                                            ". satırda başka değerler var");
     }
     kept.push_back(next);
   }
@@ -147,15 +158,17 @@ Outcome ReadPolarText(std::string_view content, std::string_view name, std::opti
     start = end + 1;
   }
   // The table starts under the first dash line or CSV header.
-  const auto start = std::find_if(lines.begin(), lines.end(),
-                                  [](std::string_view line) { return IsDashLine(line) || IsCsvHeader(line); });
+  const auto start = std::find_if(lines.begin(), lines.end(), [](std::string_view line) {
+    return IsDashLine(line) || IsCsvHeader(line);
+  });
   if (start == lines.end())
     return messages.Whole("bir kesit poları değil: ne tirelerden bir satırın altında bir tablo ne de " +
                           std::string(kCsvHeader) + " başlığı var");
   const Layout layout = IsDashLine(*start) ? Layout::Blanks : Layout::Commas;
 
   std::vector<NumberedRow> rows;
-  if (Outcome read = ReadRows(lines, static_cast<std::size_t>(start - lines.begin()) + 1, layout, messages, rows);
+  if (Outcome read =
+          ReadRows(lines, static_cast<std::size_t>(start - lines.begin()) + 1, layout, messages, rows);
       read.IsRefused())
     return read;
   if (Outcome sorted = SortRows(rows, messages); sorted.IsRefused()) return sorted;

@@ -18,8 +18,9 @@ namespace kelvane {
 inline constexpr std::size_t kPolarSizeLimit = 1024 * 1024;
 
 // The polar in the file at path. Refuses, naming the file by its last characters and the line, a repeated
-// alpha with other values, fewer than two rows, a value that is not a finite number, a row with fewer than
-// three columns, a file over kPolarSizeLimit bytes or one that cannot be read; polar keeps what it held then.
+// alpha with other values, fewer than two rows, a value that is not a finite number, an alpha beyond ±180°,
+// a row with fewer than three columns, a file over kPolarSizeLimit bytes or one that cannot be read; polar
+// keeps what it held then.
 Outcome ReadPolarFile(const std::string& path, std::optional<SectionPolar>& polar);
 
 // The same for a polar's content already in hand; name stands for the file in messages.

@@ -2,7 +2,8 @@
 // Newton iteration that solves them. Station i's equation:
 //
 //   sum over j of An(j)·SinTab(i,j) = (c(i)/(8·SemiSpan))·cl_i(AlfaE_i),
-//   AlfaE_i = 180·(AlfaKR + BetaR(i) - ind_i)/Pi,  ind_i = sum over j of n·An(j)·SinTab(i,j)/sin(theta(i)),
+//   AlfaE_i = 180·(AlfaKR + BetaR(i) - ind_i)/Pi,
+//   ind_i = sum over j of n·An(j)·SinTab(i,j)/sin(theta(i)),
 //
 // n = 2j - 1, cl_i the station's polar (polars/SectionPolar.h) looked up at AlfaE_i plus the station's
 // lookup offset. While it iterates the polars' end segments go on beyond their rows; whether the solution
@@ -28,8 +29,8 @@ struct PolarState {
 
 // The equations at one iterate, stations 1..N.
 struct PolarEvaluation {
-  StationTable AlfaE{};    // effective angle, degrees
-  StationTable cl{};       // the station polar's values at AlfaE plus the lookup offset
+  StationTable AlfaE{};  // effective angle, degrees
+  StationTable cl{};     // the station polar's values at AlfaE plus the lookup offset
   StationTable cd{};
   StationTable clSlope{};  // per degree
   StationTable residual{};
@@ -49,8 +50,8 @@ struct PolarWing {
   StationTable theta{};
   StationTable sinTheta{};
   StationTable BetaR{};
-  StationTable chordFactor{};  // c(i)/(8·SemiSpan)
-  StationTable eta{};          // y(i)/SemiSpan
+  StationTable chordFactor{};   // c(i)/(8·SemiSpan)
+  StationTable eta{};           // y(i)/SemiSpan
   StationTable lookupOffset{};  // degrees
   Matrix SinTab{};
 };
@@ -67,7 +68,8 @@ class PolarEquations {
  public:
   // Reads N (as n), b, S, AR, Pi, y, c, theta, SemiSpan, BetaR(1..n), SinTab(1..n, 1..n) from wing;
   // lookupOffsets[i - 1] belongs to station i (none: all zero).
-  PolarEquations(const Module_ortak& wing, int n, WingPolars polars, const std::vector<double>& lookupOffsets);
+  PolarEquations(const Module_ortak& wing, int n, WingPolars polars,
+                 const std::vector<double>& lookupOffsets);
 
   const PolarWing& Wing() const { return *wing_; }
   const WingPolars& Polars() const { return polars_; }

@@ -29,8 +29,8 @@ constexpr double kRootStationWeight = 0.5;
 PolarSolve Refusal(std::string message) { return {std::nullopt, LimitMessage(std::move(message))}; }
 
 PolarSolve NoConvergence(const std::string& point) {
-  return Refusal(point + " için kesit polarlı taşıyıcı çizgi denklemleri " + std::to_string(kIterationBudget) +
-                 " Newton adımında yakınsamadı");
+  return Refusal(point + " için kesit polarlı taşıyıcı çizgi denklemleri " +
+                 std::to_string(kIterationBudget) + " Newton adımında yakınsamadı");
 }
 
 }  // namespace
@@ -80,7 +80,8 @@ bool PolarLiftingLine::Continue(double targetR, int& spent) {
       if (std::fabs(reach) <= kPredictorReach) {
         PolarState predicted = from;
         predicted.AlfaKR = next;
-        for (int j = 1; j <= Stations(); ++j) predicted.An[j] = from.An[j] + (from.An[j] - before.An[j]) * reach;
+        for (int j = 1; j <= Stations(); ++j)
+          predicted.An[j] = from.An[j] + (from.An[j] - before.An[j]) * reach;
         solved = Run(SolutionMode::GivenAngle, predicted, spent, kStepsFromPrediction);
       }
     }
@@ -93,7 +94,8 @@ bool PolarLiftingLine::Continue(double targetR, int& spent) {
       step = std::clamp(2 * step, -largest, largest);
     } else {
       step /= 2;
-      if (spent >= kIterationBudget || std::fabs(step) < kSmallestStepDegrees * radiansPerDegree) return false;
+      if (spent >= kIterationBudget || std::fabs(step) < kSmallestStepDegrees * radiansPerDegree)
+        return false;
     }
   }
 }
@@ -142,10 +144,11 @@ PolarSolve PolarLiftingLine::Result(const PolarState& x, int spent) const {
   for (int i = 1; i <= n; ++i) {
     const double lookup = at.AlfaE[i] + w.lookupOffset[i];
     if (!polars.Covers(lookup))
-      return Refusal("Kök açısı " + PolarMessageNumber(alfaK) + "° için " + std::to_string(i) + ". istasyonun (y = " +
-                     PolarMessageNumber(w.y[i]) + " m) açısı " + PolarMessageNumber(lookup) +
-                     "°, kesit polarlarının açı aralığının dışında (polar range: " + PolarMessageNumber(polars.FirstAlpha()) +
-                     "° … " + PolarMessageNumber(polars.LastAlpha()) + "°)");
+      return Refusal(
+          "Kök açısı " + PolarMessageNumber(alfaK) + "° için " + std::to_string(i) +
+          ". istasyonun (y = " + PolarMessageNumber(w.y[i]) + " m) açısı " + PolarMessageNumber(lookup) +
+          "°, kesit polarlarının açı aralığının dışında (polar range: " +
+          PolarMessageNumber(polars.FirstAlpha()) + "° … " + PolarMessageNumber(polars.LastAlpha()) + "°)");
   }
 
   PolarSolution s;
@@ -169,7 +172,8 @@ PolarSolve PolarLiftingLine::Result(const PolarState& x, int spent) const {
   s.An = x.An;
   s.stations.reserve(static_cast<std::size_t>(n));
   for (int i = 1; i <= n; ++i)
-    s.stations.push_back({.y = w.y[i], .cl = at.cl[i], .cd = at.cd[i], .AlfaE = at.AlfaE[i], .stalled = at.clSlope[i] <= 0});
+    s.stations.push_back(
+        {.y = w.y[i], .cl = at.cl[i], .cd = at.cd[i], .AlfaE = at.AlfaE[i], .stalled = at.clSlope[i] <= 0});
   if (!std::isfinite(s.CL) || !std::isfinite(s.CDi) || !std::isfinite(s.CDp) || !std::isfinite(s.LD))
     return Refusal(kNotFiniteMessage);
   return {std::move(s), {}};

@@ -18,25 +18,25 @@
 namespace kelvane {
 
 struct PolarStation {
-  double y = 0;      // m
+  double y = 0;  // m
   double cl = 0;
   double cd = 0;
-  double AlfaE = 0;  // effective angle, degrees (without the lookup offset)
+  double AlfaE = 0;      // effective angle, degrees (without the lookup offset)
   bool stalled = false;  // the polar's lift slope where the station looks it up is not positive
 };
 
 struct PolarSolution {
-  double AlfaK = 0;  // root angle, degrees
-  double CL = 0;     // An(1)·(AR·Pi)
-  double CDi = 0;    // as the linear solution computes it, zero-lift rule included
-  double E = 0;      // CL/CDi, 0 at zero lift
-  std::optional<double> e;  // span efficiency 1/(1 + delta); nothing at zero lift
-  double CDp = 0;    // profile drag from the sections' cd
-  double CD = 0;     // CDi + CDp
-  double LD = 0;     // CL/CD
-  int iterations = 0;   // Newton steps this solution took, continuation included
-  double residual = 0;  // the largest |residual| left
-  StationTable An{};    // An(1..N)
+  double AlfaK = 0;                    // root angle, degrees
+  double CL = 0;                       // An(1)·(AR·Pi)
+  double CDi = 0;                      // as the linear solution computes it, zero-lift rule included
+  double E = 0;                        // CL/CDi, 0 at zero lift
+  std::optional<double> e;             // span efficiency 1/(1 + delta); nothing at zero lift
+  double CDp = 0;                      // profile drag from the sections' cd
+  double CD = 0;                       // CDi + CDp
+  double LD = 0;                       // CL/CD
+  int iterations = 0;                  // Newton steps this solution took, continuation included
+  double residual = 0;                 // the largest |residual| left
+  StationTable An{};                   // An(1..N)
   std::vector<PolarStation> stations;  // station i = 1..N at index i - 1: next to the tip first, root last
 };
 
@@ -55,12 +55,13 @@ class PolarLiftingLine {
   // The wing in the record after a linear solution: N, b, S, AR, Pi, y, c, theta, SemiSpan, BetaR, SinTab.
   // lookupOffsets[i - 1], degrees, is added to station i's effective angle where its polar is looked up
   // (none: no offset).
-  PolarLiftingLine(const Module_ortak& wing, WingPolars polars, const std::vector<double>& lookupOffsets = {});
+  PolarLiftingLine(const Module_ortak& wing, WingPolars polars,
+                   const std::vector<double>& lookupOffsets = {});
 
   // The solution at root angle alfaK, degrees, continued from the last converged solution. Past CLmax,
   // where the equations may have more than one solution, the one found depends on where the continuation
-  // came from: from below on a fresh object. Refused when it does not converge within the iteration budget, and when a
-  // station's angle lies outside its polars ("... polar range"), naming the station and the angle.
+  // came from: from below on a fresh object. Refused when it does not converge within the iteration budget,
+  // and when a station's angle lies outside its polars ("... polar range"), naming the station and the angle.
   PolarSolve SolveAtAngle(double alfaK);
 
   // The root angle whose CL, An(1)·(AR·Pi), is the given one: Newton steps from the last converged

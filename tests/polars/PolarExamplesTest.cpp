@@ -28,7 +28,9 @@ Record ExampleWing(const WorkedExample& example) {
     if (example.argv[k] == "--stations") stations = example.argv[k + 1];
     if (example.argv[k] == "--inputs") {
       const std::string& names = example.argv[k + 1];
-      const auto named = [&names](const char* name) { return ("," + names + ",").find(std::string(",") + name + ",") != std::string::npos; };
+      const auto named = [&names](const char* name) {
+        return ("," + names + ",").find(std::string(",") + name + ",") != std::string::npos;
+      };
       ticks = {named("S"), named("AR"), named("b"), named("cOrt")};
     }
   }
@@ -63,7 +65,9 @@ TEST_P(PolarExamples, ConvergeUpToCLmaxWithEveryShippedPolar) {
     for (const double side : {-kCLmaxAngleResolution, kCLmaxAngleResolution}) {
       solver.ContinueFrom(peak);
       const PolarSolve beside = solver.SolveAtAngle(peak.AlfaK + side);
-      if (beside) EXPECT_LE(beside.solution->CL, peak.CL + kFlatTop) << "at " << peak.AlfaK + side;
+      if (beside) {
+        EXPECT_LE(beside.solution->CL, peak.CL + kFlatTop) << "at " << peak.AlfaK + side;
+      }
     }
 
     solver.Forget();

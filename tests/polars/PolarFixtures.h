@@ -41,7 +41,8 @@ inline std::string LinearPolarText(double slope, double zeroLift, double cd, int
 
 inline SectionPolar LinearPolar(double slope, double zeroLift, double cd, int first, int last) {
   std::optional<SectionPolar> polar;
-  if (const Outcome read = ReadPolarText(LinearPolarText(slope, zeroLift, cd, first, last), "linear.csv", polar);
+  if (const Outcome read =
+          ReadPolarText(LinearPolarText(slope, zeroLift, cd, first, last), "linear.csv", polar);
       read.IsRefused())
     throw std::runtime_error(read.Message());
   return *polar;

@@ -20,8 +20,13 @@ void ExpectRelativelyNear(double actual, double expected, double relative, const
 }
 
 TEST(PolarLiftingLine, StraightLiftLineGivesTheLinearSolution) {
-  struct Wing { int n; std::optional<double> taper; Sections sections; };
-  for (const Wing& shape : {Wing{15, std::nullopt, {}}, Wing{9, 0.45, {5.8, -2, -3}}, Wing{99, 0.2, {6.1, 1, 2}}}) {
+  struct Wing {
+    int n;
+    std::optional<double> taper;
+    Sections sections;
+  };
+  for (const Wing& shape :
+       {Wing{15, std::nullopt, {}}, Wing{9, 0.45, {5.8, -2, -3}}, Wing{99, 0.2, {6.1, 1, 2}}}) {
     SCOPED_TRACE(shape.n);
     const Record wing = TenByTenWing(shape.n, shape.taper, shape.sections);
     const Sections& s = shape.sections;
@@ -92,14 +97,16 @@ TEST(PolarLiftingLine, RefusesOutsideThePolarsAndAboveCLmax) {
   const std::vector<PolarSolve> sweep = SweepAngles(narrow, std::vector<double>{0, 15, 1});
   ASSERT_EQ(sweep.size(), 3u);
   EXPECT_TRUE(sweep[0] && sweep[2]);
-  EXPECT_NE(sweep[1].refusal.find("Kök açısı 15° için 1. istasyonun (y = 4.924 m) açısı"), std::string::npos) << sweep[1].refusal;
+  EXPECT_NE(sweep[1].refusal.find("Kök açısı 15° için 1. istasyonun (y = 4.924 m) açısı"), std::string::npos)
+      << sweep[1].refusal;
   EXPECT_NE(sweep[1].refusal.find("polar range: -5° … 5°"), std::string::npos) << sweep[1].refusal;
 
   PolarLiftingLine real(*wing, BothSections(ShippedPolar("naca2412-re1e6.txt")));
   const PolarSolve top = FindWingCLmax(real);
   ASSERT_TRUE(top);
   const PolarSolve above = SolveForCL(real, top.solution->CL + 0.01);
-  EXPECT_NE(above.refusal.find("CLmax = " + PolarMessageNumber(top.solution->CL)), std::string::npos) << above.refusal;
+  EXPECT_NE(above.refusal.find("CLmax = " + PolarMessageNumber(top.solution->CL)), std::string::npos)
+      << above.refusal;
 
   Module_ortak noStations;
   EXPECT_EQ(PolarLiftingLine(noStations, real.Polars()).SolveAtAngle(0).refusal, kNotFiniteMessage);
