@@ -32,31 +32,37 @@ PolarEquations::PolarEquations(const Module_ortak& wing, int n, WingPolars polar
     w.eta[i] = wing.y[i] / wing.SemiSpan;
     const std::size_t k = static_cast<std::size_t>(i - 1);
     w.lookupOffset[i] = k < lookupOffsets.size() ? lookupOffsets[k] : 0;
-    for (int j = 1; j <= n; ++j) w.SinTab[i][j] = wing.SinTab[i][j];
+    for (int j = 1; j <= n; ++j) {
+      w.SinTab[i][j] = wing.SinTab[i][j];
+      w.SinTabByHarmonic[j][i] = wing.SinTab[i][j];
+    }
   }
 }
 
 void PolarEquations::Evaluate(const PolarState& x, PolarEvaluation& at) const {
   const PolarWing& w = *wing_;
-  StationTable weighted{};  // n·An(j), the induced angle's coefficients
-  for (int j = 1; j <= w.n; ++j) weighted[j] = Harmonic(j) * x.An[j];
+  // Harmonic by harmonic over all stations at once: each station's sums still add up in increasing j.
+  StationTable lift{};
+  StationTable induced{};
+  for (int j = 1; j <= w.n; ++j) {
+    const double an = x.An[j];
+    const double weighted = Harmonic(j) * an;  // n·An(j), the induced angle's coefficient
+    const double* sines = w.SinTabByHarmonic[j].data();
+    for (int i = 1; i <= w.n; ++i) {
+      lift[i] = lift[i] + an * sines[i];
+      induced[i] = induced[i] + weighted * sines[i];
+    }
+  }
   at.largest = 0;
   at.sumSquares = 0;
   for (int i = 1; i <= w.n; ++i) {
-    const double* sines = w.SinTab[i].data();
-    double lift = 0;
-    double induced = 0;
-    for (int j = 1; j <= w.n; ++j) {
-      lift = lift + x.An[j] * sines[j];
-      induced = induced + weighted[j] * sines[j];
-    }
-    const double ind = induced / w.sinTheta[i];
+    const double ind = induced[i] / w.sinTheta[i];
     at.AlfaE[i] = 180 * (x.AlfaKR + w.BetaR[i] - ind) / w.Pi;
     const PolarValues polar = polars_.At(w.eta[i], at.AlfaE[i] + w.lookupOffset[i]);
     at.cl[i] = polar.cl;
     at.cd[i] = polar.cd;
     at.clSlope[i] = polar.clSlope;
-    const double r = lift - w.chordFactor[i] * polar.cl;
+    const double r = lift[i] - w.chordFactor[i] * polar.cl;
     at.residual[i] = r;
     at.largest = std::fmax(at.largest, std::fabs(r));
     at.sumSquares = at.sumSquares + r * r;
@@ -73,9 +79,10 @@ bool PolarEquations::NewtonStep(SolutionMode mode) {
   for (int i = 1; i <= w.n; ++i) {
     // d(c/(8·SemiSpan)·cl)/d(angle in radians): the linear solution's mu with the polar's local slope.
     const double k = w.chordFactor[i] * at.clSlope[i] * (180 / w.Pi);
+    const double perSine = k / w.sinTheta[i];
     const double* sines = w.SinTab[i].data();
     double* row = a[i].data();
-    for (int j = 1; j <= w.n; ++j) row[j] = sines[j] * (1 + Harmonic(j) * k / w.sinTheta[i]);
+    for (int j = 1; j <= w.n; ++j) row[j] = sines[j] * (1 + Harmonic(j) * perSine);
     if (mode == SolutionMode::GivenCL) row[1] = -k;
     row[n1] = -at.residual[i];
   }

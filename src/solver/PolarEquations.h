@@ -54,6 +54,7 @@ struct PolarWing {
   StationTable eta{};           // y(i)/SemiSpan
   StationTable lookupOffset{};  // degrees
   Matrix SinTab{};
+  Matrix SinTabByHarmonic{};  // SinTab transposed: [j][i]
 };
 
 struct NewtonRun {

@@ -15,7 +15,7 @@ namespace kelvane {
 namespace {
 
 // Newton steps one operating point may take in all, continuation included.
-constexpr int kIterationBudget = 100;
+constexpr int kIterationBudget = 60;
 // A predicted start is right when no kink of the polars lies between: then one step finishes it. Past a
 // kink it may lead Newton off to another solution, so the start from the last solution takes over.
 constexpr int kStepsFromPrediction = 1;
@@ -100,21 +100,30 @@ bool PolarLiftingLine::Continue(double targetR, int& spent) {
   }
 }
 
+bool PolarLiftingLine::StartCold(double targetR, int& spent) {
+  // Straight at the target from no circulation: a solution without a stalled station is the only one there
+  // is. Otherwise from no circulation at zero root angle, where no station is near stall, continued up.
+  last_.reset();
+  PolarState direct;
+  direct.AlfaKR = targetR;
+  if (Run(SolutionMode::GivenAngle, direct, spent)) {
+    const PolarEvaluation& at = equations_.LastEvaluation();
+    bool stalled = false;
+    for (int i = 1; i <= Stations(); ++i) stalled = stalled || at.clSlope[i] <= 0;
+    if (!stalled) return true;
+  }
+  last_.reset();
+  PolarState zero;
+  return Run(SolutionMode::GivenAngle, zero, spent) && Continue(targetR, spent);
+}
+
 PolarSolve PolarLiftingLine::SolveAtAngle(double alfaK) {
   const double targetR = equations_.Wing().Pi * alfaK / 180;
   if (Stations() == 0 || !std::isfinite(targetR)) return Refusal(kNotFiniteMessage);
   int spent = 0;
   const std::optional<Converged> warm = last_;
   bool solved = last_ && Continue(targetR, spent);
-  // Cold: from no circulation at zero root angle, where every station is far from stall, continued to the
-  // target; from no circulation at the target itself only when that fails.
-  for (const double startR : {0.0, targetR}) {
-    if (solved || spent >= kIterationBudget) break;
-    last_.reset();
-    PolarState cold;
-    cold.AlfaKR = startR;
-    solved = Run(SolutionMode::GivenAngle, cold, spent) && Continue(targetR, spent);
-  }
+  if (!solved) solved = StartCold(targetR, spent);
   if (!solved) {
     last_ = warm;  // the next operating point continues from the last one solved
     return NoConvergence("Kök açısı " + PolarMessageNumber(alfaK) + "°");

@@ -68,8 +68,8 @@ class PolarLiftingLine {
   // solution without continuation, for a nearby root angle found already (solver/PolarSearch.h).
   PolarSolve SolveAtLift(double CL);
 
-  // The next solution starts cold, as the first does: from no circulation at a root angle of 0, continued
-  // to its own angle.
+  // The next solution starts cold, as the first does: from no circulation, at its own angle when no station
+  // stalls there, else at a root angle of 0 continued to its own.
   void Forget() { last_.reset(); }
   // The next solution continues from this one (found by this object for the same wing).
   void ContinueFrom(const PolarSolution& solution);
@@ -87,9 +87,11 @@ class PolarLiftingLine {
   // At most `steps` Newton steps from x within the budget; on convergence x is the solution and becomes the
   // last one.
   bool Run(SolutionMode mode, PolarState& x, int& spent, int steps = kStepsPerRun);
-  static constexpr int kStepsPerRun = 20;
+  static constexpr int kStepsPerRun = 10;
   // From the last converged solution to the target angle in steps that shrink where Newton fails.
   bool Continue(double targetR, int& spent);
+  // To the target angle without a solution to start from.
+  bool StartCold(double targetR, int& spent);
   // The solution at converged x, or the refusal of a station outside its polars.
   PolarSolve Result(const PolarState& x, int spent) const;
 
