@@ -90,4 +90,13 @@ void ReplayForward(const EliminationSteps& steps, int n, StationTable& b) {
   }
 }
 
+void SubstituteBack(const Matrix& a, int n, StationTable& x) {
+  const int n1 = n + 1;
+  for (int k = n; k >= 1; --k) {
+    double s = 0;
+    for (int j = k + 1; j <= n; ++j) s = s + x[j] * a[k][j];
+    x[k] = a[k][n1] - s;
+  }
+}
+
 }  // namespace kelvane

@@ -24,6 +24,10 @@ struct EliminationSteps {
 // Stops with false at a pivot that is zero or not finite (steps from then on are not recorded).
 bool EliminateForward(Matrix& a, int n, EliminationSteps& steps);
 
+// The solution x(1..n) of rows 1..n as EliminateForward leaves them (unit upper triangular, the right-hand
+// side in column n + 1), from the last row up; other entries of x stay.
+void SubstituteBack(const Matrix& a, int n, StationTable& x);
+
 // Repeats recorded steps on a right-hand side b(1..n) in the same order with the same operations, so b ends
 // bit for bit as column n + 1 of the matrix would have after EliminateForward.
 void ReplayForward(const EliminationSteps& steps, int n, StationTable& b);

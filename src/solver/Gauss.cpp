@@ -40,7 +40,6 @@ Outcome Gauss(Module_ortak& m, SystemCache& cache) {
   if (!count) return singular();
   const int n = *count;
   m.N1 = m.N + 1;
-  const int n1 = n + 1;
   Matrix& a = m.CoefMatrix;
 
   // The largest available pivot keeps rounding from growing and avoids stopping at a zero that a row
@@ -49,11 +48,7 @@ Outcome Gauss(Module_ortak& m, SystemCache& cache) {
 
   // Solved aside so that a failed solve leaves X as it was.
   StationTable x = m.X;
-  for (int k = n; k >= 1; --k) {
-    double s = 0;
-    for (int j = k + 1; j <= n; ++j) s = s + x[j] * a[k][j];
-    x[k] = a[k][n1] - s;
-  }
+  SubstituteBack(a, n, x);
   if (!AllFinite(x, 1, n)) return singular();
   m.X = x;
   return Outcome::Done();

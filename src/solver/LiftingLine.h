@@ -56,6 +56,17 @@ Outcome WingCoefficients(Module_ortak& record, SolutionMode mode);
 // delta, the sum over j = 2..N of (2j - 1)(An(j)/An(1))^2 from the record's coefficients: the induced
 // drag's excess over the elliptic wing's. Reads N and An; nothing at zero lift (An(1) = 0).
 std::optional<double> InducedDragDelta(const Module_ortak& m);
+// The same for coefficients an(1..n).
+std::optional<double> InducedDragDelta(const StationTable& an, int n);
+
+struct InducedDrag {
+  double CDi = 0;
+  double E = 0;  // CL/CDi; 0 at zero lift
+};
+// CDi and E of coefficients an(1..n) at lift coefficient CL, for aspect ratio AR: (1 + delta)·CL²/(Pi·AR),
+// or at zero lift (An(1) = 0) straight from the higher harmonics. WingCoefficients and the section-polar
+// solution both take their induced drag from here.
+InducedDrag InducedDragOf(const StationTable& an, int n, double CL, double AR, double Pi);
 
 // The elliptic wing's drag figures: the record has no fields for them.
 struct EllipticWingResult {

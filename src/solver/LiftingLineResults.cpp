@@ -83,14 +83,31 @@ Outcome Distributions(Module_ortak& record) {
 
 std::optional<double> InducedDragDelta(const Module_ortak& m) {
   const std::optional<int> count = StationCount(m);
-  const double an1 = m.An[1];
-  if (!count || an1 == 0) return std::nullopt;
+  if (!count) return std::nullopt;
+  return InducedDragDelta(m.An, *count);
+}
+
+std::optional<double> InducedDragDelta(const StationTable& an, int n) {
+  const double an1 = an[1];
+  if (an1 == 0) return std::nullopt;
   double delta = 0;
-  for (int j = 2; j <= *count; ++j) {
-    const double ratio = m.An[j] / an1;
+  for (int j = 2; j <= n; ++j) {
+    const double ratio = an[j] / an1;
     delta = delta + Harmonic(j) * (ratio * ratio);
   }
   return delta;
+}
+
+InducedDrag InducedDragOf(const StationTable& an, int n, double CL, double AR, double Pi) {
+  if (const std::optional<double> delta = InducedDragDelta(an, n)) {
+    const double cdi = (1 + *delta) * (CL * CL / Pi / AR);
+    return {.CDi = cdi, .E = CL / cdi};
+  }
+  // Zero lift: the drag ratio relative to An(1) is undefined, but a twisted wing still sheds vortices, so
+  // the drag comes straight from the higher harmonics; with no lift E is 0.
+  double s = 0;
+  for (int j = 2; j <= n; ++j) s = s + Harmonic(j) * (an[j] * an[j]);
+  return {.CDi = (AR * Pi) * s, .E = 0};
 }
 
 Outcome WingCoefficients(Module_ortak& record, SolutionMode mode) {
@@ -98,17 +115,9 @@ Outcome WingCoefficients(Module_ortak& record, SolutionMode mode) {
       record,
       [mode](const Module_ortak& m, int n, double& cl, double& cdi, double& e) {
         if (mode == SolutionMode::GivenAngle) cl = m.An[1] * (m.AR * m.Pi);
-        if (const std::optional<double> delta = InducedDragDelta(m)) {
-          cdi = (1 + *delta) * (cl * cl / m.Pi / m.AR);
-          e = cl / cdi;
-        } else {
-          // Zero lift: the drag ratio relative to An(1) is undefined, but a twisted wing still sheds
-          // vortices, so the drag comes straight from the higher harmonics; with no lift E is 0.
-          double s = 0;
-          for (int j = 2; j <= n; ++j) s = s + Harmonic(j) * (m.An[j] * m.An[j]);
-          cdi = (m.AR * m.Pi) * s;
-          e = 0;
-        }
+        const InducedDrag drag = InducedDragOf(m.An, n, cl, m.AR, m.Pi);
+        cdi = drag.CDi;
+        e = drag.E;
       },
       &Module_ortak::CL, &Module_ortak::CDi, &Module_ortak::E);
 }
