@@ -1,3 +1,4 @@
+// The span loads: the root identities, the loads against the wing's lift and a hand-checked flapped wing.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The flaps' checks and what a flap over the whole span does to the solution.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
