@@ -1,11 +1,12 @@
 // The span loads: the root identities, the loads against the wing's lift and a hand-checked flapped wing.
-#include <gtest/gtest.h>
+#include "results/SpanLoads.h"
 
 #include <cmath>
 #include <limits>
 #include <numbers>
 
-#include "results/SpanLoads.h"
+#include <gtest/gtest.h>
+
 #include "support/SolvedWing.h"
 
 namespace kelvane {

@@ -1,12 +1,13 @@
 // The flaps' checks and what a flap over the whole span does to the solution.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
+#include "solver/Flaps.h"
 
 #include <limits>
 #include <vector>
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include "model/MessageText.h"
-#include "solver/Flaps.h"
 #include "support/SolvedWing.h"
 
 namespace kelvane {
