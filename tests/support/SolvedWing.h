@@ -1,6 +1,5 @@
-// Solved wings as records of their own, for the tests of what follows from a solution: the one place those
-// tests reach the program-wide record (the test kit's planform steps, then the linear solution with the
-// flap stage right after SectionTables).
+// Solved wings as records of their own, for the tests of what follows from a solution: the test kit's
+// planform steps, then the linear solution with the flap stage right after SectionTables.
 #pragma once
 
 #include <memory>
@@ -23,20 +22,20 @@ struct WingCase {
 };
 
 inline std::unique_ptr<Module_ortak> SolvedWing(const WingCase& wing) {
-  ResetModuleOrtak();
+  ResetTestRecord();
   PlaceStations(10, 10, 10, 15);
   wing.elliptic ? EllipticChords() : TaperedChords(1);
   UniformSections(2 * std::numbers::pi);
-  ortak.Alfa0K = wing.Alfa0K;
-  ortak.Alfa0U = wing.Alfa0U;
-  ortak.AlfaK = wing.rootAngle;
+  testRecord.Alfa0K = wing.Alfa0K;
+  testRecord.Alfa0U = wing.Alfa0U;
+  testRecord.AlfaK = wing.rootAngle;
   Outcome flapped;
-  const SolveOutcome solved = SolveLiftingLine(SolutionMode::GivenAngle, [&](SolveStage stage) {
-    if (stage == SolveStage::SectionTables) flapped = ApplyFlaps(ortak, wing.flaps);
+  const auto solved = SolveLiftingLine(testRecord, testCache, SolutionMode::GivenAngle, [&](SolveStage stage) {
+    if (stage == SolveStage::SectionTables) flapped = ApplyFlaps(testRecord, wing.flaps);
   });
   Require(flapped);
-  if (!solved) throw std::runtime_error(SolveFaultMessage(*solved.fault));
-  return std::make_unique<Module_ortak>(ortak);
+  if (!solved) throw std::runtime_error(solved.Message());
+  return std::make_unique<Module_ortak>(testRecord);
 }
 
 }  // namespace kelvane::testing
