@@ -12,6 +12,8 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r";
 // A Lednicer side holds at least the leading and the trailing edge.
 constexpr double kLeastSidePoints = 2;
+// A Lednicer file's lines before the points: the name and the two counts.
+constexpr std::size_t kLednicerHeadLines = 2;
 
 struct Point {
   double x;
@@ -69,18 +71,18 @@ std::string SeligText(std::string_view content, std::string_view name) {
   const std::vector<std::string_view> lines = FilledLines(content);
   if (lines.empty()) return std::string(content);
   if (PointOf(lines[0])) return Joined(name, lines);
-  if (lines.size() < 2) return std::string(content);
+  if (lines.size() < kLednicerHeadLines) return std::string(content);
 
   // Lednicer: the counts must add up to the points that follow, or the file is not one.
   const std::optional<Point> counts = PointOf(lines[1]);
   if (!counts || !IsSideCount(counts->x) || !IsSideCount(counts->y)) return std::string(content);
   const auto upperCount = static_cast<std::size_t>(counts->x);
   const auto lowerCount = static_cast<std::size_t>(counts->y);
-  if (lines.size() != 2 + upperCount + lowerCount) return std::string(content);
-  for (std::size_t i = 2; i < lines.size(); ++i)
+  if (lines.size() != kLednicerHeadLines + upperCount + lowerCount) return std::string(content);
+  for (std::size_t i = kLednicerHeadLines; i < lines.size(); ++i)
     if (!PointOf(lines[i])) return std::string(content);
 
-  const auto upperBegin = lines.begin() + 2;
+  const auto upperBegin = lines.begin() + static_cast<std::ptrdiff_t>(kLednicerHeadLines);
   const auto lowerBegin = upperBegin + static_cast<std::ptrdiff_t>(upperCount);
   std::vector<std::string_view> selig(std::make_reverse_iterator(lowerBegin), std::make_reverse_iterator(upperBegin));
   // Both sides start at the leading edge; XFoil takes a repeated point for a corner.

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
 
