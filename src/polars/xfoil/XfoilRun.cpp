@@ -28,8 +28,10 @@ constexpr const char* kPolarFile = "polar.txt";
 constexpr const char* kOutputFile = "output.txt";
 constexpr const char* kErrorsFile = "errors.txt";
 constexpr std::string_view kPreloadVariable = "LD_PRELOAD=";
-// XFoil's own words when it cannot go on: an unreadable coordinate file, a run-time error of its Fortran.
-constexpr std::array<std::string_view, 4> kFailureMarks = {"error", "NOT COMPLETED", "Illegal", "not implemented"};
+// XFoil's own words when it cannot go on: an unreadable coordinate file, a run-time error or a signal caught
+// by its Fortran run time (which then prints "Backtrace for this error").
+constexpr std::array<std::string_view, 5> kFailureMarks = {"Program received signal", "error", "NOT COMPLETED",
+                                                           "Illegal", "not implemented"};
 // Where a failure is reported, at the start of a run; a longer output is not searched to its end.
 constexpr std::size_t kOutputSearchBytes = 1024 * 1024;
 

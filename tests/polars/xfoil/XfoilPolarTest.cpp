@@ -118,6 +118,8 @@ TEST(XfoilPolar, RefusesFailedRunsAndCachesNothing) {
        "naca0012@1e6", "XFoil NACA 0012 (Re 1e6) için yalnızca 3 açıda yakınsadı; polar için en az 10 açı gerekli"},
       {"crash", "echo 'Fortran runtime error: End of  file' >&2; exit 2\n", "naca0012@1e6",
        "XFoil NACA 0012 polarında 2 çıkış koduyla bitti: Fortran runtime error: End of file"},
+      {"trapped", "printf '\\nProgram received signal SIGFPE.\\n\\nBacktrace for this error:\\n' >&2; kill -s FPE $$\n",
+       "naca0012@1e6", "XFoil NACA 0012 polarında 8 sinyaliyle durdu: Program received signal SIGFPE."},
       {"unreadable coordinates", "", "junk.dat@1e6",
        "XFoil junk.dat için polar hesaplayamadı: File READ error. Unrecognizable file format"},
   };
