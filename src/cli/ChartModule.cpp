@@ -3,25 +3,15 @@
 #include <filesystem>
 #include <string_view>
 #include <system_error>
-#include <vector>
 
 #include <dlfcn.h>
 
 #include "model/MessageText.h"
+#include "model/PrivateLibraries.h"
 #include "model/Version.h"
 
 namespace kelvane::cli {
 namespace {
-
-// The program's own folder, then the installation's library folder, found from the program's folder so
-// that an installation under any prefix, or a package unpacked anywhere, takes its own module.
-std::vector<std::filesystem::path> ModuleFolders() {
-  std::error_code error;
-  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-  if (error) return {};
-  const std::filesystem::path folder = program.parent_path();
-  return {folder, (folder / KELVANE_CHART_MODULE_FROM_PROGRAM).lexically_normal()};
-}
 
 // dlerror's text, without the module's own path in front when it names it: the message names it once.
 std::string LoadFault(const std::filesystem::path& module) {
@@ -35,7 +25,7 @@ std::string LoadFault(const std::filesystem::path& module) {
 
 std::unique_ptr<chartpaint::ChartFileEncoder> OpenChartEncoder(std::string& fault) {
   std::string searched;
-  for (const std::filesystem::path& folder : ModuleFolders()) {
+  for (const std::filesystem::path& folder : PrivateLibraryFolders()) {
     const std::filesystem::path module = folder / chartpaint::kChartModuleFileName;
     std::error_code error;
     if (!std::filesystem::exists(module, error)) {

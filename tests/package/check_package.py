@@ -40,7 +40,7 @@ def run(command, **kwargs):
 
 
 def expected_files():
-    files = INSTALLED_FILES | {f"usr/{ARGS.chart_module}"}
+    files = INSTALLED_FILES | {f"usr/{ARGS.chart_module}", f"usr/{ARGS.traps_off_library}"}
     if ARGS.python:
         module = f"{PYTHON_PACKAGES}/kelvane"
         files |= {f"{module}/__init__.py", f"{module}/_kelvane{sysconfig.get_config_var('EXT_SUFFIX')}"}
@@ -91,6 +91,7 @@ class UnpackedPackage(unittest.TestCase):
         if ARGS.python:
             self.assertIn("python3-numpy", depends)
             self.assertRegex(depends, r"python3 \(>= 3\.\d+\), python3 \(<< 3\.\d+\)")
+        self.assertEqual(self.field("Recommends"), "xfoil")
 
     def test_changelog_begins_with_this_version(self):
         changelog = gzip.decompress((self.root / "usr/share/doc/kelvane/changelog.gz").read_bytes()).decode()
@@ -187,6 +188,8 @@ if __name__ == "__main__":
     parser.add_argument("version", help="the project version")
     parser.add_argument("--chart-module", required=True,
                         help="the batch tool's chart module, below the installation prefix")
+    parser.add_argument("--traps-off-library", required=True,
+                        help="the floating-point trap switch preloaded into XFoil, below the installation prefix")
     parser.add_argument("--python", action="store_true", help="the package holds the Python module")
     ARGS = parser.parse_args()
     unittest.main(argv=sys.argv[:1], verbosity=2)
