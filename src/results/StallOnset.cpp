@@ -1,5 +1,6 @@
 #include "results/StallOnset.h"
 
+#include <cmath>
 #include <vector>
 
 #include "model/Counts.h"
@@ -48,7 +49,11 @@ StallSearch FindStallOnset(const SectionMaxLift& maxLift) {
   const double CL1 = ortak.CL;
   for (int i = 1; i <= n; ++i) stations[i - 1].cl1 = LocalLiftCoefficient(i);
 
-  return {std::nullopt, LinearStallOnset(stations, CL0, CL1)};
+  // A clmax beyond reach of the linear model (1e308) puts the onset at an infinite angle and CL: no onset
+  // to show, the same refusal as any other result that would not be finite.
+  const std::optional<StallOnset> onset = LinearStallOnset(stations, CL0, CL1);
+  if (onset && !(std::isfinite(onset->AlfaK) && std::isfinite(onset->CL))) return {SolveFault::NotFinite, std::nullopt};
+  return {std::nullopt, onset};
 }
 
 }  // namespace kelvane

@@ -35,12 +35,13 @@ struct StationLift {
 std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations, double CL0, double CL1);
 
 struct StallSearch {
-  std::optional<SolveFault> fault;  // one of the two solutions stopped
+  // One of the two solutions stopped, or (NotFinite) the onset's angle or CL would not be finite.
+  std::optional<SolveFault> fault;
   std::optional<StallOnset> onset;
 };
 
-// Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset. The record,
-// results included, is restored afterwards.
+// Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset; an onset that would
+// not be finite is refused with SolveFault::NotFinite. The record, results included, is restored afterwards.
 StallSearch FindStallOnset(const SectionMaxLift& maxLift);
 
 }  // namespace kelvane

@@ -138,5 +138,22 @@ TEST(FindStallOnset, ReportsASolutionThatStops) {
   EXPECT_EQ(ortak.AszK, 0);
 }
 
+// A clmax the linear model reaches only at an infinite angle is refused; one station within reach is enough.
+TEST(FindStallOnset, RefusesAnOnsetThatWouldNotBeFinite) {
+  struct Case {
+    SectionMaxLift maxLift;
+    bool finite;
+  };
+  constexpr double kOutOfReach = 1e308;
+  for (const Case& c : {Case{{.clmaxK = kOutOfReach, .clmaxU = kOutOfReach}, false},
+                        Case{{.clmaxK = 1.5, .clmaxU = kOutOfReach}, true}}) {
+    SCOPED_TRACE(c.maxLift.clmaxU);
+    SetUpTaperedWing();
+    const StallSearch search = FindStallOnset(c.maxLift);
+    EXPECT_EQ(search.fault, c.finite ? std::nullopt : std::optional(SolveFault::NotFinite));
+    EXPECT_EQ(search.onset.has_value(), c.finite);
+  }
+}
+
 }  // namespace
 }  // namespace kelvane
