@@ -1,6 +1,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <utility>
 
@@ -43,6 +44,17 @@ std::optional<SectionMaxLift> ParseMaxLift(std::string_view text) {
   return SectionMaxLift{.clmaxK = *root, .clmaxU = *tip};
 }
 
+// A longer wait than any run takes; the bound also keeps the count of milliseconds far from overflowing.
+constexpr int kLongestLockTimeoutSeconds = 24 * 60 * 60;
+constexpr double kMillisecondsPerSecond = 1000;
+
+// Seconds from 0 to a day, to the millisecond.
+std::optional<std::chrono::milliseconds> ParseLockTimeout(std::string_view text) {
+  const auto seconds = ParseFiniteNumber(text);
+  if (!seconds || !(*seconds >= 0) || !(*seconds <= kLongestLockTimeoutSeconds)) return std::nullopt;
+  return std::chrono::milliseconds(std::llround(*seconds * kMillisecondsPerSecond));
+}
+
 constexpr std::pair<std::string_view, PlotKind> kPlotKinds[] = {
     {"planform", PlotKind::Planform}, {"circulation", PlotKind::Circulation}, {"lift", PlotKind::Lift},
     {"angles", PlotKind::Angles},     {"polar", PlotKind::Polar},
@@ -67,7 +79,8 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
-                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot";
+                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot" ||
+                            arg == "--lock-timeout";
     if (takesValue && i + 1 == args.size()) return UsageError{std::string(arg) + " needs a value"};
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -97,6 +110,11 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
         return UsageError{"--plot takes KIND:FILE, KIND one of planform, circulation, lift, angles and polar, "
                           "FILE ending in .svg or .png"};
       parsed.plots.push_back(*plot);
+    } else if (arg == "--lock-timeout") {
+      const auto timeout = ParseLockTimeout(value);
+      if (!timeout) return UsageError{"--lock-timeout takes SECONDS, a number from 0 to " +
+                                           std::to_string(kLongestLockTimeoutSeconds)};
+      parsed.lockTimeout = *timeout;
     } else if (arg == "--given-cl") {
       parsed.givenCL = true;
     } else if (arg == "--detail") {

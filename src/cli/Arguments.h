@@ -1,6 +1,7 @@
 // The command line of kelvane-solve.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,7 +17,7 @@ namespace kelvane::cli {
 inline constexpr const char* kUsage =
     "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
     "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP]\n"
-    "                     [--plot KIND:FILE]... CONFIG.cfg\n"
+    "                     [--plot KIND:FILE]... [--lock-timeout SECONDS] CONFIG.cfg\n"
     "\n"
     "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
     "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
@@ -39,6 +40,9 @@ inline constexpr const char* kUsage =
     "                        KIND is planform, circulation, lift (with clmax and the stall onset\n"
     "                        under --clmax), angles, or polar (with --sweep, the only kind there:\n"
     "                        CL against the root angle and against CDi); repeatable, no display needed\n"
+    "  --lock-timeout SECONDS\n"
+    "                        how long to wait while another kelvane-solve run writes in the same\n"
+    "                        folder, then give up (default: 60)\n"
     "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
@@ -63,6 +67,7 @@ struct Arguments {
   std::optional<std::string> spanwise;  // the path of the station table
   std::optional<std::vector<double>> sweep;
   std::vector<PlotRequest> plots;
+  std::chrono::milliseconds lockTimeout = batch::kDefaultLockTimeout;
   std::string config;
 };
 
