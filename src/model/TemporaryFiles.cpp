@@ -32,20 +32,22 @@ pid_t MakerOf(std::string_view numbers) {
   return error == std::errc() && end == pidText.data() + pidText.size() ? pid : 0;
 }
 
-bool HasEnded(pid_t pid) { return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH; }
-
-}  // namespace
-
-std::string TemporaryName(pid_t pid, int number) {
-  return std::string(kPrefix) + std::to_string(pid) + "-" + std::to_string(number) + std::string(kSuffix);
-}
-
+// The process that made a temporary file, from the file's name (entry) and the name of the file being
+// written; zero for any other name.
 pid_t TemporaryFileMaker(std::string_view entry, std::string_view name) {
   if (!entry.ends_with(kSuffix)) return 0;
   entry.remove_suffix(kSuffix.size());
   if (entry.starts_with(kPrefix)) return MakerOf(entry.substr(kPrefix.size()));
   if (entry.size() <= name.size() || !entry.starts_with(name) || entry[name.size()] != '.') return 0;
   return MakerOf(entry.substr(name.size() + 1));
+}
+
+bool HasEnded(pid_t pid) { return pid != getpid() && kill(pid, 0) != 0 && errno == ESRCH; }
+
+}  // namespace
+
+std::string TemporaryName(pid_t pid, int number) {
+  return std::string(kPrefix) + std::to_string(pid) + "-" + std::to_string(number) + std::string(kSuffix);
 }
 
 int CreateTemporary(int folder, std::string& temporaryName) {
