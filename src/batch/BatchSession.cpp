@@ -36,11 +36,12 @@ std::string PanelPath(const std::string& config) {
 }
 
 BatchSession::BatchSession(const SessionSettings& settings, const std::string& config)
-    : lock_(settings.outputFolder) {
+    : lock_(settings.outputFolder, {settings.lockTimeout, settings.notify}) {
   Start(settings, config::ReadConfigFile(PanelPath(config), Wing{}));
 }
 
-BatchSession::BatchSession(const SessionSettings& settings, Wing wing) : lock_(settings.outputFolder) {
+BatchSession::BatchSession(const SessionSettings& settings, Wing wing)
+    : lock_(settings.outputFolder, {settings.lockTimeout, settings.notify}) {
   Start(settings, std::move(wing));
 }
 
@@ -48,28 +49,40 @@ void BatchSession::Start(const SessionSettings& settings, const Expected<Wing>& 
   outputFolder_ = settings.outputFolder;
   mode_ = settings.givenCL ? SolutionMode::GivenCL : SolutionMode::GivenAngle;
   detail_ = settings.detail;
-  if (!read) {
-    refusal_ = Limited(read.Refusal());
-    return;
-  }
+  notify_ = settings.notify;
+  if (const Outcome held = lock_.Held(); held.IsRefused()) return Refuse(held);
+  if (!read) return Refuse(read.Refusal());
   Wing wing = *read;
   if (settings.stations) wing.stations = *settings.stations;
   wing.given = settings.inputs;
   auto planned = WingSolver::Plan(wing);
-  if (!planned) {
-    refusal_ = Limited(planned.Refusal());
-    return;
-  }
+  if (!planned) return Refuse(planned.Refusal());
   solver_.emplace(std::move(*planned));
+}
+
+void BatchSession::Refuse(const Outcome& refusal) { refusal_ = Limited(refusal); }
+
+bool BatchSession::Report(const std::string& blocks) {
+  Outcome written;
+  if (!report_) {
+    report_.emplace();
+    written = report_->Open((outputFolder_ / kReportFileName).string());
+    if (!written.IsRefused()) written = report_->Write(solver_->PlanformReport());
+  }
+  if (!written.IsRefused()) written = report_->Write(blocks);
+  if (!written.IsRefused()) return true;
+  report_.reset();
+  Refuse(ReportRefusal(written));
+  return false;
 }
 
 std::optional<SweptPoint> BatchSession::SolveAt(double value) {
   auto solved = solver_->Solve(mode_, value, detail_);
   if (!solved) {
-    refusal_ = Limited(solved.Refusal());
+    Refuse(solved.Refusal());
     return std::nullopt;
   }
-  report_ += solved->report;
+  if (!Report(solved->report)) return std::nullopt;
   lastConfig_ = config::ConfigText(Record(), config::OptionsOf(solver_->GetWing().planform));
   return SweptPoint{.point = solved->point, .spanEfficiency = ReadSpanEfficiency(solver_->Record())};
 }
@@ -84,38 +97,44 @@ std::optional<SolvedWing> BatchSession::Solve(const std::optional<SectionMaxLift
   if (maxLift) {
     const auto onset = FindStallOnset(Record(), solver_->Cache(), *maxLift);
     if (!onset) {
-      refusal_ = Limited(onset.Refusal());
+      Refuse(onset.Refusal());
       return std::nullopt;
     }
     result.stall = *onset;
   }
-  if (!WriteFiles()) return std::nullopt;
   return result;
 }
 
 bool BatchSession::Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint) {
   if (Refused()) return false;
-  bool solved = false;
-  for (const double value : values) {
-    const auto point = SolveAt(AsTyped(value));
-    if (!point) break;
-    solved = true;
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    const auto point = SolveAt(AsTyped(values[k]));
+    if (!point) return false;
+    if (k == 0) WarnOfALargeReport(values.size());
     if (!onPoint(*point)) break;
   }
-  if (!solved) return false;
-  const bool refused = Refused();  // the points before the refusal are written all the same
-  return WriteFiles() && !refused;
+  return true;
+}
+
+// Every point's blocks are about as long as the first one's.
+void BatchSession::WarnOfALargeReport(std::size_t points) {
+  const std::uintmax_t bytes = report_->Size() * points;
+  if (bytes <= kLargeReportBytes || !notify_) return;
+  constexpr std::uintmax_t kMegabyte = 1024 * 1024;
+  notify_("this sweep's " + std::string(kReportFileName) + " will take about " +
+          std::to_string(bytes / kMegabyte) + " MiB");
 }
 
 bool BatchSession::WriteFiles() {
-  const Outcome report = StartReport(outputFolder_, solver_->PlanformReport() + report_);
-  if (report.IsRefused()) {
-    refusal_ = Limited(report);
+  if (Refused() || !report_) return false;
+  if (const Outcome committed = report_->Commit(); committed.IsRefused()) {
+    Refuse(ReportRefusal(committed));
     return false;
   }
+  report_.reset();
   const std::string path = (outputFolder_ / kLastConfigFileName).string();
   if (const Outcome written = WriteFileReplacing(path, lastConfig_); written.IsRefused()) {
-    refusal_ = Limited(Outcome::Refused(PathForMessage(path) + " dosyası yazılamadı: " + written.Message()));
+    Refuse(Outcome::Refused(PathForMessage(path) + " dosyası yazılamadı: " + written.Message()));
     return false;
   }
   return true;

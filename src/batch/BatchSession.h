@@ -3,11 +3,13 @@
 // window would leave after the same presses: "PLL.txt" (the planform summary and every solution's blocks)
 // and "LastConfig.cfg" (the last solution's configuration), in the output folder.
 //
-// The files are written once, when a Solve or Sweep ends having solved something; a session refused before
-// its first solution leaves an earlier run's files as they were. The output folder is locked for the
-// session's life.
+// The report goes to a temporary file in the output folder as the solutions come, and the two files take
+// their places only when the caller says the run ended well (WriteFiles): a refusal, a kill or a failed write
+// leaves an earlier run's files as they were. The output folder is locked for the session's life.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -16,6 +18,7 @@
 
 #include "batch/FolderLock.h"
 #include "model/Outcome.h"
+#include "model/TextFile.h"
 #include "model/Wing.h"
 #include "results/OperatingPoint.h"
 #include "results/SpanwiseResults.h"
@@ -31,7 +34,13 @@ struct SessionSettings {
   bool givenCL = false;
   bool detail = false;
   std::filesystem::path outputFolder;  // for "PLL.txt" and "LastConfig.cfg"; empty for the working directory
+  std::chrono::milliseconds lockTimeout = kDefaultLockTimeout;
+  // Hears what the user should know while the run goes on: a wait for the folder's lock, a huge report.
+  std::function<void(const std::string&)> notify;
 };
+
+// A sweep whose report would pass this many bytes says so before it starts.
+inline constexpr std::uintmax_t kLargeReportBytes = 100ull * 1024 * 1024;
 
 struct SolvedWing {
   OperatingPoint point;
@@ -60,9 +69,14 @@ class BatchSession {
   std::optional<SolvedWing> Solve(const std::optional<SectionMaxLift>& maxLift = std::nullopt);
 
   // The wing at each value, the root angle (or CL in the given-CL mode); onPoint hears every solved point
-  // and answers whether to go on. Stops at the first refusal, false then; the points solved before it are
-  // written. A failed write is a refusal too.
+  // and answers whether to go on. Stops at the first refusal, false then. A failed write of the report is a
+  // refusal too.
   bool Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint);
+
+  // Puts "PLL.txt", then "LastConfig.cfg", in place, once the caller has everything else it was asked for;
+  // only after at least one solution and no refusal, once, at the end of the session's work. False, with the refusal, when a write fails: a report
+  // that cannot be written takes the configuration with it.
+  bool WriteFiles();
 
   // The record as the last solution left it, and the wing solved; only once the planform went through.
   const Module_ortak& Record() const { return solver_->Record(); }
@@ -71,16 +85,19 @@ class BatchSession {
  private:
   void Start(const SessionSettings& settings, const Expected<Wing>& wing);
   std::optional<SweptPoint> SolveAt(double value);
-  // Writes "PLL.txt", then "LastConfig.cfg"; a report that cannot be written takes the configuration with it.
-  bool WriteFiles();
+  void Refuse(const Outcome& refusal);
+  void WarnOfALargeReport(std::size_t points);
+  // The report's next blocks, into its temporary file (opened with the planform summary at the first).
+  bool Report(const std::string& blocks);
 
   FolderLock lock_;
   std::filesystem::path outputFolder_;
   SolutionMode mode_ = SolutionMode::GivenAngle;
   bool detail_ = false;
+  std::function<void(const std::string&)> notify_;
   std::optional<WingSolver> solver_;
-  std::string report_;      // the blocks of the solutions so far, after the planform summary
-  std::string lastConfig_;  // the configuration of the last solution
+  std::optional<ReplacingFile> report_;  // "PLL.txt" on its way, from the first solution on
+  std::string lastConfig_;               // the configuration of the last solution
   Outcome refusal_;
 };
 

@@ -4,24 +4,42 @@
 // sessions take turns.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
+#include <string>
+
+#include "model/Outcome.h"
 
 namespace kelvane::batch {
 
 inline constexpr const char* kLockFileName = ".kelvane-solve.lock";
+inline constexpr std::chrono::milliseconds kDefaultLockTimeout = std::chrono::seconds(60);
+
+// How long a session waits while another run holds the lock, and whom it tells, once, that it waits.
+struct LockWaiting {
+  std::chrono::milliseconds timeout = kDefaultLockTimeout;
+  // Hears the line "waiting for another kelvane-solve run in FOLDER" (no newline); may be empty.
+  std::function<void(const std::string&)> onWait;
+};
 
 class FolderLock {
  public:
-  // Waits for the lock on the folder (the working directory when empty). Where the lock file can be neither
-  // opened nor created, the session goes on unlocked: a folder that takes no new file takes no report
-  // either, and the session says so.
-  explicit FolderLock(const std::filesystem::path& folder);
+  // Takes the lock on the folder (the working directory when empty), waiting for another run that holds it
+  // until the timeout. The lock file is created when missing; one that is not a regular file (a FIFO, a
+  // link, a folder) or cannot be opened is never waited on: the lock is refused at once.
+  explicit FolderLock(const std::filesystem::path& folder, const LockWaiting& waiting = {});
   ~FolderLock();
   FolderLock(const FolderLock&) = delete;
   FolderLock& operator=(const FolderLock&) = delete;
 
+  // Done while the lock is held; otherwise refused with a message naming the lock file or the folder, for
+  // the session to report before it writes anything.
+  Outcome Held() const { return held_; }
+
  private:
   int fd_ = -1;
+  Outcome held_;
 };
 
 }  // namespace kelvane::batch

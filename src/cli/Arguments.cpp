@@ -2,6 +2,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 #include <utility>
 
@@ -19,7 +20,7 @@ UsageError Usage(std::string reason) { return UsageError{Outcome::Refused(std::m
 constexpr const char* kUsageHead =
     "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
     "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP]\n"
-    "                     [--plot KIND:FILE]... CONFIG.cfg\n"
+    "                     [--plot KIND:FILE]... [--lock-timeout SECONDS] CONFIG.cfg\n"
     "\n"
     "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
     "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
@@ -44,6 +45,9 @@ constexpr const char* kUsageTail =
     "                        KIND is planform, circulation, lift (with clmax and the stall onset\n"
     "                        under --clmax), angles, or polar (with --sweep, the only kind there:\n"
     "                        CL against the root angle and against CDi); repeatable, no display needed\n"
+    "  --lock-timeout SECONDS\n"
+    "                        how long to wait while another kelvane-solve run writes in the same\n"
+    "                        folder, then give up (default: 60)\n"
     "  --version             print the program's version\n"
     "  --help                print this text\n"
     "\n"
@@ -81,6 +85,17 @@ std::optional<SectionMaxLift> ParseMaxLift(std::string_view text) {
   return SectionMaxLift{.clmaxK = *root, .clmaxU = *tip};
 }
 
+// A longer wait than any run takes; the bound also keeps the count of milliseconds far from overflowing.
+constexpr int kLongestLockTimeoutSeconds = 24 * 60 * 60;
+constexpr double kMillisecondsPerSecond = 1000;
+
+// Seconds from 0 to a day, to the millisecond.
+std::optional<std::chrono::milliseconds> ParseLockTimeout(std::string_view text) {
+  const auto seconds = ParseFiniteNumber(text);
+  if (!seconds || !(*seconds >= 0) || !(*seconds <= kLongestLockTimeoutSeconds)) return std::nullopt;
+  return std::chrono::milliseconds(std::llround(*seconds * kMillisecondsPerSecond));
+}
+
 constexpr std::pair<std::string_view, PlotKind> kPlotKinds[] = {
     {"planform", PlotKind::Planform}, {"circulation", PlotKind::Circulation}, {"lift", PlotKind::Lift},
     {"angles", PlotKind::Angles},     {"polar", PlotKind::Polar},
@@ -111,7 +126,8 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
-                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot";
+                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot" ||
+                            arg == "--lock-timeout";
     if (takesValue && i + 1 == args.size()) return Usage(std::string(arg) + " needs a value");
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -141,6 +157,11 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
         return Usage("--plot takes KIND:FILE, KIND one of planform, circulation, lift, angles and polar, "
                           "FILE ending in .svg or .png");
       parsed.plots.push_back(*plot);
+    } else if (arg == "--lock-timeout") {
+      const auto timeout = ParseLockTimeout(value);
+      if (!timeout)
+        return Usage("--lock-timeout takes SECONDS, a number from 0 to " + std::to_string(kLongestLockTimeoutSeconds));
+      parsed.lockTimeout = *timeout;
     } else if (arg == "--given-cl") {
       parsed.givenCL = true;
     } else if (arg == "--detail") {

@@ -1,6 +1,7 @@
 // The command line of kelvane-solve.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <span>
 #include <string>
@@ -8,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "batch/FolderLock.h"
 #include "model/Outcome.h"
 #include "model/Wing.h"
 #include "results/SpanwiseResults.h"
@@ -35,6 +37,7 @@ struct Arguments {
   std::optional<std::string> spanwise;  // the path of the station table
   std::optional<std::vector<double>> sweep;
   std::vector<PlotRequest> plots;
+  std::chrono::milliseconds lockTimeout = batch::kDefaultLockTimeout;
   std::string config;
 };
 

@@ -47,28 +47,35 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
                                .inputs = args.inputs,
                                .givenCL = args.givenCL,
                                .detail = args.detail,
-                               .outputFolder = {}},
+                               .outputFolder = {},
+                               .lockTimeout = args.lockTimeout,
+                               .notify = [&err](const std::string& line) { err << line << '\n'; }},
                               args.config);
   if (session.Refused()) return ShowRefusal(session, err);
 
+  // Every output asked for comes first; "PLL.txt" and "LastConfig.cfg" are replaced only once they are out.
+  ExitStatus status = kSuccess;
   if (!args.sweep) {
     const std::optional<batch::SolvedWing> solved = session.Solve(args.clmax);
     if (!solved) return ShowRefusal(session, err);
-    return ReportSolution(args, *solved, session, out, err);
+    status = ReportSolution(args, *solved, session, out, err);
+  } else {
+    out << PolarHeader();
+    std::vector<PolarPoint> polar;
+    const bool swept = session.Sweep(*args.sweep, [&](const batch::SweptPoint& solved) {
+      out << PolarRow(solved.point, solved.spanEfficiency);
+      if (!args.plots.empty())
+        polar.push_back({.AlfaK = solved.point.AlfaK, .CL = solved.point.CL, .CDi = solved.point.CDi});
+      return static_cast<bool>(out);  // no reader for the rest: stop
+    });
+    if (!swept) return ShowRefusal(session, err);
+    // Draw no picture of a polar cut short, and keep the earlier files.
+    if (!out) return Flushed(out, err, kSuccess);
+    status = WritePolarPlots(args, polar, err);
   }
-
-  out << PolarHeader();
-  std::vector<PolarPoint> polar;
-  const bool swept = session.Sweep(*args.sweep, [&](const batch::SweptPoint& solved) {
-    out << PolarRow(solved.point, solved.spanEfficiency);
-    if (!args.plots.empty())
-      polar.push_back({.AlfaK = solved.point.AlfaK, .CL = solved.point.CL, .CDi = solved.point.CDi});
-    return static_cast<bool>(out);  // no reader for the rest: stop
-  });
-  if (!swept) return ShowRefusal(session, err);
-  // Draw no picture of a polar cut short.
-  if (!out) return Flushed(out, err, kSuccess);
-  return WritePolarPlots(args, polar, err);
+  if (status != kSuccess) return status;
+  if (!session.WriteFiles()) return ShowRefusal(session, err);
+  return kSuccess;
 }
 
 ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {

@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 
+#include "cli/SharedObjectCheck.h"
 #include "model/MessageText.h"
 #include "model/PrivateLibraries.h"
 #include "model/Version.h"
@@ -13,12 +14,16 @@
 namespace kelvane::cli {
 namespace {
 
+std::string LoadFault(const std::filesystem::path& module, std::string_view reason) {
+  return "cannot load " + PathForMessage(module.string()) + ": " + std::string(reason);
+}
+
 // dlerror's text, without the module's own path in front when it names it: the message names it once.
 std::string LoadFault(const std::filesystem::path& module) {
   const char* const text = dlerror();
   std::string_view reason = text ? text : "unknown error";
   if (const std::string prefix = module.string() + ": "; reason.starts_with(prefix)) reason.remove_prefix(prefix.size());
-  return "cannot load " + PathForMessage(module.string()) + ": " + std::string(reason);
+  return LoadFault(module, reason);
 }
 
 }  // namespace
@@ -35,6 +40,10 @@ std::unique_ptr<chartpaint::ChartFileEncoder> OpenChartEncoder(std::string& faul
     // The first module found is the one used: a broken one beside the program is reported, not passed over
     // for an installed one of another build. Once Qt has started it cannot be unloaded safely, so the module
     // stays until the program ends.
+    if (const Outcome whole = CheckSharedObject(module); whole.IsRefused()) {
+      fault = LoadFault(module, whole.Message());
+      return nullptr;
+    }
     void* const handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
       fault = LoadFault(module);

@@ -23,6 +23,7 @@ std::string FileErrorText(int code) {
     case ETXTBSY: return "dosya kullanımda";
     case EEXIST: return "dosya zaten var";
     case EIO: return "okuma ya da yazma sırasında donanım hatası";
+    case ENXIO: return "aygıt yok ya da okuyan yok";
     default: return "sistem hatası " + std::to_string(code);
   }
 }

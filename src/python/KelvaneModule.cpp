@@ -56,12 +56,18 @@ struct SessionArguments {
   std::string outputFolder;
 };
 
+// What a run tells the user while it goes on (a wait for the folder's lock) goes to Python's standard error.
+void ToStandardError(const std::string& line) {
+  py::print(line, py::arg("file") = py::module_::import("sys").attr("stderr"));
+}
+
 batch::SessionSettings Settings(const SessionArguments& args) {
   return {.stations = args.stations,
           .inputs = {.S = args.inputs[0], .AR = args.inputs[1], .b = args.inputs[2], .cOrt = args.inputs[3]},
           .givenCL = args.givenCL,
           .detail = args.detail,
-          .outputFolder = args.outputFolder};
+          .outputFolder = args.outputFolder,
+          .notify = ToStandardError};
 }
 
 // One value of every row as a numpy array.
@@ -125,7 +131,7 @@ py::tuple Solve(const SessionArguments& args, const std::optional<std::pair<doub
   std::optional<SectionMaxLift> maxLift;
   if (clmax) maxLift = SectionMaxLift{.clmaxK = clmax->first, .clmaxU = clmax->second};
   const std::optional<batch::SolvedWing> solved = session.Solve(maxLift);
-  if (!solved) return py::make_tuple(Message(session), py::none());
+  if (!solved || !session.WriteFiles()) return py::make_tuple(Message(session), py::none());
   return py::make_tuple(py::none(), SolvedDict(*solved));
 }
 
@@ -140,7 +146,7 @@ py::tuple Sweep(const SessionArguments& args, const std::vector<double>& values)
     rows.push_back(solved);
     return true;
   });
-  if (!swept) return py::make_tuple(Message(session), py::none());
+  if (!swept || !session.WriteFiles()) return py::make_tuple(Message(session), py::none());
 
   py::dict columns;
   for (const auto& quantity : kPointQuantities) {

@@ -1,6 +1,7 @@
 // The stall onset of the linear model, from two solutions and each station's maximum lift.
 #include "results/StallOnset.h"
 
+#include <cmath>
 #include <vector>
 
 #include "model/Counts.h"
@@ -51,7 +52,11 @@ Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, S
   const double CL1 = m.CL;
   for (int i = 1; i <= n; ++i) stations[i - 1].cl1 = LocalLiftCoefficient(m, i);
 
-  return LinearStallOnset(stations, CL0, CL1);
+  // A clmax beyond reach of the linear model (1e308) puts the onset at an infinite angle and CL: no onset
+  // to show, the same refusal as any other result that would not be finite.
+  const std::optional<StallOnset> onset = LinearStallOnset(stations, CL0, CL1);
+  if (onset && !(std::isfinite(onset->AlfaK) && std::isfinite(onset->CL))) return Outcome::Refused(kNotFiniteMessage);
+  return onset;
 }
 
 }  // namespace kelvane

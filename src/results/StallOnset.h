@@ -35,7 +35,8 @@ struct StationLift {
 std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations, double CL0, double CL1);
 
 // Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset (nothing when no
-// station's lift grows with the angle); refused when one of the two solutions is.
+// station's lift grows with the angle); refused when one of the two solutions is, or when the onset's angle
+// or CL would not be finite.
 Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, SystemCache& cache,
                                                    const SectionMaxLift& maxLift);
 

@@ -27,7 +27,7 @@ Outcome WriteReport(const std::filesystem::path& folder, WriteMode mode, const s
   const std::string path = (folder / kReportFileName).string();
   const Outcome written = mode == WriteMode::Append ? AppendToFile(path, text) : WriteFileReplacing(path, text);
   if (!written.IsRefused()) return written;
-  return Outcome::Refused(std::string(kReportFileName) + " dosyasına yazılamadı: " + written.Message());
+  return ReportRefusal(written);
 }
 
 }  // namespace
@@ -78,6 +78,10 @@ std::string DistributionBlock(const Module_ortak& m) {
 std::string PerformanceBlock(const Module_ortak& m) {
   return Heading("  Aerodinamik performans") + Line("  CL  = " + R(m.CL, 4)) +
          Line("  CDi = " + R(m.CDi, 5)) + Line("  E   = " + R(m.E, 1));
+}
+
+Outcome ReportRefusal(const Outcome& written) {
+  return Outcome::Refused(std::string(kReportFileName) + " dosyasına yazılamadı: " + written.Message());
 }
 
 Outcome StartReport(const std::filesystem::path& folder, const std::string& text) {

@@ -22,6 +22,8 @@ std::string PerformanceBlock(const Module_ortak& m);  // reads CL, CDi, E
 
 // Writes text to "PLL.txt" in folder (an empty folder is the working directory), replacing the file or
 // appending to it; a refusal carries the message for the user.
+// The refusal for a write of the report that failed with the given reason.
+Outcome ReportRefusal(const Outcome& written);
 Outcome StartReport(const std::filesystem::path& folder, const std::string& text);
 Outcome AppendToReport(const std::filesystem::path& folder, const std::string& text);
 

@@ -29,19 +29,21 @@ TEST(BatchSession, WritesTheFormsFilesToItsOutputFolderOnly) {
   fs::create_directory("out");
   batch::BatchSession session(ExampleSettings("out"), (kExample / "input.cfg").string());
   ASSERT_TRUE(session.Solve()) << session.Refusal().Message();
+  EXPECT_FALSE(fs::exists("out/PLL.txt")) << "written before the caller's outputs";
+  ASSERT_TRUE(session.WriteFiles()) << session.Refusal().Message();
 
   EXPECT_EQ(ReadFile("out/PLL.txt"), ReadFile(kExample / "PLL.txt"));
   EXPECT_EQ(ReadFile("out/LastConfig.cfg"), ReadFile(kExample / "LastConfig.cfg"));
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
 }
 
-// The files are written once the solution stands, so that is where a folder that takes none shows.
-TEST(BatchSession, AMissingOutputFolderRefusesTheSolutionWithTheReportsMessage) {
+// The folder's lock comes first, so that is where a folder that takes no file shows.
+TEST(BatchSession, AMissingOutputFolderRefusesTheSession) {
   ScopedWorkDir workDir;
   batch::BatchSession session(ExampleSettings("missing"), (kExample / "input.cfg").string());
-  EXPECT_FALSE(session.Solve());
   ASSERT_TRUE(session.Refused());
-  EXPECT_THAT(session.Refusal().Message(), HasSubstr("PLL.txt dosyasına yazılamadı"));
+  EXPECT_THAT(session.Refusal().Message(), HasSubstr("missing"));
+  EXPECT_FALSE(session.Solve());
   EXPECT_FALSE(session.Sweep(std::vector<double>{1}, [](const batch::SweptPoint&) {
     ADD_FAILURE() << "a refused session solved a point";
     return false;
@@ -65,35 +67,30 @@ TEST(BatchSession, ASweepHandsOverThePointsBeforeTheFirstRefusalAndStopsThere) {
   EXPECT_TRUE(session.Refused());
 }
 
-// What a session leaves in its output folder after the given sweeps, one after the other.
-std::string FilesAfterSweeps(const fs::path& folder, const std::vector<std::vector<double>>& sweeps) {
+// What a session's sweep leaves in its output folder, which held an earlier "PLL.txt".
+std::string FilesAfterSweep(const fs::path& folder, const std::vector<double>& values) {
   fs::create_directory(folder);
+  WriteFile(folder / "PLL.txt", "earlier");
   batch::SessionSettings settings = ExampleSettings(folder);
   settings.givenCL = true;
-  batch::BatchSession session(settings, (kExample / "input.cfg").string());
-  for (const std::vector<double>& values : sweeps) {
-    const std::string report = ReadFile(folder / "PLL.txt");
-    session.Sweep(values, [&](const batch::SweptPoint&) {
-      EXPECT_EQ(ReadFile(folder / "PLL.txt"), report) << "written before the sweep's end";
-      return true;
-    });
+  {
+    batch::BatchSession session(settings, (kExample / "input.cfg").string());
+    if (session.Sweep(values, [&](const batch::SweptPoint&) {
+          EXPECT_EQ(ReadFile(folder / "PLL.txt"), "earlier") << "written before the run's end";
+          return true;
+        }))
+      session.WriteFiles();
   }
-  return ReadFile(folder / "PLL.txt") + "--\n" + ReadFile(folder / "LastConfig.cfg");
+  for (const auto& entry : fs::directory_iterator(folder))
+    EXPECT_NE(entry.path().extension(), ".tmp") << "a temporary file was left behind";
+  return ReadFile(folder / "PLL.txt");
 }
 
-// The files are written once, when the sweep ends, and end as one press per point leaves them; a refused
-// point ends the sweep with the points before it written.
-TEST(BatchSession, ASweepWritesItsFilesOnceAsOnePressPerPointLeavesThem) {
+// The report is put in place when the run ends well, and only then.
+TEST(BatchSession, ASweepWritesItsFilesOnlyWhenItEndsWell) {
   ScopedWorkDir workDir;
-  const std::string held = FilesAfterSweeps("held", {{0.2, 0.5, 1e300, 1}});
-  const std::string pressed = FilesAfterSweeps("pressed", {{0.2}, {0.5}, {1e300}});
-  EXPECT_EQ(held, pressed);
-  // The two points before the refusal are in the report.
-  std::size_t blocks = 0;
-  for (std::size_t at = held.find("Aerodinamik performans"); at != std::string::npos;
-       at = held.find("Aerodinamik performans", at + 1))
-    ++blocks;
-  EXPECT_EQ(blocks, 2u);
+  EXPECT_THAT(FilesAfterSweep("whole", {0.2, 0.5, 1}), HasSubstr("CL  =  1 "));
+  EXPECT_EQ(FilesAfterSweep("refused", {0.2, 1e300, 1}), "earlier");
 }
 
 TEST(BatchSession, AListenerThatHasHeardEnoughEndsTheSweepWithoutARefusal) {

@@ -21,6 +21,7 @@ TEST(ParseArguments, DefaultsLeaveTheWindowsOwnSettings) {
   EXPECT_FALSE(args.stations);
   EXPECT_EQ(args.inputs, (PlanformInputs{.S = true, .AR = true}));
   EXPECT_FALSE(args.givenCL || args.detail || args.json || args.sweep);
+  EXPECT_EQ(args.lockTimeout, std::chrono::seconds(60));
 }
 
 TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
@@ -31,6 +32,9 @@ TEST(ParseArguments, OptionsMayFollowTheFileAndKeepTheirValuesVerbatim) {
   EXPECT_EQ(args.stations, "&H0D");
   EXPECT_EQ(args.inputs, (PlanformInputs{.S = false, .AR = false, .b = true, .cOrt = true}));
   EXPECT_TRUE(args.givenCL && args.detail);
+  const auto timed = Parse({"--lock-timeout", "0.25", "wing.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(timed));
+  EXPECT_EQ(std::get<Arguments>(timed).lockTimeout, std::chrono::milliseconds(250));
   ASSERT_TRUE(args.sweep);
   EXPECT_EQ(args.sweep->size(), 9u);
 }
@@ -106,6 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"ClmaxThreeValues", {"--clmax", "1.4:1.2:1", "wing.cfg"}},
                       BadCommandLine{"ClmaxInfinite", {"--clmax", "inf", "wing.cfg"}},
                       BadCommandLine{"ClmaxNotANumber", {"--clmax", "nan", "wing.cfg"}},
+                      BadCommandLine{"LockTimeoutNegative", {"--lock-timeout", "-1", "wing.cfg"}},
+                      BadCommandLine{"LockTimeoutOverADay", {"--lock-timeout", "1e9", "wing.cfg"}},
+                      BadCommandLine{"LockTimeoutNotANumber", {"--lock-timeout", "nan", "wing.cfg"}},
                       BadCommandLine{"PlotWithoutKind", {"--plot", "c.svg", "wing.cfg"}},
                       BadCommandLine{"PlotUnknownKind", {"--plot", "drag:c.svg", "wing.cfg"}},
                       BadCommandLine{"PlotOtherFormat", {"--plot", "lift:c.pdf", "wing.cfg"}},

@@ -245,6 +245,36 @@ TEST(SolveTool, ChartModuleIsNeededForChartsAloneAndFoundWhereItIsInstalled) {
   EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg"));
 }
 
+// A broken chart module is reported before the loader maps it: a file cut short would otherwise end the tool
+// by SIGBUS, and one for another machine is named as such.
+TEST(SolveTool, ABrokenChartModuleIsReportedNotLoaded) {
+  ScopedWorkDir workDir;
+  const std::filesystem::path folder = workDir.Path() / "bin";
+  std::filesystem::create_directory(folder);
+  std::filesystem::copy_file(KELVANE_SOLVE_EXE, folder / "kelvane-solve");
+  const std::string module = ReadFile(KELVANE_CHART_MODULE);
+  constexpr std::size_t kMachineOffset = 18;  // e_machine, two bytes after e_type
+  std::string foreign = module;
+  foreign[kMachineOffset] = static_cast<char>(foreign[kMachineOffset] + 1);
+
+  struct Case {
+    std::string content;
+    std::string reason;
+  };
+  for (const auto& [content, reason] :
+       {Case{module.substr(0, 1000), "cut short at 1000 bytes"},
+        Case{module.substr(0, module.size() - 1), "cut short at " + std::to_string(module.size() - 1) + " bytes"},
+        Case{foreign, "built for another kind of machine"}, Case{module.substr(0, 10), "not a shared library"}}) {
+    SCOPED_TRACE(reason);
+    WriteFile(folder / "kelvane-chartfiles.so", content);
+    const ProcessResult broken = RunSolve({"--plot", "circulation:c.svg", kDefaultWing}, workDir.Path(), {},
+                                          folder / "kelvane-solve");
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_TRUE(broken.err.starts_with("kelvane-solve: cannot draw charts: cannot load ")) << broken.err;
+    EXPECT_TRUE(broken.err.ends_with("kelvane-chartfiles.so: " + reason + "\n")) << broken.err;
+  }
+}
+
 TEST(SolveTool, AngleSweepGivesALinearLiftCurve) {
   ScopedWorkDir workDir;
   const ProcessResult result = RunSolve({"--sweep", "-4:12:2", kDefaultWing}, workDir.Path());
@@ -318,6 +348,11 @@ TEST(SolveTool, SweepWritesTheFilesOfOnePressPerPoint) {
       form.PLL.Click();
     }
     EXPECT_EQ(form.Messages().size(), static_cast<std::size_t>(c.status));
+    if (c.status != 0) {
+      // A run that did not end well leaves no report of its own.
+      EXPECT_FALSE(std::filesystem::exists(toolDir.Path() / "PLL.txt"));
+      continue;
+    }
     EXPECT_EQ(ReadFile(toolDir.Path() / "PLL.txt"), ReadFile("PLL.txt"));
     EXPECT_EQ(ReadFile(toolDir.Path() / "LastConfig.cfg"), ReadFile("LastConfig.cfg"));
   }

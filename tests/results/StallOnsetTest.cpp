@@ -142,5 +142,22 @@ TEST(FindStallOnset, ReportsASolutionThatStops) {
   EXPECT_EQ(testRecord.AszK, 0);
 }
 
+// A clmax the linear model reaches only at an infinite angle is refused; one station within reach is enough.
+TEST(FindStallOnset, RefusesAnOnsetThatWouldNotBeFinite) {
+  struct Case {
+    SectionMaxLift maxLift;
+    bool finite;
+  };
+  constexpr double kOutOfReach = 1e308;
+  for (const Case& c : {Case{{.clmaxK = kOutOfReach, .clmaxU = kOutOfReach}, false},
+                        Case{{.clmaxK = 1.5, .clmaxU = kOutOfReach}, true}}) {
+    SCOPED_TRACE(c.maxLift.clmaxU);
+    SetUpTaperedWing();
+    const auto search = FindStallOnset(testRecord, testCache, c.maxLift);
+    EXPECT_EQ(search.Message(), c.finite ? "" : kNotFiniteMessage);
+    EXPECT_EQ(search && search->has_value(), c.finite);
+  }
+}
+
 }  // namespace
 }  // namespace kelvane
