@@ -35,9 +35,9 @@ void bench_polar_point(benchmark::State& state) {
   for (auto _ : state) {
     solver.Forget();
     const PolarSolve point = solver.SolveAtAngle(bench::kRootAngle);
-    if (!point) return state.SkipWithError(point.refusal.c_str());
-    iterations = point.solution->iterations;
-    benchmark::DoNotOptimize(point.solution->CL);
+    if (!point) return state.SkipWithError(point.Message().c_str());
+    iterations = point->iterations;
+    benchmark::DoNotOptimize(point->CL);
   }
   state.counters["newton_steps"] = iterations;
 }

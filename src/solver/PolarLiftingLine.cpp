@@ -26,7 +26,7 @@ constexpr double kSmallestStepDegrees = 1.0 / 16;
 constexpr double kPredictorReach = 2;
 // The root station closes the trapezoidal rule of the profile drag: half weight.
 constexpr double kRootStationWeight = 0.5;
-PolarSolve Refusal(std::string message) { return {std::nullopt, LimitMessage(std::move(message))}; }
+PolarSolve Refusal(std::string message) { return Outcome::Refused(LimitMessage(std::move(message))); }
 
 PolarSolve NoConvergence(const std::string& point) {
   return Refusal(point + " için kesit polarlı taşıyıcı çizgi denklemleri " +
@@ -185,7 +185,7 @@ PolarSolve PolarLiftingLine::Result(const PolarState& x, int spent) const {
         {.y = w.y[i], .cl = at.cl[i], .cd = at.cd[i], .AlfaE = at.AlfaE[i], .stalled = at.clSlope[i] <= 0});
   if (!std::isfinite(s.CL) || !std::isfinite(s.CDi) || !std::isfinite(s.CDp) || !std::isfinite(s.LD))
     return Refusal(kNotFiniteMessage);
-  return {std::move(s), {}};
+  return std::move(s);
 }
 
 }  // namespace kelvane

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/Module_ortak.h"
+#include "model/Outcome.h"
 #include "polars/SectionPolar.h"
 #include "solver/PolarEquations.h"
 
@@ -40,12 +41,8 @@ struct PolarSolution {
   std::vector<PolarStation> stations;  // station i = 1..N at index i - 1: next to the tip first, root last
 };
 
-// A solution, or the message that says why there is none.
-struct PolarSolve {
-  std::optional<PolarSolution> solution;
-  std::string refusal;
-  explicit operator bool() const { return solution.has_value(); }
-};
+// A solution, or the refusal that says why there is none.
+using PolarSolve = Expected<PolarSolution>;
 
 // A number as the section-polar messages show it, to a thousandth.
 std::string PolarMessageNumber(double value);

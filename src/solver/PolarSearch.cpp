@@ -28,7 +28,7 @@ constexpr double kHandOverDistance = 1e-9;
 constexpr int kMostFalsiSteps = 100;
 constexpr int kMostBracketSteps = 64;
 
-PolarSolve Refusal(std::string message) { return {std::nullopt, LimitMessage(std::move(message))}; }
+PolarSolve Refusal(std::string message) { return Outcome::Refused(LimitMessage(std::move(message))); }
 
 // The best solution of a scan, and the one a step below it, from which a finer scan sets out.
 struct ScanBest {
@@ -44,11 +44,11 @@ void ScanUp(PolarLiftingLine& wing, double from, double to, double step, ScanBes
   for (int k = 0; k <= count; ++k) {
     PolarSolve solved = wing.SolveAtAngle(from + k * step);
     if (!solved) continue;
-    if (solved.solution->CL > scan.best.CL) {
+    if (solved->CL > scan.best.CL) {
       scan.below = previous;
-      scan.best = *solved.solution;
+      scan.best = *solved;
     }
-    previous = std::move(solved.solution);
+    previous = *solved;
   }
 }
 
@@ -60,15 +60,15 @@ void Climb(PolarLiftingLine& wing, double direction, ScanBest& scan) {
   for (int k = 1; k <= kMostClimbSteps && misses < kClimbPatience; ++k) {
     PolarSolve solved = wing.SolveAtAngle(previous->AlfaK + direction * step);
     if (!solved) return;
-    if (solved.solution->CL > scan.best.CL) {
+    if (solved->CL > scan.best.CL) {
       scan.below = direction > 0 ? previous : std::nullopt;
-      scan.best = *solved.solution;
+      scan.best = *solved;
       misses = 0;
     } else {
       ++misses;
-      if (direction < 0 && !scan.below && misses == 1) scan.below = solved.solution;
+      if (direction < 0 && !scan.below && misses == 1) scan.below = *solved;
     }
-    previous = std::move(solved.solution);
+    previous = *solved;
   }
 }
 
@@ -79,10 +79,10 @@ PolarSolve FindWingCLmax(PolarLiftingLine& wing) {
   wing.Forget();
   PolarSolve first = wing.SolveAtAngle(std::clamp(kStartAngle, polars.FirstAlpha(), polars.LastAlpha()));
   if (!first) return first;
-  ScanBest scan{*first.solution, std::nullopt};
+  ScanBest scan{*first, std::nullopt};
   Climb(wing, 1, scan);
-  if (scan.best.AlfaK == first.solution->AlfaK) {
-    wing.ContinueFrom(*first.solution);
+  if (scan.best.AlfaK == first->AlfaK) {
+    wing.ContinueFrom(*first);
     Climb(wing, -1, scan);
   }
   for (std::size_t level = 1; level < std::size(kScanSteps); ++level) {
@@ -91,13 +91,13 @@ PolarSolve FindWingCLmax(PolarLiftingLine& wing) {
     wing.ContinueFrom(scan.below ? *scan.below : scan.best);
     ScanUp(wing, center - wide, center + wide, kScanSteps[level], scan);
   }
-  return {std::move(scan.best), {}};
+  return std::move(scan.best);
 }
 
 PolarSolve SolveForCL(PolarLiftingLine& wing, double CL) {
   PolarSolve top = FindWingCLmax(wing);
   if (!top) return top;
-  const PolarSolution peak = *top.solution;
+  const PolarSolution peak = *top;
   if (CL > peak.CL)
     return Refusal("İstenen CL = " + PlainNumberText(CL) +
                    " kanadın en büyük taşıma katsayısını aşıyor: CLmax = " + PolarMessageNumber(peak.CL) +
@@ -107,15 +107,15 @@ PolarSolve SolveForCL(PolarLiftingLine& wing, double CL) {
   wing.Forget();
   PolarSolve low = wing.SolveAtAngle(std::clamp(kStartAngle, wing.Polars().FirstAlpha(), peak.AlfaK));
   double step = kScanSteps[0];
-  for (int k = 0; low && low.solution->CL > CL; ++k, step *= 2) {
+  for (int k = 0; low && low->CL > CL; ++k, step *= 2) {
     if (k == kMostBracketSteps) return Refusal("CL = " + PlainNumberText(CL) + " veren kök açısı bulunamadı");
-    low = wing.SolveAtAngle(low.solution->AlfaK - step);
+    low = wing.SolveAtAngle(low->AlfaK - step);
   }
   if (!low) return low;
 
   // Illinois regula falsi between low and the peak, each angle reached from the low end: the end that stays
   // twice in a row has its value halved.
-  PolarSolution lo = *low.solution;
+  PolarSolution lo = *low;
   PolarSolution hi = peak;
   double fLo = lo.CL - CL;
   double fHi = hi.CL - CL;
@@ -128,15 +128,15 @@ PolarSolve SolveForCL(PolarLiftingLine& wing, double CL) {
     wing.ContinueFrom(lo);
     const PolarSolve solved = wing.SolveAtAngle(at);
     if (!solved) return solved;
-    const double f = solved.solution->CL - CL;
+    const double f = solved->CL - CL;
     if (f > 0) {
-      hi = *solved.solution;
+      hi = *solved;
       fHi = f;
       if (keptSide == -1) fLo /= 2;
       keptSide = -1;
       closest = &hi;
     } else {
-      lo = *solved.solution;
+      lo = *solved;
       fLo = f;
       if (keptSide == 1) fHi /= 2;
       keptSide = 1;

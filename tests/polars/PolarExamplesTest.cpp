@@ -52,8 +52,8 @@ TEST_P(PolarExamples, ConvergeUpToCLmaxWithEveryShippedPolar) {
     const SectionPolar section = ShippedPolar(name);
     PolarLiftingLine solver(*wing, BothSections(section));
     const PolarSolve top = FindWingCLmax(solver);
-    ASSERT_TRUE(top) << top.refusal;
-    const PolarSolution& peak = *top.solution;
+    ASSERT_TRUE(top) << top.Message();
+    const PolarSolution& peak = *top;
 
     // Below the sections' best: a wing never lifts more than its best station.
     EXPECT_GT(peak.CL, 0);
@@ -66,16 +66,16 @@ TEST_P(PolarExamples, ConvergeUpToCLmaxWithEveryShippedPolar) {
       solver.ContinueFrom(peak);
       const PolarSolve beside = solver.SolveAtAngle(peak.AlfaK + side);
       if (beside) {
-        EXPECT_LE(beside.solution->CL, peak.CL + kFlatTop) << "at " << peak.AlfaK + side;
+        EXPECT_LE(beside->CL, peak.CL + kFlatTop) << "at " << peak.AlfaK + side;
       }
     }
 
     solver.Forget();
     for (double alfaK = kFirstAngle; alfaK <= peak.AlfaK; alfaK += kAngleStep) {
       const PolarSolve point = solver.SolveAtAngle(alfaK);
-      ASSERT_TRUE(point) << "at " << alfaK << ": " << point.refusal;
-      EXPECT_LE(point.solution->residual, kConvergedResidual);
-      EXPECT_LE(point.solution->CL, peak.CL);
+      ASSERT_TRUE(point) << "at " << alfaK << ": " << point.Message();
+      EXPECT_LE(point->residual, kConvergedResidual);
+      EXPECT_LE(point->CL, peak.CL);
     }
   }
 }

@@ -36,20 +36,20 @@ TEST(PolarLiftingLine, StraightLiftLineGivesTheLinearSolution) {
     PolarLiftingLine solver(*wing, BothSections(LinearPolar(s.slope, s.zeroLift, kProfileDrag, -30, 30)));
     for (const double alfaK : {-4.0, 0.0, 3.0, 8.0}) {
       const PolarSolve point = solver.SolveAtAngle(alfaK);
-      ASSERT_TRUE(point) << point.refusal;
+      ASSERT_TRUE(point) << point.Message();
       const Record linear = LinearSolution(*wing, SolutionMode::GivenAngle, alfaK);
-      ExpectRelativelyNear(point.solution->CL, linear->CL, kSameAsLinear, "CL");
-      ExpectRelativelyNear(point.solution->CDi, linear->CDi, kSameAsLinear, "CDi");
+      ExpectRelativelyNear(point->CL, linear->CL, kSameAsLinear, "CL");
+      ExpectRelativelyNear(point->CDi, linear->CDi, kSameAsLinear, "CDi");
       // The elliptic wing's chord times sin(theta) is what the trapezoidal rule sums exactly.
-      if (!shape.taper) ExpectRelativelyNear(point.solution->CDp, kProfileDrag, 1e-12, "CDp");
+      if (!shape.taper) ExpectRelativelyNear(point->CDp, kProfileDrag, 1e-12, "CDp");
     }
     for (const double CL : {0.25, 0.9}) {
       const PolarSolve point = SolveForCL(solver, CL);
-      ASSERT_TRUE(point) << point.refusal;
+      ASSERT_TRUE(point) << point.Message();
       const Record linear = LinearSolution(*wing, SolutionMode::GivenCL, CL);
-      ExpectRelativelyNear(point.solution->CL, CL, 1e-12, "CL");
-      ExpectRelativelyNear(point.solution->AlfaK, linear->AlfaK, kSameAsLinear, "AlfaK");
-      ExpectRelativelyNear(point.solution->CDi, linear->CDi, kSameAsLinear, "CDi");
+      ExpectRelativelyNear(point->CL, CL, 1e-12, "CL");
+      ExpectRelativelyNear(point->AlfaK, linear->AlfaK, kSameAsLinear, "AlfaK");
+      ExpectRelativelyNear(point->CDi, linear->CDi, kSameAsLinear, "CDi");
     }
   }
 }
@@ -61,8 +61,8 @@ TEST(PolarLiftingLine, SolutionsMeetTheirEquations) {
   const Module_ortak& m = *wing;
   for (const double alfaK : {-3.0, 6.0, 13.0, 16.0}) {
     const PolarSolve point = solver.SolveAtAngle(alfaK);
-    ASSERT_TRUE(point) << point.refusal;
-    const PolarSolution& s = *point.solution;
+    ASSERT_TRUE(point) << point.Message();
+    const PolarSolution& s = *point;
     for (int i = 1; i <= 21; ++i) {
       double lift = 0;
       double ind = 0;
@@ -90,8 +90,8 @@ TEST(PolarLiftingLine, LookupOffsetShiftsTheStationsAngle) {
   const PolarSolve higher = plain.SolveAtAngle(7);
   const PolarSolve offset = shifted.SolveAtAngle(5);
   ASSERT_TRUE(higher && offset);
-  ExpectRelativelyNear(offset.solution->CL, higher.solution->CL, 1e-9, "CL");
-  EXPECT_NEAR(offset.solution->stations[7].AlfaE + 2, higher.solution->stations[7].AlfaE, 1e-9);
+  ExpectRelativelyNear(offset->CL, higher->CL, 1e-9, "CL");
+  EXPECT_NEAR(offset->stations[7].AlfaE + 2, higher->stations[7].AlfaE, 1e-9);
 }
 
 TEST(PolarLiftingLine, RefusesOutsideThePolarsAndAboveCLmax) {
@@ -100,19 +100,19 @@ TEST(PolarLiftingLine, RefusesOutsideThePolarsAndAboveCLmax) {
   const std::vector<PolarSolve> sweep = SweepAngles(narrow, std::vector<double>{0, 15, 1});
   ASSERT_EQ(sweep.size(), 3u);
   EXPECT_TRUE(sweep[0] && sweep[2]);
-  EXPECT_NE(sweep[1].refusal.find("Kök açısı 15° için 1. istasyonun (y = 4.924 m) açısı"), std::string::npos)
-      << sweep[1].refusal;
-  EXPECT_NE(sweep[1].refusal.find("polar range: -5° … 5°"), std::string::npos) << sweep[1].refusal;
+  EXPECT_NE(sweep[1].Message().find("Kök açısı 15° için 1. istasyonun (y = 4.924 m) açısı"), std::string::npos)
+      << sweep[1].Message();
+  EXPECT_NE(sweep[1].Message().find("polar range: -5° … 5°"), std::string::npos) << sweep[1].Message();
 
   PolarLiftingLine real(*wing, BothSections(ShippedPolar("naca2412-re1e6.txt")));
   const PolarSolve top = FindWingCLmax(real);
   ASSERT_TRUE(top);
-  const PolarSolve above = SolveForCL(real, top.solution->CL + 0.01);
-  EXPECT_NE(above.refusal.find("CLmax = " + PolarMessageNumber(top.solution->CL)), std::string::npos)
-      << above.refusal;
+  const PolarSolve above = SolveForCL(real, top->CL + 0.01);
+  EXPECT_NE(above.Message().find("CLmax = " + PolarMessageNumber(top->CL)), std::string::npos)
+      << above.Message();
 
   Module_ortak noStations;
-  EXPECT_EQ(PolarLiftingLine(noStations, real.Polars()).SolveAtAngle(0).refusal, kNotFiniteMessage);
+  EXPECT_EQ(PolarLiftingLine(noStations, real.Polars()).SolveAtAngle(0).Message(), kNotFiniteMessage);
 }
 
 }  // namespace
