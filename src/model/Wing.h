@@ -6,7 +6,9 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "model/Flap.h"
 #include "model/Module_ortak.h"
 
 namespace kelvane {
@@ -52,6 +54,8 @@ struct Wing {
   double AlfaK = kStartRootAngle;
   // The station count as typed: the planform command judges the text.
   std::string stations = kStartStations;
+  // Beyond the window's wing: flaps, on the solutions of the wing solver.
+  std::vector<Flap> flaps;
 };
 
 }  // namespace kelvane

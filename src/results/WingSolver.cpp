@@ -6,6 +6,7 @@
 #include "graphics/PlotSurface.h"
 #include "graphics/Plots.h"
 #include "planform/PlanformCommand.h"
+#include "solver/Flaps.h"
 #include "solver/Report.h"
 #include "solver/SolveInputs.h"
 
@@ -77,6 +78,8 @@ Expected<WingSolver> WingSolver::Plan(const Wing& wing) {
   PutWing(m, wing);
   if (PlanformSteps steps = RunPlanformSteps(m, WingPlanformTexts(wing)); steps.outcome.IsRefused())
     return std::move(steps.outcome);
+  if (Outcome flaps = CheckFlapValues(wing.flaps); flaps.IsRefused()) return flaps;
+  if (Outcome flaps = CheckFlapsOnWing(wing.flaps, m.SemiSpan); flaps.IsRefused()) return flaps;
   NoPicture nowhere;
   PlanCiz(m, nowhere, *wing.planform);
   solver.planformReport_ = PlanformSummaryBlock(m);
@@ -87,7 +90,7 @@ Expected<WingSolver> WingSolver::Plan(const Wing& wing) {
 Expected<SolvedPoint> WingSolver::Solve(SolutionMode mode, double operatingPoint, bool detail) {
   const SolveInputs inputs = InputsAsShown(wing_.AszK, wing_.AszU, wing_.Alfa0K, wing_.Alfa0U, wing_.dAlfa, mode,
                                            operatingPoint, detail);
-  auto solved = SolveFromInputs(*record_, cache_, inputs);
+  auto solved = SolveFromInputs(*record_, cache_, inputs, wing_.flaps);
   if (!solved) return solved.Refusal();
   const Module_ortak& m = *record_;
   return SolvedPoint{.point = {.AlfaK = m.AlfaK,

@@ -11,18 +11,11 @@
 #include <cstddef>
 #include <span>
 
+#include "model/Flap.h"
 #include "model/Module_ortak.h"
 #include "model/Outcome.h"
 
 namespace kelvane {
-
-// One flap, on both halves of the wing.
-struct Flap {
-  double y1 = 0;     // inner end, m from the plane of symmetry
-  double y2 = 0;     // outer end, m
-  double E = 0;      // chord ratio cf/c
-  double delta = 0;  // deflection, degrees, trailing edge down positive
-};
 
 inline constexpr std::size_t kMaxFlaps = 4;
 inline constexpr double kMaxFlapDeflection = 45;  // degrees, either way

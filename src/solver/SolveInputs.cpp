@@ -5,6 +5,7 @@
 
 #include "model/Numbers.h"
 #include "model/UnreadableNumber.h"
+#include "solver/Flaps.h"
 #include "solver/Report.h"
 #include "solver/SolveLiftingLine.h"
 
@@ -23,7 +24,8 @@ bool ReadFinite(const std::string& text, double& variable) {
 
 }  // namespace
 
-Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, const SolveInputs& inputs) {
+Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, const SolveInputs& inputs,
+                                       std::span<const Flap> flaps) {
   for (const std::string* text :
        {&inputs.AszK, &inputs.AszU, &inputs.Alfa0K, &inputs.Alfa0U, &inputs.dAlfa, &inputs.operatingPoint})
     if (const auto message = UnreadableNumberMessage(*text)) return Outcome::Refused(*message);
@@ -35,9 +37,13 @@ Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, cons
     return Outcome::Refused(kNotFiniteMessage);
 
   SolvedInputs solved;
+  Outcome flapped;
   const bool stationTables = inputs.detail || m.N < kFewStations;
   const auto elliptic = SolveLiftingLine(m, cache, inputs.mode, [&](SolveStage stage) {
     switch (stage) {
+      case SolveStage::SectionTables:
+        if (!flaps.empty()) flapped = ApplyFlaps(m, flaps);
+        break;
       case SolveStage::MuTable:
         if (stationTables) solved.report += StationBlock(m);
         break;
@@ -54,6 +60,7 @@ Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, cons
         break;
     }
   });
+  if (flapped.IsRefused()) return flapped;
   if (!elliptic) return elliptic.Refusal();
   solved.elliptic = *elliptic;
   solved.report += PerformanceBlock(m);

@@ -4,8 +4,10 @@
 // with the same message and report the same bytes.
 #pragma once
 
+#include <span>
 #include <string>
 
+#include "model/Flap.h"
 #include "model/Module_ortak.h"
 #include "model/Outcome.h"
 #include "solver/LiftingLine.h"
@@ -25,9 +27,11 @@ struct SolvedInputs {
   std::string report;  // every report block of this solution, in order
 };
 
-// Refuses a text the reading rule would take otherwise than meant, then solves. The record keeps what
-// the stages wrote before a refusal.
-Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, const SolveInputs& inputs);
+// Refuses a text the reading rule would take otherwise than meant, then solves, with the flaps (checked
+// against the wing already) lowering their stations' zero-lift angles right after SectionTables. The record
+// keeps what the stages wrote before a refusal.
+Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, const SolveInputs& inputs,
+                                       std::span<const Flap> flaps = {});
 
 // The texts the window's boxes hold for these values.
 SolveInputs InputsAsShown(double AszK, double AszU, double Alfa0K, double Alfa0U, double dAlfa, SolutionMode mode,
