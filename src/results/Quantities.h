@@ -9,7 +9,9 @@
 #include <string_view>
 
 #include "results/OperatingPoint.h"
+#include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
+#include "solver/PolarLiftingLine.h"
 
 namespace kelvane {
 
@@ -47,6 +49,40 @@ inline constexpr std::array<Quantity<StationValues>, 7> kStationQuantities{{
     {"w", "w/V∞", "indüklenmiş hız", "", &StationValues::w},
 }};
 inline constexpr const char* kMaxLiftName = "clmax";
+
+// A solution with section polars: the wing's values (e, iterations and residual beside them).
+inline constexpr std::array<Quantity<PolarSolution>, 6> kPolarQuantities{{
+    {"AlfaK", "αkök", "kök hücum açısı", "°", &PolarSolution::AlfaK},
+    {"CL", "CL", "kanat kaldırma katsayısı", "", &PolarSolution::CL},
+    {"CDi", "CDi", "indüklenmiş sürükleme katsayısı", "", &PolarSolution::CDi},
+    {"CDp", "CDp", "profil sürükleme katsayısı", "", &PolarSolution::CDp},
+    {"CD", "CD", "toplam sürükleme katsayısı", "", &PolarSolution::CD},
+    {"LD", "L/D", "kaldırma/sürükleme oranı", "", &PolarSolution::LD},
+}};
+
+// A station of a solution with section polars (stalled beside them).
+inline constexpr std::array<Quantity<PolarStation>, 4> kPolarStationQuantities{{
+    {"y", "y", "açıklık boyunca konum", "m", &PolarStation::y},
+    {"cl", "cl", "yerel kaldırma katsayısı", "", &PolarStation::cl},
+    {"cd", "cd", "yerel profil sürükleme katsayısı", "", &PolarStation::cd},
+    {"AlfaE", "αe", "etkin hücum açısı", "°", &PolarStation::AlfaE},
+}};
+
+// The wing's forces and root loads at the air density given (Dp and D beside them, with polars).
+inline constexpr std::array<Quantity<SpanLoads>, 4> kLoadQuantities{{
+    {"L", "L", "kaldırma kuvveti", "N", &SpanLoads::L},
+    {"Di", "Di", "indüklenmiş sürükleme kuvveti", "N", &SpanLoads::Di},
+    {"Q0", "Q0", "kökteki kesme kuvveti", "N", &SpanLoads::Q0},
+    {"M0", "M0", "kökteki eğilme momenti", "N·m", &SpanLoads::M0},
+}};
+
+// A station's loads.
+inline constexpr std::array<Quantity<StationLoad>, 4> kStationLoadQuantities{{
+    {"y", "y", "açıklık boyunca konum", "m", &StationLoad::y},
+    {"l", "l", "birim açıklıktaki kaldırma", "N/m", &StationLoad::l},
+    {"Q", "Q", "kesme kuvveti", "N", &StationLoad::Q},
+    {"M", "M", "eğilme momenti", "N·m", &StationLoad::M},
+}};
 
 // The decimals the named wing quantity's result box shows.
 constexpr int BoxDecimals(std::string_view name) {
