@@ -1,3 +1,4 @@
+// The About window as a Qt widget, showing what the form's About window holds.
 #include "app/AboutWidget.h"
 
 #include <QLabel>

@@ -1,3 +1,4 @@
+// A chart description painted on screen, as the results window's tabs show it.
 #include "app/ChartView.h"
 
 #include <QContextMenuEvent>

@@ -1,3 +1,4 @@
+// The Qt widgets that stand for the form's controls: text boxes, check boxes, options, buttons, labels.
 #include "app/ControlWidgets.h"
 
 #include <QCheckBox>

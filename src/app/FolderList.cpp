@@ -1,3 +1,4 @@
+// The file panel's drive and folder lists as Qt list widgets.
 #include "app/FolderList.h"
 
 #include "app/ControlWidgets.h"

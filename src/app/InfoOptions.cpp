@@ -1,3 +1,4 @@
+// kelvane --version and --help, answered before any window or display is needed.
 #include "app/InfoOptions.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Starting the window program: Qt, the main window and the form's start-up.
 #include "app/Launch.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// The main window: the form's controls laid out as widgets, its menus and its message boxes.
 #include "app/MainWindow.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Keeping a widget and the form control it stands for showing the same thing, both ways.
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// A picture area's drawing surface on a QPainter, for the form's plots.
 #include "app/PainterSurface.h"
 
 #include <cmath>

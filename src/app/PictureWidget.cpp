@@ -1,3 +1,4 @@
+// A picture area of the main window: replays the form's recorded drawing.
 #include "app/PictureWidget.h"
 
 #include <QContextMenuEvent>

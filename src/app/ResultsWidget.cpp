@@ -1,3 +1,4 @@
+// The results window as Qt widgets: its tabs, charts, table and boxes over the results form.
 #include "app/ResultsWidget.h"
 
 #include <algorithm>

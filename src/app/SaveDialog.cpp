@@ -1,3 +1,4 @@
+// Saving a chart or a table from the results window through Qt's file dialog.
 #include "app/SaveDialog.h"
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// The window program's entry point.
 #include <iostream>
 #include <string_view>
 #include <vector>

@@ -1,3 +1,4 @@
+// Painting a chart description with QPainter: axes, ticks, series, markers and legend.
 #include "chartpaint/ChartPainter.h"
 
 #include <algorithm>

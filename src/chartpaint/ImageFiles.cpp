@@ -1,3 +1,4 @@
+// Charts encoded as PNG or SVG files, at a fixed size, without a display.
 #include "chartpaint/ImageFiles.h"
 
 #include <QBuffer>

@@ -1,3 +1,4 @@
+// Running kelvane-solve: the command line, one batch session, and what it prints and writes.
 #include "cli/BatchRun.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+// Finding, checking and loading the chart module that draws kelvane-solve's --plot files.
 #include "cli/ChartModule.h"
 
 #include <filesystem>

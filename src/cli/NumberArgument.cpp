@@ -1,3 +1,4 @@
+// Numbers on the command line: taken whole and finite, with the point as decimal separator.
 #include "cli/NumberArgument.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The printed forms of a solution: labelled box texts, JSON, CSV polar lines and the station table.
 #include "cli/ResultText.h"
 
 #include <array>

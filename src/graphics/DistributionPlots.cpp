@@ -1,3 +1,4 @@
+// The circulation and effective angle of attack plots along the span.
 #include "graphics/Plots.h"
 #include "model/Counts.h"
 

@@ -1,3 +1,4 @@
+// The surface that records a plot's drawing calls, for tests and for replaying them.
 #include "graphics/PlotSurface.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Short Turkish reasons for the errors a file operation can meet.
 #include "model/FileErrorText.h"
 
 #include <cerrno>

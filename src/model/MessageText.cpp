@@ -1,3 +1,4 @@
+// Message texts built safely from outside text: quoted, escaped, file names shortened, length limited.
 #include "model/MessageText.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The number conventions: the reading rule, the plain number text, rounding and the file number form.
 #include "model/Numbers.h"
 
 #include <algorithm>

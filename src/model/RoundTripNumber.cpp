@@ -1,3 +1,4 @@
+// The shortest text of a number that reads back to the same double.
 #include "model/RoundTripNumber.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The planform parameters: any two of area, aspect ratio, span and mean chord give the other two.
 #include "planform/PlanPar.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The chords of an elliptic planform at every station.
 #include <cmath>
 
 #include "planform/Chords.h"

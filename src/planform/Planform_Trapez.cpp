@@ -1,3 +1,4 @@
+// The chords of a planform built of one to four trapezoidal panels.
 #include <cmath>
 
 #include "model/Numbers.h"

@@ -1,3 +1,4 @@
+// The spanwise stations: the count checked, cosine spacing from tip to root.
 #include "planform/yDist.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The forward elimination and its replay, in an SSE2 and an AVX2 build chosen at load time.
 #include "solver/Elimination.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The report PLL.txt: the exact text of every block and its writes.
 #include "solver/Report.h"
 
 #include "model/Counts.h"

@@ -1,3 +1,4 @@
+// The form's controls: their state, their change and click reactions, and the notices to a front end.
 #include "ui/Controls.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// The results window's state: the solution on view, its charts, table, stall onset and polar.
 #include "ui/ResultsForm.h"
 
 #include <charconv>

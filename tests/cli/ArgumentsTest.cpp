@@ -1,3 +1,4 @@
+// Tests of kelvane-solve's command line: options, values and every usage error.
 #include "cli/Arguments.h"
 
 #include <gtest/gtest.h>

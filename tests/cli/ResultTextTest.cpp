@@ -1,3 +1,4 @@
+// Tests of the printed forms of a solution: box texts, JSON, CSV.
 #include "cli/ResultText.h"
 
 #include <gtest/gtest.h>

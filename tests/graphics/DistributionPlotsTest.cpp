@@ -1,3 +1,4 @@
+// Tests of the circulation and effective angle plots' drawing calls.
 #include <gtest/gtest.h>
 
 #include <cmath>

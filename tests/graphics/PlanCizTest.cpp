@@ -1,3 +1,4 @@
+// Tests of the planform drawing for elliptic and trapezoidal wings.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Tests of the recording plot surface.
 #include <gtest/gtest.h>
 
 #include "graphics/PlotSurface.h"

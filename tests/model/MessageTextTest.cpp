@@ -1,3 +1,4 @@
+// Tests of message texts built from outside text.
 #include "model/MessageText.h"
 
 #include <gtest/gtest.h>

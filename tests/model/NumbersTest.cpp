@@ -1,3 +1,4 @@
+// Tests of the number conventions: reading, plain text, rounding, file number form.
 #include "model/Numbers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests of whole-file writes and reads, links and faults included.
 #include "model/TextFile.h"
 
 #include <gtest/gtest.h>

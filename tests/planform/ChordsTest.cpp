@@ -1,3 +1,4 @@
+// Tests of the elliptic and trapezoidal chord distributions.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Tests of the planform parameters from every pair of ticks.
 #include <gtest/gtest.h>
 
 #include "testkit/FreshRecord.h"

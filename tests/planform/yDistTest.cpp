@@ -1,3 +1,4 @@
+// Tests of the station count rules and the cosine spacing.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Tests of the chart descriptions of a solution and of a polar.
 #include <algorithm>
 #include <cmath>
 #include <set>

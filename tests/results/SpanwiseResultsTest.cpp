@@ -1,3 +1,4 @@
+// Tests of the spanwise results read from a solved record.
 #include "results/SpanwiseResults.h"
 
 #include <cmath>

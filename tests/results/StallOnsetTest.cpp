@@ -1,3 +1,4 @@
+// Tests of the linear model's stall onset.
 #include "results/StallOnset.h"
 
 #include <algorithm>

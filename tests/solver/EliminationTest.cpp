@@ -1,3 +1,4 @@
+// Tests of the vector builds of the elimination against a plain one, and of its replay.
 #include "solver/Elimination.h"
 
 #include <cmath>

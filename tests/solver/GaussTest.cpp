@@ -1,3 +1,4 @@
+// Tests of Gaussian elimination with partial pivoting on the record's matrix.
 #include "solver/Gauss.h"
 
 #include <cmath>

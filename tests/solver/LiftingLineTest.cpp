@@ -1,3 +1,4 @@
+// Tests of the lifting-line stages on known wings.
 #include "solver/LiftingLine.h"
 
 #include <cmath>

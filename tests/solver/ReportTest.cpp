@@ -1,3 +1,4 @@
+// Tests of the report's blocks, byte for byte.
 #include "solver/Report.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// A plain one-element-at-a-time elimination, the reference the vector builds are held to.
 #include "ScalarElimination.h"
 
 #include <cmath>

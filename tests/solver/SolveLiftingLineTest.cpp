@@ -1,3 +1,4 @@
+// Tests of one whole solution: its stages in order and where a refusal stops it.
 #include "solver/SolveLiftingLine.h"
 
 #include <string>

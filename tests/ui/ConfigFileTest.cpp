@@ -1,3 +1,4 @@
+// Tests of the window's configuration files: writing, reading and every refused line.
 #include <gtest/gtest.h>
 
 #include <csignal>

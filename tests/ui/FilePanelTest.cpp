@@ -1,3 +1,4 @@
+// Tests of the configuration file panel.
 #include <gtest/gtest.h>
 
 #include <filesystem>

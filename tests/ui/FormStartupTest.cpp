@@ -1,3 +1,4 @@
+// Tests of the main window's start-up state.
 #include <numbers>
 #include <tuple>
 

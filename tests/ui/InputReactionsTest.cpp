@@ -1,3 +1,4 @@
+// Tests of the planform-type, panel-count and mode reactions.
 #include "StartedForm.h"
 #include "solver/Report.h"
 

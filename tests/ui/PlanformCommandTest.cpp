@@ -1,3 +1,4 @@
+// Tests of the planform command through the window.
 #include <filesystem>
 #include <functional>
 

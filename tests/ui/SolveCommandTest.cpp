@@ -1,3 +1,4 @@
+// Tests of the solve command through the window.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// What every chart description shares: axes from their data and the ranges they hold.
 #include "results/charts/Chart.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// Which picture format a chart file's name asks for.
 #include "results/charts/ImageFormat.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Axis ranges and tick steps that read well: 1, 2 or 5 times a power of ten.
 #include "results/charts/NiceScale.h"
 
 #include <array>

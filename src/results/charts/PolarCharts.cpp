@@ -1,3 +1,4 @@
+// The polar's charts: CL against the root angle and against CDi.
 #include "results/charts/PolarCharts.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The charts of one solution along the whole span, and the planform they belong to.
 #include "results/charts/SpanwiseCharts.h"
 
 #include <algorithm>
