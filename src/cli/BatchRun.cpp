@@ -75,6 +75,8 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
     status = WritePolarPlots(args, polar, err);
   }
   if (status != kSuccess) return status;
+  // Standard output is one of the outputs: results that never reached their reader keep the earlier files.
+  if (!out.flush()) return Flushed(out, err, kSuccess);
   if (!session.WriteFiles()) return ShowRefusal(session, err);
   return kSuccess;
 }

@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -170,6 +173,39 @@ TEST_F(BatchFaults, ResultsThatCannotBeWrittenEndWithStatus1) {
   EXPECT_EQ(ReadFile(kReport), report_);
   EXPECT_EQ(FolderEntries(workDir_.Path()),
             (std::set<std::string>{kReport, ui::kLastConfigFileName, kWing, ".kelvane-solve.lock"}));
+}
+
+// Every output asked for comes before "PLL.txt" and "LastConfig.cfg" are replaced, and a run that ends any
+// other way than well (a kill, a refused point, a file that cannot be written) leaves them as they were.
+TEST_F(BatchFaults, TheFilesAreReplacedOnlyWhenTheRunEndsWell) {
+  {
+    // A long detailed sweep, killed while it writes its report.
+    SolveProcess sweep({"--stations", "99", "--detail", "--sweep", "0:9999:1", kWing}, workDir_.Path());
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    sweep.Kill();
+    EXPECT_EQ(sweep.Wait().status, -1);
+    ExpectEarlierFilesKept();
+  }
+  const std::vector<std::string> cases[] = {
+      {"--spanwise", "no/such/folder/stations.csv", kWing},
+      {"--given-cl", "--sweep", "0:1e308:5e307", kWing},
+  };
+  for (const std::vector<std::string>& args : cases) {
+    SCOPED_TRACE(args.front());
+    EXPECT_EQ(RunSolve(args, workDir_.Path()).status, 1);
+    ExpectEarlierFilesKept();
+  }
+}
+
+// Another run holding the folder's lock is waited for, said once, and given up on after the timeout.
+TEST_F(BatchFaults, ALockHeldTooLongEndsTheRun) {
+  const int lock = open((workDir_.Path() / ".kelvane-solve.lock").c_str(), O_RDWR | O_CREAT, 0600);
+  ASSERT_EQ(flock(lock, LOCK_EX), 0);
+  const ProcessResult result = RunSolve({"--lock-timeout", "0.2", kWing}, workDir_.Path());
+  close(lock);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_THAT(result.err, HasSubstr("waiting for another kelvane-solve run in"));
+  ExpectEarlierFilesKept();
 }
 
 // The shipped program under a real `ulimit -f`, with the signal's default action as a shell leaves it.

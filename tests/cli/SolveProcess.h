@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <csignal>
 #include <functional>
 #include <string>
 #include <vector>
@@ -50,6 +51,9 @@ class SolveProcess {
   }
   SolveProcess(const SolveProcess&) = delete;
   SolveProcess& operator=(const SolveProcess&) = delete;
+
+  // Ends the run at once, as a kill from outside would.
+  void Kill() { kill(pid_, SIGKILL); }
 
   ProcessResult Wait() {
     int wstatus = 0;
