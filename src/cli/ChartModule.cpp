@@ -1,3 +1,4 @@
+// Finding and loading the chart module, and saying why when none loads.
 #include "cli/ChartModule.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// Reading an option value as one finite number.
 #include "cli/NumberArgument.h"
 
 #include <charconv>

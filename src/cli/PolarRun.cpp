@@ -55,7 +55,7 @@ ExitStatus SolvePoint(const Arguments& args, const WingSolver& solver, PolarLift
 }
 
 // One row per value, an unsolved point's values left empty and its refusal on err.
-ExitStatus Sweep(const Arguments& args, PolarLiftingLine& line, std::ostream& out, std::ostream& err) {
+ExitStatus SolveSweep(const Arguments& args, PolarLiftingLine& line, std::ostream& out, std::ostream& err) {
   std::vector<double> values;
   for (const double value : *args.sweep) values.push_back(AsTyped(value));
   std::vector<PolarSolve> points;
@@ -91,7 +91,7 @@ ExitStatus RunPolars(const Arguments& args, const Wing& wing, std::ostream& out,
   if (!polars) return Reject(polars.Refusal(), err);
   Expected<PolarLiftingLine> line = MakePolarLiftingLine(*solver, std::move(*polars));
   if (!line) return Reject(line.Refusal(), err);
-  return args.sweep ? Sweep(args, *line, out, err) : SolvePoint(args, *solver, *line, out, err);
+  return args.sweep ? SolveSweep(args, *line, out, err) : SolvePoint(args, *solver, *line, out, err);
 }
 
 }  // namespace kelvane::cli

@@ -1,3 +1,4 @@
+// kelvane-solve's command line: the options' values, their combinations and the usage errors.
 #include "cli/Arguments.h"
 
 #include <gtest/gtest.h>
@@ -147,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"PolarsWithClmax", {"--polar", "p", "--clmax", "1.4", "wing.cfg"}},
                       BadCommandLine{"PolarsWithDetail", {"--polar", "p", "--detail", "wing.cfg"}},
                       BadCommandLine{"PolarsWithPlot", {"--polar", "p", "--plot", "lift:l.svg", "wing.cfg"}},
-                      BadCommandLine{"SweepWithFindClmax", {"--polar", "p", "--find-clmax", "--sweep", "0:1:1", "w.cfg"}},
+                      BadCommandLine{"SweepWithFindClmax",
+                                     {"--polar", "p", "--find-clmax", "--sweep", "0:1:1", "wing.cfg"}},
                       BadCommandLine{"SweepWithLoads", {"--loads", "l.csv", "--sweep", "0:1:1", "wing.cfg"}},
                       BadCommandLine{"SweepWithRho", {"--rho", "1.2", "--sweep", "0:1:1", "wing.cfg"}},
                       BadCommandLine{"EmptyLoadsName", {"--loads", "", "wing.cfg"}},

@@ -1,3 +1,4 @@
+// The printed forms of a linear solution: shortest numbers, JSON, CSV and the labelled lines.
 #include "cli/ResultText.h"
 
 #include <gtest/gtest.h>
