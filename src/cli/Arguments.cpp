@@ -2,6 +2,7 @@
 #include "cli/Arguments.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <utility>
@@ -9,50 +10,13 @@
 #include "cli/NumberArgument.h"
 #include "cli/Sweep.h"
 #include "model/MessageText.h"
-#include "results/Quantities.h"
 #include "results/charts/ImageFormat.h"
+#include "solver/Flaps.h"
 
 namespace kelvane::cli {
 namespace {
 
 UsageError Usage(std::string reason) { return UsageError{Outcome::Refused(std::move(reason))}; }
-
-constexpr const char* kUsageHead =
-    "Usage: kelvane-solve [--stations N] [--inputs LIST] [--given-cl] [--detail] [--json]\n"
-    "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP]\n"
-    "                     [--plot KIND:FILE]... [--lock-timeout SECONDS] CONFIG.cfg\n"
-    "\n"
-    "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
-    "the results; PLL.txt and LastConfig.cfg are written in the working directory.\n"
-    "\n"
-    "  --stations N          the station count text (default: the window's own, 15)\n"
-    "  --inputs LIST         the planform parameters taken as given, from S, AR, b, cOrt,\n"
-    "                        separated by commas (default: S,AR)\n"
-    "  --given-cl            solve for the root angle that gives the configuration's CL\n"
-    "  --detail              write the detailed tables to PLL.txt\n"
-    "  --json                print the results as one JSON object at full precision, with the span\n"
-    "                        efficiency e, delta and every station's ";
-constexpr const char* kUsageTail =
-    "\n"
-    "  --clmax ROOT[:TIP]    the maximum lift coefficients of the root and tip sections (TIP defaults\n"
-    "                        to ROOT): adds each station's clmax and the stall onset, the root angle\n"
-    "                        and CL at which the first station reaches its clmax, and where\n"
-    "  --spanwise FILE.csv   write the station table to FILE.csv at full precision\n"
-    "  --sweep FROM:TO:STEP  solve for each root angle (or CL with --given-cl) from FROM to TO\n"
-    "                        and print a CSV polar, with the span efficiency e last (not with\n"
-    "                        --json, --clmax or --spanwise)\n"
-    "  --plot KIND:FILE      draw a chart into FILE, which ends in .svg or .png, at 800 x 500 pixels;\n"
-    "                        KIND is planform, circulation, lift (with clmax and the stall onset\n"
-    "                        under --clmax), angles, or polar (with --sweep, the only kind there:\n"
-    "                        CL against the root angle and against CDi); repeatable, no display needed\n"
-    "  --lock-timeout SECONDS\n"
-    "                        how long to wait while another kelvane-solve run writes in the same\n"
-    "                        folder, then give up (default: 60)\n"
-    "  --version             print the program's version\n"
-    "  --help                print this text\n"
-    "\n"
-    "Exit status: 0 solved, 1 the program rejected the input or a file or the standard output could\n"
-    "not be written (the message is on stderr), 2 bad command line.\n";
 
 // The names --inputs takes, each with the tick it sets.
 constexpr std::pair<std::string_view, bool PlanformInputs::*> kInputNames[] = {
@@ -112,22 +76,71 @@ std::optional<PlotRequest> ParsePlot(std::string_view text) {
   return std::nullopt;
 }
 
-}  // namespace
-
-std::string UsageText() {
-  std::string names;
-  for (const auto& quantity : kStationQuantities) names += (names.empty() ? "" : ", ") + std::string(quantity.name);
-  return kUsageHead + names + kUsageTail;
+// "Y1:Y2:E:DELTA", four finite numbers; CheckFlapValues judges them.
+constexpr std::size_t kFlapValues = 4;
+std::optional<Flap> ParseFlap(std::string_view text) {
+  std::array<double, kFlapValues> values{};
+  for (std::size_t k = 0; k < kFlapValues; ++k) {
+    const bool last = k + 1 == kFlapValues;
+    const std::size_t colon = text.find(':');
+    if (last != (colon == std::string_view::npos)) return std::nullopt;
+    const auto value = ParseFiniteNumber(text.substr(0, colon));
+    if (!value) return std::nullopt;
+    values[k] = *value;
+    text.remove_prefix(last ? text.size() : colon + 1);
+  }
+  return Flap{.y1 = values[0], .y2 = values[1], .E = values[2], .delta = values[3]};
 }
+
+// The section polars from --polar, or from --polar-root and --polar-tip together.
+std::variant<std::optional<PolarArguments>, UsageError> PolarsOf(const std::optional<std::string_view>& both,
+                                                                  const std::optional<std::string_view>& root,
+                                                                  const std::optional<std::string_view>& tip) {
+  if (both && (root || tip))
+    return Usage("--polar gives both sections' polar; it does not go with --polar-root or --polar-tip");
+  if (both) return PolarArguments{std::string(*both), std::string(*both)};
+  if (root.has_value() != tip.has_value()) return Usage("--polar-root and --polar-tip go together");
+  if (root) return PolarArguments{std::string(*root), std::string(*tip)};
+  return std::optional<PolarArguments>();
+}
+
+// The options that do not go together, and those that need another; nothing when none of them is met.
+std::optional<UsageError> CombinationFault(const Arguments& parsed) {
+  // A polar is many solutions and every other chart one: each goes with its own kind of run.
+  for (const PlotRequest& plot : parsed.plots) {
+    if (plot.kind == PlotKind::Polar && !parsed.sweep) return Usage("--plot polar:FILE needs --sweep");
+    if (plot.kind != PlotKind::Polar && parsed.sweep)
+      return Usage("--sweep draws only the polar; the other charts describe one solution");
+  }
+  if (parsed.sweep) {
+    if (parsed.json) return Usage("--sweep prints CSV; it does not go with --json");
+    if (parsed.clmax || parsed.spanwise || parsed.findCLmax || parsed.rho || parsed.loads)
+      return Usage("--clmax, --spanwise, --find-clmax, --rho and --loads describe one solution; they do not go "
+                   "with --sweep");
+  }
+  if (parsed.polars) {
+    if (parsed.clmax)
+      return Usage("with section polars the stall comes from the polars: use --find-clmax, not --clmax");
+    if (parsed.detail || !parsed.plots.empty())
+      return Usage("--detail and --plot belong to the linear model; they do not go with section polars");
+  } else if (parsed.findCLmax || parsed.refreshPolars) {
+    return Usage("--find-clmax and --refresh-polars need section polars (--polar, or --polar-root and --polar-tip)");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   Arguments parsed;
   bool haveConfig = false;
+  std::optional<std::string_view> polar, polarRoot, polarTip;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
     const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
                             arg == "--clmax" || arg == "--spanwise" || arg == "--plot" ||
-                            arg == "--lock-timeout";
+                            arg == "--lock-timeout" || arg == "--polar" || arg == "--polar-root" ||
+                            arg == "--polar-tip" || arg == "--rho" || arg == "--flap" || arg == "--loads";
     if (takesValue && i + 1 == args.size()) return Usage(std::string(arg) + " needs a value");
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -162,6 +175,24 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
       if (!timeout)
         return Usage("--lock-timeout takes SECONDS, a number from 0 to " + std::to_string(kLongestLockTimeoutSeconds));
       parsed.lockTimeout = *timeout;
+    } else if (arg == "--polar" || arg == "--polar-root" || arg == "--polar-tip") {
+      if (value.empty()) return Usage(std::string(arg) + " needs a polar file or SECTION@RE");
+      (arg == "--polar" ? polar : arg == "--polar-root" ? polarRoot : polarTip) = value;
+    } else if (arg == "--rho") {
+      parsed.rho = ParseFiniteNumber(value);
+      if (!parsed.rho || CheckAirDensity(*parsed.rho).IsRefused())
+        return Usage("--rho takes RHO, the air density in kg/m³: a positive number");
+    } else if (arg == "--flap") {
+      const auto flap = ParseFlap(value);
+      if (!flap) return Usage("--flap takes Y1:Y2:E:DELTA, four numbers (--flap " + QuoteForMessage(value) + ")");
+      parsed.flaps.push_back(*flap);
+    } else if (arg == "--loads") {
+      if (value.empty()) return Usage("--loads needs a file name");
+      parsed.loads = std::string(value);
+    } else if (arg == "--find-clmax") {
+      parsed.findCLmax = true;
+    } else if (arg == "--refresh-polars") {
+      parsed.refreshPolars = true;
     } else if (arg == "--given-cl") {
       parsed.givenCL = true;
     } else if (arg == "--detail") {
@@ -180,17 +211,12 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     }
   }
   if (!haveConfig) return Usage("no configuration file");
-  // A polar is many solutions and every other chart one: each goes with its own kind of run.
-  for (const PlotRequest& plot : parsed.plots) {
-    if (plot.kind == PlotKind::Polar && !parsed.sweep) return Usage("--plot polar:FILE needs --sweep");
-    if (plot.kind != PlotKind::Polar && parsed.sweep)
-      return Usage("--sweep draws only the polar; the other charts describe one solution");
-  }
-  if (parsed.sweep) {
-    if (parsed.json) return Usage("--sweep prints CSV; it does not go with --json");
-    if (parsed.clmax || parsed.spanwise)
-      return Usage("--clmax and --spanwise describe one solution; they do not go with --sweep");
-  }
+  auto polars = PolarsOf(polar, polarRoot, polarTip);
+  if (auto* error = std::get_if<UsageError>(&polars)) return std::move(*error);
+  parsed.polars = std::get<std::optional<PolarArguments>>(std::move(polars));
+  if (const Outcome flaps = CheckFlapValues(parsed.flaps); flaps.IsRefused())
+    return Usage("--flap: " + flaps.Message());
+  if (auto fault = CombinationFault(parsed)) return std::move(*fault);
   return parsed;
 }
 

@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "batch/FolderLock.h"
+#include "model/Flap.h"
 #include "model/Outcome.h"
 #include "model/Wing.h"
+#include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
 
 namespace kelvane::cli {
-
-// The help text; the station values --json gives are named from the table of result quantities.
-std::string UsageText();
 
 enum class PlotKind { Planform, Circulation, Lift, Angles, Polar };
 
@@ -25,6 +24,14 @@ struct PlotRequest {
   PlotKind kind = PlotKind::Planform;
   std::string path;  // ends in .svg or .png
   bool operator==(const PlotRequest&) const = default;
+};
+
+// The root's and the tip's section polars as the command line names them: a polar file, or "SECTION@RE"
+// for the polar XFoil computes.
+struct PolarArguments {
+  std::string root;
+  std::string tip;  // the root's with --polar
+  bool operator==(const PolarArguments&) const = default;
 };
 
 struct Arguments {
@@ -38,7 +45,17 @@ struct Arguments {
   std::optional<std::vector<double>> sweep;
   std::vector<PlotRequest> plots;
   std::chrono::milliseconds lockTimeout = batch::kDefaultLockTimeout;
+  std::optional<PolarArguments> polars;  // nothing: the linear model
+  bool findCLmax = false;
+  bool refreshPolars = false;
+  std::optional<double> rho;  // the air density when given
+  std::vector<Flap> flaps;    // checked on their own; whether they fit the wing is the planform's to say
+  std::optional<std::string> loads;  // the path of the loads table
   std::string config;
+
+  double AirDensity() const { return rho.value_or(kSeaLevelAirDensity); }
+  // Whether the run reports loads: in the JSON object, in the --loads file or, with --rho, in the text.
+  bool WantsLoads() const { return json || loads || rho; }
 };
 
 struct HelpRequest {};

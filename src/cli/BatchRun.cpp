@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
-// Running kelvane-solve: the command line, one batch session, and what it prints and writes.
 #include "batch/BatchSession.h"
 #include "cli/PlotFiles.h"
+#include "cli/PolarRun.h"
 #include "cli/ResultText.h"
 #include "cli/SolutionOutput.h"
+#include "cli/UsageText.h"
+#include "cli/WingInput.h"
 #include "model/MessageText.h"
 #include "model/Outcome.h"
 #include "model/TextFile.h"
@@ -19,10 +21,7 @@ namespace kelvane::cli {
 namespace {
 
 // The session's refusal, on its own line.
-ExitStatus ShowRefusal(const batch::BatchSession& session, std::ostream& err) {
-  err << session.Refusal().Message() << '\n';
-  return kRejected;
-}
+ExitStatus ShowRefusal(const batch::BatchSession& session, std::ostream& err) { return Reject(session.Refusal(), err); }
 
 // Results that never reached their reader are a failure, not a success: a full disk, /dev/full, a
 // closed standard output.
@@ -34,6 +33,11 @@ ExitStatus Flushed(std::ostream& out, std::ostream& err, ExitStatus status) {
 
 }  // namespace
 
+ExitStatus Reject(const Outcome& refusal, std::ostream& err) {
+  err << LimitMessage(refusal.Message()) << '\n';
+  return kRejected;
+}
+
 ExitStatus WriteNamedFile(const std::string& path, const std::string& content, std::ostream& err) {
   const Outcome written = WriteFileReplacing(path, content);
   if (!written.IsRefused()) return kSuccess;
@@ -43,6 +47,14 @@ ExitStatus WriteNamedFile(const std::string& path, const std::string& content, s
 }
 
 ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err) {
+  const Expected<Wing> wing = ReadWing(args);
+  if (!wing) return Reject(wing.Refusal(), err);
+  if (const Outcome fit = CheckFlapsFit(*wing); fit.IsRefused()) {
+    err << LimitMessage(kProgramPrefix + ("--flap: " + fit.Message())) << '\n';
+    return kUsageError;
+  }
+  if (args.polars) return RunPolars(args, *wing, out, err);
+
   // The files go to the working directory, as the window writes them.
   batch::BatchSession session({.stations = args.stations,
                                .inputs = args.inputs,
@@ -51,7 +63,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
                                .outputFolder = {},
                                .lockTimeout = args.lockTimeout,
                                .notify = [&err](const std::string& line) { err << line << '\n'; }},
-                              args.config);
+                              *wing);
   if (session.Refused()) return ShowRefusal(session, err);
 
   // Every output asked for comes first; "PLL.txt" and "LastConfig.cfg" are replaced only once they are out.

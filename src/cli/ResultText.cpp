@@ -1,18 +1,14 @@
 // The printed forms of a solution: labelled box texts, JSON, CSV polar lines and the station table.
 #include "cli/ResultText.h"
 
-#include <array>
-#include <cmath>
-#include <utility>
-
-#include "model/Numbers.h"
+#include "cli/LoadText.h"
+#include "cli/TextParts.h"
 #include "model/RoundTripNumber.h"
 #include "results/Quantities.h"
 
 namespace kelvane::cli {
 namespace {
 
-constexpr int kLabelWidth = 6;
 constexpr const char* kMaxLiftKey = kMaxLiftName;
 
 // The stall line rounds as the result boxes do; the position to the millimetre.
@@ -20,41 +16,12 @@ constexpr int kStallAngleDecimals = 3;
 constexpr int kStallCLDecimals = 5;
 constexpr int kStallPositionDecimals = 3;
 
-constexpr const char* kJsonNull = "null";
 // Room for one station's JSON object or CSV line, so the text grows once.
 constexpr std::size_t kCharsPerStation = 256;
 
-// JSON has no infinity or NaN.
-void AppendJsonNumber(std::string& text, double value) {
-  if (std::isfinite(value)) {
-    AppendShortestNumberText(text, value);
-  } else {
-    text += kJsonNull;
-  }
-}
-
-// An empty CSV cell stands for a value that is undefined.
-void AppendCsvNumber(std::string& text, double value) {
-  if (std::isfinite(value)) AppendShortestNumberText(text, value);
-}
-
-void AppendJsonKey(std::string& text, std::string_view key) {
-  text += '"';
-  text += key;
-  text += "\": ";
-}
-
-void AppendJsonMember(std::string& text, std::string_view key, double value) {
-  AppendJsonKey(text, key);
-  AppendJsonNumber(text, value);
-}
-
 void AppendStationJson(std::string& text, const StationValues& station) {
   text += '{';
-  for (const auto& quantity : kStationQuantities) {
-    if (&quantity != &kStationQuantities.front()) text += ", ";
-    AppendJsonMember(text, quantity.name, station.*quantity.member);
-  }
+  AppendJsonMembers(text, kStationQuantities, station);
   if (station.clmax) {
     text += ", ";
     AppendJsonMember(text, kMaxLiftKey, *station.clmax);
@@ -76,8 +43,6 @@ void AppendStallJson(std::string& text, const std::optional<StallOnset>& stall) 
   text += '}';
 }
 
-std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo(value, decimals)); }
-
 }  // namespace
 
 std::string ResultBoxesText(const OperatingPoint& point) {
@@ -85,9 +50,7 @@ std::string ResultBoxesText(const OperatingPoint& point) {
   for (std::size_t i = 0; i < kPointQuantities.size(); ++i) {
     const auto& quantity = kPointQuantities[i];
     if (i == kFirstEllipticQuantity) text += "Equivalent elliptic wing:\n";
-    std::string label = quantity.name;
-    label.resize(kLabelWidth, ' ');
-    text += label + Rounded(point.*quantity.member, quantity.boxDecimals) + '\n';
+    text += LabelledLine(quantity.name, Rounded(point.*quantity.member, quantity.boxDecimals));
   }
   return text;
 }
@@ -99,13 +62,10 @@ std::string StallOnsetLine(const std::optional<StallOnset>& stall) {
 }
 
 std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& spanwise,
-                        const std::optional<StallOnset>& stall) {
+                        const std::optional<StallOnset>& stall, const SpanLoads& loads) {
   std::string text = "{";
   text.reserve(spanwise.stations.size() * kCharsPerStation);
-  for (const auto& quantity : kPointQuantities) {
-    if (text.size() > 1) text += ", ";
-    AppendJsonMember(text, quantity.name, point.*quantity.member);
-  }
+  AppendJsonMembers(text, kPointQuantities, point);
   const std::optional<SpanEfficiency>& efficiency = spanwise.spanEfficiency;
   text += ", ";
   AppendJsonKey(text, "e");
@@ -114,13 +74,16 @@ std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& span
   AppendJsonKey(text, "delta");
   text += efficiency ? ShortestNumberText(efficiency->delta) : kJsonNull;
   text += ", ";
+  AppendForcesJson(text, loads);
+  text += ", ";
   AppendJsonKey(text, "stations");
   text += '[';
   for (const StationValues& station : spanwise.stations) {
     if (&station != &spanwise.stations.front()) text += ", ";
     AppendStationJson(text, station);
   }
-  text += ']';
+  text += "], ";
+  AppendLoadsJson(text, loads);
   if (spanwise.maxLift) {
     text += ", ";
     AppendJsonKey(text, "stall");
@@ -129,11 +92,7 @@ std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& span
   return text + "}\n";
 }
 
-std::string PolarHeader() {
-  std::string text;
-  for (const auto& quantity : kPointQuantities) text += (text.empty() ? "" : ",") + std::string(quantity.name);
-  return text + ",e\n";
-}
+std::string PolarHeader() { return CsvNames(kPointQuantities) + ",e\n"; }
 
 std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEfficiency>& spanEfficiency) {
   std::string text;
@@ -147,18 +106,14 @@ std::string PolarRow(const OperatingPoint& point, const std::optional<SpanEffici
 }
 
 std::string SpanwiseCsv(const SpanwiseResults& spanwise) {
-  std::string text = "i";
+  std::string text = "i," + CsvNames(kStationQuantities);
   text.reserve(spanwise.stations.size() * kCharsPerStation);
-  for (const auto& quantity : kStationQuantities) text += "," + std::string(quantity.name);
   if (spanwise.maxLift) text += "," + std::string(kMaxLiftKey);
   text += '\n';
   for (std::size_t k = 0; k < spanwise.stations.size(); ++k) {
     const StationValues& station = spanwise.stations[k];
     text += std::to_string(k + 1);
-    for (const auto& quantity : kStationQuantities) {
-      text += ',';
-      AppendCsvNumber(text, station.*quantity.member);
-    }
+    AppendCsvCells(text, kStationQuantities, station);
     if (station.clmax) {
       text += ',';
       AppendCsvNumber(text, *station.clmax);

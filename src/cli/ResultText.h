@@ -7,11 +7,11 @@
 
 #include "model/RoundTripNumber.h"  // ShortestNumberText, used with these texts
 #include "results/OperatingPoint.h"
+#include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
 
 namespace kelvane::cli {
-
 
 // The result boxes' texts, one labelled line each.
 std::string ResultBoxesText(const OperatingPoint& point);
@@ -19,10 +19,11 @@ std::string ResultBoxesText(const OperatingPoint& point);
 // "Stall onset: AlfaK 12.345 CL 1.0837 at y = 3.909 m", rounded as the boxes show angles and CL.
 std::string StallOnsetLine(const std::optional<StallOnset>& stall);
 
-// The point's seven values, "e" and "delta" (null at zero lift) and the "stations"; with the sections'
-// maximum lift (spanwise.maxLift) each station's "clmax" and the "stall" onset (null when there is none).
+// The point's seven values, "e" and "delta" (null at zero lift), the forces "L" and "Di", the "stations" and
+// the "loads"; with the sections' maximum lift (spanwise.maxLift) each station's "clmax" and the "stall"
+// onset (null when there is none).
 std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& spanwise,
-                        const std::optional<StallOnset>& stall);
+                        const std::optional<StallOnset>& stall, const SpanLoads& loads);
 
 std::string PolarHeader();
 // The point's seven values and e (empty at zero lift).

@@ -22,7 +22,7 @@ struct Quantity {
   const char* title;   // what it is, in Turkish
   const char* unit;    // empty for a ratio
   double Of::*member;
-  int boxDecimals = 0;  // the decimals its result box shows (wing quantities only)
+  int boxDecimals = 0;  // the decimals its result box, or its printed line, shows (wing quantities only)
 };
 
 // The wing, then its equivalent elliptic wing, in the order of the result boxes.
@@ -52,12 +52,12 @@ inline constexpr const char* kMaxLiftName = "clmax";
 
 // A solution with section polars: the wing's values (e, iterations and residual beside them).
 inline constexpr std::array<Quantity<PolarSolution>, 6> kPolarQuantities{{
-    {"AlfaK", "αkök", "kök hücum açısı", "°", &PolarSolution::AlfaK},
-    {"CL", "CL", "kanat kaldırma katsayısı", "", &PolarSolution::CL},
-    {"CDi", "CDi", "indüklenmiş sürükleme katsayısı", "", &PolarSolution::CDi},
-    {"CDp", "CDp", "profil sürükleme katsayısı", "", &PolarSolution::CDp},
-    {"CD", "CD", "toplam sürükleme katsayısı", "", &PolarSolution::CD},
-    {"LD", "L/D", "kaldırma/sürükleme oranı", "", &PolarSolution::LD},
+    {"AlfaK", "αkök", "kök hücum açısı", "°", &PolarSolution::AlfaK, 3},
+    {"CL", "CL", "kanat kaldırma katsayısı", "", &PolarSolution::CL, 5},
+    {"CDi", "CDi", "indüklenmiş sürükleme katsayısı", "", &PolarSolution::CDi, 6},
+    {"CDp", "CDp", "profil sürükleme katsayısı", "", &PolarSolution::CDp, 6},
+    {"CD", "CD", "toplam sürükleme katsayısı", "", &PolarSolution::CD, 6},
+    {"LD", "L/D", "kaldırma/sürükleme oranı", "", &PolarSolution::LD, 3},
 }};
 
 // A station of a solution with section polars (stalled beside them).
@@ -75,6 +75,8 @@ inline constexpr std::array<Quantity<SpanLoads>, 4> kLoadQuantities{{
     {"Q0", "Q0", "kökteki kesme kuvveti", "N", &SpanLoads::Q0},
     {"M0", "M0", "kökteki eğilme momenti", "N·m", &SpanLoads::M0},
 }};
+// Where the root's loads start, after the wing's forces.
+inline constexpr std::size_t kFirstRootLoadQuantity = 2;
 
 // A station's loads.
 inline constexpr std::array<Quantity<StationLoad>, 4> kStationLoadQuantities{{

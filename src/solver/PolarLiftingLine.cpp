@@ -128,7 +128,10 @@ PolarSolve PolarLiftingLine::SolveAtAngle(double alfaK) {
     last_ = warm;  // the next operating point continues from the last one solved
     return NoConvergence("Kök açısı " + PolarMessageNumber(alfaK) + "°");
   }
-  return Result(last_->x, spent);
+  PolarSolve solution = Result(last_->x, spent);
+  // The angle asked for, not its round trip through radians: 15 stays 15, not 14.999999999999998.
+  if (solution) solution->AlfaK = alfaK;
+  return solution;
 }
 
 PolarSolve PolarLiftingLine::SolveAtLift(double CL) {

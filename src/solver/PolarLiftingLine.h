@@ -55,9 +55,9 @@ class PolarLiftingLine {
   PolarLiftingLine(const Module_ortak& wing, WingPolars polars,
                    const std::vector<double>& lookupOffsets = {});
 
-  // The solution at root angle alfaK, degrees, continued from the last converged solution. Past CLmax,
-  // where the equations may have more than one solution, the one found depends on where the continuation
-  // came from: from below on a fresh object. Refused when it does not converge within the iteration budget,
+  // The solution at root angle alfaK, degrees (its AlfaK is alfaK itself), continued from the last converged
+  // solution. Past CLmax, where the equations may have more than one solution, the one found depends on
+  // where the continuation came from: from below on a fresh object. Refused when it does not converge within the iteration budget,
   // and when a station's angle lies outside its polars ("... polar range"), naming the station and the angle.
   PolarSolve SolveAtAngle(double alfaK);
 

@@ -71,6 +71,26 @@ TEST(ParseArguments, PlotsAreRepeatableAndKeepTheirOrder) {
   EXPECT_EQ(std::get<Arguments>(polar).plots.front().kind, PlotKind::Polar);
 }
 
+TEST(ParseArguments, PolarsFlapsAndLoadsKeepTheirValues) {
+  const auto parsed = Parse({"--polar-root", "naca2412@1e6", "--polar-tip", "tip.txt", "--find-clmax", "--rho",
+                             "1.1", "--flap", "0:2.5:0.25:-10", "--flap", "3:4:0.3:45", "--loads", "l.csv", "w.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(parsed)) << std::get<UsageError>(parsed).Reason();
+  const Arguments& args = std::get<Arguments>(parsed);
+  EXPECT_EQ(args.polars, (PolarArguments{"naca2412@1e6", "tip.txt"}));
+  EXPECT_TRUE(args.findCLmax && !args.refreshPolars);
+  EXPECT_EQ(args.AirDensity(), 1.1);
+  ASSERT_EQ(args.flaps.size(), 2u);
+  EXPECT_EQ(args.flaps[0].y2, 2.5);
+  EXPECT_EQ(args.flaps[0].delta, -10);
+  EXPECT_EQ(args.flaps[1].E, 0.3);
+  EXPECT_EQ(args.loads, "l.csv");
+
+  const auto both = Parse({"--polar", "p.txt", "--refresh-polars", "w.cfg"});
+  ASSERT_TRUE(std::holds_alternative<Arguments>(both));
+  EXPECT_EQ(std::get<Arguments>(both).polars, (PolarArguments{"p.txt", "p.txt"}));
+  EXPECT_EQ(std::get<Arguments>(both).AirDensity(), kSeaLevelAirDensity);
+}
+
 struct BadCommandLine {
   const char* name;
   std::vector<std::string_view> args;
@@ -119,7 +139,28 @@ INSTANTIATE_TEST_SUITE_P(
                       BadCommandLine{"PlotOtherFormat", {"--plot", "lift:c.pdf", "wing.cfg"}},
                       BadCommandLine{"PlotWithoutFile", {"--plot", "lift:", "wing.cfg"}},
                       BadCommandLine{"PolarWithoutSweep", {"--plot", "polar:p.png", "wing.cfg"}},
-                      BadCommandLine{"SpanwisePlotWithSweep", {"--sweep", "0:1:1", "--plot", "lift:l.png", "wing.cfg"}}),
+                      BadCommandLine{"SpanwisePlotWithSweep", {"--sweep", "0:1:1", "--plot", "lift:l.png", "wing.cfg"}},
+                      BadCommandLine{"PolarWithRootPolar", {"--polar", "p", "--polar-root", "r", "wing.cfg"}},
+                      BadCommandLine{"RootPolarWithoutTip", {"--polar-root", "r", "wing.cfg"}},
+                      BadCommandLine{"EmptyPolar", {"--polar", "", "wing.cfg"}},
+                      BadCommandLine{"FindClmaxWithoutPolars", {"--find-clmax", "wing.cfg"}},
+                      BadCommandLine{"RefreshWithoutPolars", {"--refresh-polars", "wing.cfg"}},
+                      BadCommandLine{"PolarsWithClmax", {"--polar", "p", "--clmax", "1.4", "wing.cfg"}},
+                      BadCommandLine{"PolarsWithDetail", {"--polar", "p", "--detail", "wing.cfg"}},
+                      BadCommandLine{"PolarsWithPlot", {"--polar", "p", "--plot", "lift:l.svg", "wing.cfg"}},
+                      BadCommandLine{"SweepWithFindClmax",
+                                     {"--polar", "p", "--find-clmax", "--sweep", "0:1:1", "wing.cfg"}},
+                      BadCommandLine{"SweepWithLoads", {"--loads", "l.csv", "--sweep", "0:1:1", "wing.cfg"}},
+                      BadCommandLine{"SweepWithRho", {"--rho", "1.2", "--sweep", "0:1:1", "wing.cfg"}},
+                      BadCommandLine{"EmptyLoadsName", {"--loads", "", "wing.cfg"}},
+                      BadCommandLine{"RhoZero", {"--rho", "0", "wing.cfg"}},
+                      BadCommandLine{"RhoLetters", {"--rho", "air", "wing.cfg"}},
+                      BadCommandLine{"FlapThreeValues", {"--flap", "0:1:0.25", "wing.cfg"}},
+                      BadCommandLine{"FlapFiveValues", {"--flap", "0:1:0.25:10:1", "wing.cfg"}},
+                      BadCommandLine{"FlapNotANumber", {"--flap", "0:1:nan:10", "wing.cfg"}},
+                      BadCommandLine{"FlapChordRatioOne", {"--flap", "0:1:1:10", "wing.cfg"}},
+                      BadCommandLine{"FiveFlaps", {"--flap", "0:1:0.2:5", "--flap", "1:2:0.2:5", "--flap", "2:3:0.2:5",
+                                                   "--flap", "3:4:0.2:5", "--flap", "4:5:0.2:5", "wing.cfg"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SweepCase {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/LoadText.h"
+
 #include <limits>
 #include <string>
 
@@ -39,6 +41,10 @@ const SpanwiseResults kTwoStations{
     .maxLift = std::nullopt,
 };
 
+const SpanLoads kLoads{
+    .stations = {{.y = 2.5, .l = 1, .Q = 0.5, .M = 0.25}, {.y = 0, .l = 2, .Q = 3, .M = 4}},
+    .Q0 = 3, .M0 = 4, .L = 6, .Di = 0.5, .Dp = {}, .D = {}};
+
 constexpr char kPointJson[] =
     "{\"AlfaK\": 10, \"CL\": 0.5, \"CDi\": 0.0125, \"E\": 40, \"AlfE\": -1.25, \"CDiE\": 1e-05, \"EE\": 0.1";
 constexpr char kStationsJson[] =
@@ -46,9 +52,23 @@ constexpr char kStationsJson[] =
     "\"w\": 0.03125}, {\"y\": 0, \"c\": 1.5, \"Gamma\": 0.375, \"cl\": 0.5, \"AlfaE\": 8.5, \"AlfaI\": 1.5, "
     "\"w\": 0.0625}]";
 
-TEST(ResultText, JsonHoldsThePointThenTheSpanEfficiencyThenTheStations) {
-  EXPECT_EQ(ResultsJson(kPoint, kTwoStations, std::nullopt),
-            std::string(kPointJson) + ", \"e\": 0.8, \"delta\": 0.25, " + kStationsJson + "}\n");
+TEST(ResultText, JsonHoldsThePointTheSpanEfficiencyTheForcesTheStationsThenTheLoads) {
+  EXPECT_EQ(ResultsJson(kPoint, kTwoStations, std::nullopt, kLoads),
+            std::string(kPointJson) + ", \"e\": 0.8, \"delta\": 0.25, \"L\": 6, \"Di\": 0.5, " + kStationsJson +
+                ", \"loads\": {\"Q0\": 3, \"M0\": 4, \"stations\": [{\"y\": 2.5, \"l\": 1, \"Q\": 0.5, \"M\": 0.25}, "
+                "{\"y\": 0, \"l\": 2, \"Q\": 3, \"M\": 4}]}}\n");
+}
+
+TEST(ResultText, LoadsTableAndLinesWithTheProfileDragOfPolars) {
+  EXPECT_EQ(LoadsCsv(kLoads), "i,y,l,Q,M\n1,2.5,1,0.5,0.25\n2,0,2,3,4\n");
+  SpanLoads withPolars = kLoads;
+  withPolars.Dp = 0.25;
+  withPolars.D = 0.75;
+  std::string forces;
+  AppendForcesJson(forces, withPolars);
+  EXPECT_EQ(forces, "\"L\": 6, \"Di\": 0.5, \"Dp\": 0.25, \"D\": 0.75");
+  EXPECT_EQ(LoadLines(withPolars, 1.225),
+            "Loads at rho = 1.225 kg/m³:\nL     6 N\nDi    0.5 N\nDp    0.25 N\nD     0.75 N\nQ0    3 N\nM0    4 N·m\n");
 }
 
 TEST(ResultText, JsonWritesNullForWhatItCannotHold) {
@@ -57,9 +77,9 @@ TEST(ResultText, JsonWritesNullForWhatItCannotHold) {
   point.EE = std::numeric_limits<double>::quiet_NaN();
   SpanwiseResults zeroLift = kTwoStations;
   zeroLift.spanEfficiency.reset();
-  const std::string json = ResultsJson(point, zeroLift, std::nullopt);
+  const std::string json = ResultsJson(point, zeroLift, std::nullopt, kLoads);
   EXPECT_NE(json.find("\"E\": null,"), std::string::npos) << json;
-  EXPECT_NE(json.find("\"EE\": null, \"e\": null, \"delta\": null, \"stations\""), std::string::npos) << json;
+  EXPECT_NE(json.find("\"EE\": null, \"e\": null, \"delta\": null, \"L\""), std::string::npos) << json;
 }
 
 TEST(ResultText, MaximumLiftAddsClmaxToEachStationAndTheStallOnset) {
@@ -69,11 +89,11 @@ TEST(ResultText, MaximumLiftAddsClmaxToEachStationAndTheStallOnset) {
   withMaxLift.stations[1].clmax = 1.5;
   const StallOnset onset{.AlfaK = 12.5, .CL = 1.25, .y = 2.5, .station = 1};
 
-  const std::string json = ResultsJson(kPoint, withMaxLift, onset);
+  const std::string json = ResultsJson(kPoint, withMaxLift, onset, kLoads);
   EXPECT_NE(json.find("\"w\": 0.03125, \"clmax\": 1.375}"), std::string::npos) << json;
   EXPECT_NE(json.find("\"w\": 0.0625, \"clmax\": 1.5}"), std::string::npos) << json;
-  EXPECT_TRUE(json.ends_with("], \"stall\": {\"AlfaK\": 12.5, \"CL\": 1.25, \"y\": 2.5}}\n")) << json;
-  EXPECT_TRUE(ResultsJson(kPoint, withMaxLift, std::nullopt).ends_with("], \"stall\": null}\n"));
+  EXPECT_TRUE(json.ends_with("]}, \"stall\": {\"AlfaK\": 12.5, \"CL\": 1.25, \"y\": 2.5}}\n")) << json;
+  EXPECT_TRUE(ResultsJson(kPoint, withMaxLift, std::nullopt, kLoads).ends_with("]}, \"stall\": null}\n"));
 
   EXPECT_EQ(SpanwiseCsv(withMaxLift),
             "i,y,c,Gamma,cl,AlfaE,AlfaI,w,clmax\n"
