@@ -44,6 +44,7 @@ _SWEEP_MESSAGES = (
     "a sweep from {start!r} to {stop!r} by {step!r} has more than {most} points",
 )
 _LINEAR_ONLY = ("detail", "clmax", "workdir")
+_POLAR_EXAMPLE = "a polar file, or an XFoil request such as 'naca2412@1e6'"
 # The trap switch XFoil runs with (see the README), copied beside this file; where it is missing, the
 # program looks for an installed one.
 _TRAPS_OFF_LIBRARY = os.path.join(os.path.dirname(os.path.abspath(__file__)), _kelvane.TRAPS_OFF_LIBRARY)
@@ -248,7 +249,8 @@ def polar(name, *, refresh=False):
     """The section polar that name stands for, a polar file or an XFoil request such as "naca0012@1e6"
     (computed by XFoil once and then taken from the cache, ~/.cache/kelvane/polars; refresh computes it
     afresh): a dict of numpy arrays alpha (degrees), cl and cd, in increasing alpha."""
-    polars = _polar_arguments(name, refresh)
+    path = _path("name", name, _POLAR_EXAMPLE)
+    polars = _polar_sources(path, path, _flag("refresh", refresh))
     return _answer(lambda: _kelvane.load_polar(polars))
 
 
@@ -368,18 +370,20 @@ def _flaps(flaps):
 
 
 def _polar_arguments(polar, refresh):
-    """The root's and tip's polar arguments: one for both, or a (root, tip) pair."""
-    example = "'naca2412@1e6', a polar file or a (root, tip) pair of them"
+    """The root's and tip's polars of solve and sweep: one for both, or a (root, tip) pair."""
     if isinstance(polar, (str, bytes, os.PathLike)):
-        root = tip = _path("polar", polar, example)
+        root = tip = _path("polar", polar, _POLAR_EXAMPLE)
     else:
-        pair = _sequence("polar", polar, example)
+        pair = _sequence("polar", polar, "'naca2412@1e6', a polar file, or a (root, tip) pair of them")
         if len(pair) != 2:
             raise ValueError(f"polar takes one polar or a (root, tip) pair, not {len(pair)} values")
-        root, tip = (_path(f"polar's {end}", value, example) for end, value in zip(("root", "tip"), pair))
+        root, tip = (_path(f"polar's {end}", value, _POLAR_EXAMPLE) for end, value in zip(("root", "tip"), pair))
+    return _polar_sources(root, tip, _flag("refresh_polars", refresh))
+
+
+def _polar_sources(root, tip, refresh):
     polars = _kelvane.PolarArguments()
-    polars.root, polars.tip = root, tip
-    polars.refresh = _flag("refresh_polars", refresh)
+    polars.root, polars.tip, polars.refresh = root, tip, refresh
     polars.traps_off_library = os.fsencode(_TRAPS_OFF_LIBRARY) if os.path.isfile(_TRAPS_OFF_LIBRARY) else b""
     return polars
 
