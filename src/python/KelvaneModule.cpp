@@ -56,7 +56,8 @@ PYBIND11_MODULE(_kelvane, module) {
 
   module.def("solve", &Solve, py::arg("args"), py::arg("clmax"), py::arg("rho"));
   module.def("sweep", &Sweep, py::arg("args"), py::arg("values"));
-  module.def("solve_polar", &SolveWithPolars, py::arg("args"), py::arg("polars"), py::arg("find_clmax"), py::arg("rho"));
+  module.def("solve_polar", &SolveWithPolars, py::arg("args"), py::arg("polars"), py::arg("find_clmax"),
+             py::arg("rho"));
   module.def("sweep_polar", &SweepWithPolars, py::arg("args"), py::arg("polars"), py::arg("values"));
   module.def("load_polar", &LoadPolar, py::arg("polars"));
   module.def("read_polar", &ReadPolar, py::arg("path"));

@@ -27,7 +27,8 @@ pybind11::tuple SolveWithPolars(const CallArguments& args, const PolarArguments&
 // (None, the columns) of the wing at each value, a refused point NaN with its message, the sweep going on.
 // Or (the refusal's message, None) when no point can be tried. A signal handler's exception
 // (KeyboardInterrupt) stops the sweep, or the XFoil run, between steps.
-pybind11::tuple SweepWithPolars(const CallArguments& args, const PolarArguments& polars, const std::vector<double>& values);
+pybind11::tuple SweepWithPolars(const CallArguments& args, const PolarArguments& polars,
+                                const std::vector<double>& values);
 
 // (None, the polar's arrays alpha, cl and cd) of the polar the root argument names, or of the polar file
 // at path; or (the refusal's message, None).

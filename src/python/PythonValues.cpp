@@ -21,7 +21,8 @@ bool AtRoot(const Quantity<SpanLoads>& quantity) {
 void PutLoads(py::dict& values, const SpanLoads& loads) {
   py::dict along;
   PutColumns(along, kStationLoadQuantities, loads.stations);
-  for (const auto& quantity : kLoadQuantities) (AtRoot(quantity) ? along : values)[quantity.name] = loads.*quantity.member;
+  for (const auto& quantity : kLoadQuantities)
+    (AtRoot(quantity) ? along : values)[quantity.name] = loads.*quantity.member;
   if (loads.Dp) values[kProfileDragName] = *loads.Dp;
   if (loads.D) values[kDragName] = *loads.D;
   values["loads"] = along;

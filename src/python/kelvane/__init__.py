@@ -93,7 +93,8 @@ class _Solution:
             return f"<{len(value[arrays[0]])} stations: {', '.join(arrays)}" + (f"; {rest}" if rest else "") + ">"
 
         scalars = ", ".join(f"{name}={number(getattr(self, name))}" for name in self._NUMBERS)
-        parts = ", ".join(f"{name}={short(getattr(self, name))}" for name in self.__slots__ if name not in self._NUMBERS)
+        parts = ", ".join(f"{name}={short(getattr(self, name))}"
+                          for name in self.__slots__ if name not in self._NUMBERS)
         return f"kelvane.{type(self).__name__}({scalars}, {parts})"
 
 
