@@ -225,12 +225,15 @@ def sweep(config, start, stop, step, *, stations=15, inputs=("S", "AR"), given_c
     ``kelvane-solve --sweep``, and returns the polar as a dict of numpy arrays. The keywords are those of
     solve.
 
-    Without polar: AlfaK, CL, CDi, E, AlfE, CDiE, EE and e (NaN where e is undefined, at zero lift); a
-    refused point raises InputError.
+    Without polar, the columns
+        {linear_columns}, e
+    (e NaN where it is undefined, at zero lift); a refused point raises InputError.
 
-    With polar: AlfaK, CL, CDi, CDp, CD, LD and e, the boolean array ``solved``, and ``message``, a list
-    with the refusal's message of each point not solved (None where solved). A refused point goes on to
-    the next; its values are NaN but for the one swept.
+    With polar, the columns
+        {polar_columns}, e
+    the boolean array ``solved``, and ``message``, a list with the refusal's message of each point not
+    solved (None where solved). A refused point goes on to the next; its values are NaN but for the one
+    swept.
     """
     start, stop, step = (_real(name, value) for name, value in (("start", start), ("stop", stop), ("step", step)))
     messages = (text.format(start=start, stop=stop, step=step, most=_kelvane.MAX_SWEEP_POINTS)
@@ -244,6 +247,10 @@ def sweep(config, start, stop, step, *, stations=15, inputs=("S", "AR"), given_c
     _refuse_linear_only(detail=detail, workdir=workdir)
     polars = _polar_arguments(polar, refresh_polars)
     return _answer(lambda: _kelvane.sweep_polar(args, polars, points))
+
+
+sweep.__doc__ = sweep.__doc__.format(linear_columns=", ".join(_names(_kelvane.POINT_QUANTITIES)),
+                                     polar_columns=", ".join(_names(_kelvane.POLAR_QUANTITIES)))
 
 
 def polar(name, *, refresh=False):
