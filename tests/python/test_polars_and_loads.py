@@ -47,7 +47,7 @@ def test_a_polar_sweep_goes_on_past_refused_points_and_says_why():
     assert list(polar["solved"]) == [True, False, False, False, False]
     assert polar["AlfaK"][0] == pytest.approx(15, rel=1e-15) and list(polar["AlfaK"][1:]) == [20, 25, 30, 35]
     assert np.isnan(polar["CL"][1:]).all() and np.isnan(polar["e"][1:]).all()
-    assert all("20°" in polar["message"][1] and message for message in polar["message"][1:])
+    assert "20°" in polar["message"][1] and all(polar["message"][1:])
     given = kelvane.sweep(TWISTED, 0.5, 2.5, 1, stations=21, given_cl=True, polar=NACA2412)
     assert list(given["solved"]) == [True, False, False] and list(given["CL"][1:]) == [1.5, 2.5]
     assert given["CL"][0] == pytest.approx(0.5, rel=1e-12) and "CLmax" in given["message"][1]
