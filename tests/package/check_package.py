@@ -43,7 +43,9 @@ def expected_files():
     files = INSTALLED_FILES | {f"usr/{ARGS.chart_module}", f"usr/{ARGS.traps_off_library}"}
     if ARGS.python:
         module = f"{PYTHON_PACKAGES}/kelvane"
-        files |= {f"{module}/__init__.py", f"{module}/_kelvane{sysconfig.get_config_var('EXT_SUFFIX')}"}
+        # The trap switch beside the module too: XFoil runs from a script find it there.
+        files |= {f"{module}/__init__.py", f"{module}/_kelvane{sysconfig.get_config_var('EXT_SUFFIX')}",
+                  f"{module}/{Path(ARGS.traps_off_library).name}"}
     return files
 
 

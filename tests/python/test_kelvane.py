@@ -6,9 +6,11 @@ import locale
 import math
 import os
 import shutil
+import signal
 import subprocess
 import tempfile
 import threading
+import time
 from pathlib import Path
 
 import numpy as np
@@ -21,6 +23,10 @@ SOLVE = os.environ["KELVANE_SOLVE"]
 START_UP = EXAMPLES / "01-default-elliptic" / "input.cfg"
 TWISTED = EXAMPLES / "04-two-panels-twist-detail" / "input.cfg"
 ZERO_TWIST = EXAMPLES / "08-given-cl-zero-twisted" / "input.cfg"
+N99 = EXAMPLES / "06-four-panels-N99" / "input.cfg"
+NACA0012 = EXAMPLES.parent / "data" / "polars" / "naca0012-re1e6.txt"
+FILES = ("PLL.txt", "LastConfig.cfg")
+HUGE = 10 ** 400
 NUMBERS = ("AlfaK", "CL", "CDi", "E", "AlfE", "CDiE", "EE", "e", "delta")
 STATION_VALUES = ("y", "c", "Gamma", "cl", "AlfaE", "AlfaI", "w")
 
@@ -220,6 +226,27 @@ def test_a_missing_file_is_the_windows_message_with_a_name_that_is_not_utf8_esca
     (lambda: kelvane.sweep(START_UP, 0, 1, 1e-6), ValueError, "more than 10000"),
     (lambda: kelvane.sweep(START_UP, 0, math.inf, 1), ValueError, "stop must be a finite"),
     (lambda: kelvane.sweep(START_UP, 0, 1, 1, clmax=1), TypeError, "clmax"),
+    # Like open(), a NUL byte in a path is an error rather than the path's end.
+    (lambda: kelvane.solve(str(START_UP) + "\x00junk"), ValueError, "config has an embedded null byte"),
+    (lambda: kelvane.solve(START_UP, workdir=b"/tmp\x00"), ValueError, "workdir has an embedded null byte"),
+    (lambda: kelvane.solve(START_UP, polar=(NACA0012, "x\x00")), ValueError, "polar's tip has an embedded null"),
+    (lambda: kelvane.read_polar(str(NACA0012) + "\x00"), ValueError, "path has an embedded null byte"),
+    (lambda: kelvane.sweep(START_UP, HUGE, 1, 1), OverflowError, "start is too large"),
+    (lambda: kelvane.solve(START_UP, clmax=(1, HUGE)), OverflowError, "clmax's tip is too large"),
+    (lambda: kelvane.solve({**START_UP_MAPPING, "AR": HUGE}), OverflowError, "AR is too large"),
+    (lambda: kelvane.solve(START_UP, flaps=[(0, 1, 0.2, HUGE)]), OverflowError, "flap 1's delta is too large"),
+    (lambda: kelvane.solve(START_UP, stations=10 ** 5000), OverflowError, "stations is too large"),
+    (lambda: kelvane.solve(START_UP, rho="1.2"), TypeError, "rho must be a number"),
+    (lambda: kelvane.solve(START_UP, flaps=(0, 1, 0.2, 5)), TypeError, "flap 1 must be a sequence"),
+    (lambda: kelvane.solve(START_UP, flaps=[(0, 1, 0.2)]), ValueError, "flap 1 takes .y1, y2, E, delta., not 3"),
+    (lambda: kelvane.solve(START_UP, flaps=[(0, 1, "E", 5)]), TypeError, "flap 1's E must be a number"),
+    (lambda: kelvane.solve(START_UP, find_clmax=True), ValueError, "give polar as well"),
+    (lambda: kelvane.solve(START_UP, polar=NACA0012, detail=True, workdir="."), ValueError, "detail and workdir"),
+    (lambda: kelvane.sweep(START_UP, 0, 1, 1, polar=NACA0012, workdir="."), ValueError, "workdir belong"),
+    (lambda: kelvane.solve(START_UP, polar=(NACA0012,) * 3), ValueError, "pair, not 3"),
+    (lambda: kelvane.solve(START_UP, polar=12), TypeError, "polar must be a sequence"),
+    (lambda: kelvane.polar(NACA0012, refresh=1), TypeError, "refresh must be True or False"),
+    (lambda: kelvane.polar((NACA0012, NACA0012)), TypeError, "name must be the path of a polar file, or an XFoil"),
 ])
 def test_a_bad_argument_is_a_type_or_value_error_that_says_what_is_wrong(call, error, text):
     with pytest.raises(error, match=text) as raised:
@@ -227,7 +254,7 @@ def test_a_bad_argument_is_a_type_or_value_error_that_says_what_is_wrong(call, e
     assert not isinstance(raised.value, kelvane.InputError)
 
 
-def test_no_files_are_left_behind_without_workdir(tmp_path, monkeypatch):
+def test_no_files_are_left_behind_without_workdir_nor_by_a_polar_run(tmp_path, monkeypatch):
     private = tmp_path / "tmp"
     private.mkdir()
     monkeypatch.setattr(tempfile, "tempdir", str(private))
@@ -235,6 +262,8 @@ def test_no_files_are_left_behind_without_workdir(tmp_path, monkeypatch):
     kelvane.solve(START_UP, detail=True)
     kelvane.solve(START_UP_MAPPING, clmax=1.2)
     kelvane.sweep(TWISTED, 0, 2, 1)
+    kelvane.solve(START_UP, polar=NACA0012)
+    kelvane.sweep(TWISTED, 0, 2, 1, polar=NACA0012)
     with pytest.raises(kelvane.InputError):
         kelvane.solve(START_UP_MAPPING, stations=4)
     assert list(tmp_path.iterdir()) == [private]
@@ -287,3 +316,78 @@ def test_version_and_repr(tmp_path):
     assert text.startswith("kelvane.Result(AlfaK=10, CL=0.913852, CDi=0.0265829")
     assert "stations=<15 stations: y, c, Gamma, cl, AlfaE, AlfaI, w, clmax>" in text
     assert "stall={AlfaK: " in text
+
+
+def test_numpy_bools_are_flags():
+    flags = {"given_cl": True, "detail": True}
+    assert_identical(kelvane.solve(TWISTED, **{name: np.bool_(value) for name, value in flags.items()}),
+                     kelvane.solve(TWISTED, **flags))
+    assert kelvane.solve(START_UP, polar=NACA0012, find_clmax=np.bool_(True), refresh_polars=np.False_).CLmax
+
+
+def in_child(test, user=None):
+    """The exit status of test() run in a forked child, as the user if given: 1 for an exception, -14 (the
+    alarm's signal) for a child that hangs."""
+    pid = os.fork()
+    if pid == 0:
+        status = 1
+        try:
+            signal.alarm(20)
+            if user is not None:
+                os.setgid(user)
+                os.setuid(user)
+            status = test()
+        finally:
+            os._exit(status)
+    return os.waitstatus_to_exitcode(os.waitpid(pid, 0)[1])
+
+
+def test_an_unwritable_workdir_is_a_permission_error():
+    folder = tempfile.mkdtemp()
+    os.chmod(folder, 0o555)
+
+    def solve_there():
+        try:
+            kelvane.solve(START_UP_MAPPING, workdir=folder)
+        except PermissionError as error:
+            return 0 if error.filename == folder else 2
+        return 3
+
+    try:  # root writes anywhere: the call is made by another user then
+        assert in_child(solve_there, user=65534 if os.geteuid() == 0 else None) == 0
+    finally:
+        os.rmdir(folder)
+
+
+def test_a_fork_while_another_thread_sweeps_leaves_a_child_that_solves_in_the_same_folder(tmp_path):
+    sweeping = threading.Thread(target=kelvane.sweep, args=(N99, 0, 999, 1),
+                                kwargs={"stations": 99, "detail": True, "workdir": tmp_path})
+    sweeping.start()
+    time.sleep(0.2)
+    assert sweeping.is_alive()
+    # Without a fork that waits for the sweep, the child would inherit its lock on the folder and wait for it.
+    status = in_child(lambda: 0 if kelvane.solve(START_UP, workdir=tmp_path).CL > 0 else 1)
+    sweeping.join()
+    assert status == 0
+    started = time.monotonic()
+    kelvane.solve(START_UP, workdir=tmp_path)
+    assert time.monotonic() - started < 5
+
+
+def test_an_interrupted_sweep_leaves_the_earlier_files(tmp_path):
+    kelvane.solve(TWISTED, workdir=tmp_path, detail=True)
+    before = {name: (tmp_path / name).read_bytes() for name in FILES}
+
+    def interrupt(signum, frame):
+        raise KeyboardInterrupt
+
+    previous = signal.signal(signal.SIGALRM, interrupt)
+    try:
+        signal.setitimer(signal.ITIMER_REAL, 0.3)
+        with pytest.raises(KeyboardInterrupt):
+            kelvane.sweep(N99, 0, 9999, 1, stations=99, detail=True, workdir=tmp_path)
+    finally:
+        signal.setitimer(signal.ITIMER_REAL, 0)
+        signal.signal(signal.SIGALRM, previous)
+    assert {name: (tmp_path / name).read_bytes() for name in FILES} == before
+    assert sorted(path.name for path in tmp_path.iterdir()) == [".kelvane-solve.lock", *sorted(FILES)]

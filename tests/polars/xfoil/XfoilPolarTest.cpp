@@ -1,5 +1,5 @@
 // Polars from the real XFoil, byte for byte the shipped ones, and the cache; XFoil's failures played by
-// stand-in programs put first on PATH.
+// stand-in programs put first on PATH; a front end's polar argument, a file or a request.
 #include "polars/xfoil/XfoilPolar.h"
 
 #include <algorithm>
@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include "polars/PolarFile.h"
 #include "polars/xfoil/PolarCache.h"
+#include "polars/xfoil/PolarSource.h"
 #include "support/ScopedWorkDir.h"
 
 namespace kelvane::xfoil {
@@ -156,6 +158,52 @@ TEST(PolarCache, LivesUnderTheUsersCacheFolder) {
   EXPECT_EQ(DefaultPolarCacheFolder(), std::filesystem::path("/home/pilot/.cache/kelvane/polars"));
   const ScopedVariable noHome("HOME", std::nullopt);
   EXPECT_EQ(DefaultPolarCacheFolder(), std::nullopt);
+}
+
+TEST(PolarSource, ReadsAFileOrServesARequestFromTheCache) {
+  const std::string shipped = std::string(KELVANE_TEST_POLARS_DIR) + "/";
+  PolarFolders folders;
+  const ScopedVariable cacheHome("XDG_CACHE_HOME", folders.cache.string());
+  std::filesystem::create_directories(folders.cache / "kelvane" / "polars");
+  std::filesystem::copy_file(shipped + "naca2412-re1e6.txt", folders.cache / "kelvane/polars/naca2412-re1e6.txt");
+  const ScopedVariable noXfoil("PATH", folders.programs.string());
+  std::optional<SectionPolar> file;
+  ASSERT_FALSE(ReadPolarFile(shipped + "naca2412-re1e6.txt", file).IsRefused());
+
+  struct Case {
+    const char* argument;
+    bool refresh;
+    const char* refusal;  // nullptr: the shipped NACA 2412 polar
+  };
+  const Case cases[] = {
+      {"naca2412-re1e6.txt", false, nullptr},
+      {"naca2412@1e6", false, nullptr},
+      {"naca2412@1e6", true, "XFoil bulunamadı: kurmak için apt install xfoil"},
+      {"naca2412@1e3", false, "Reynolds sayısı"},
+      {"nosuch.txt", false, "nosuch.txt"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.argument);
+    const std::string argument = std::string(c.argument).ends_with(".txt") ? shipped + c.argument : c.argument;
+    int runs = 0;  // none: the cache serves the request, and no XFoil is found for a refresh
+    const PolarSources sources{
+        .refresh = c.refresh, .run = Options(), .computing = [&runs](const PolarRequest&) { ++runs; }};
+    Expected<WingPolars> polars = LoadWingPolars(argument, shipped + "naca0012-re1e6.txt", sources);
+    EXPECT_EQ(runs, 0);
+    if (c.refusal) {
+      ASSERT_TRUE(polars.IsRefused());
+      EXPECT_NE(polars.Message().find(c.refusal), std::string::npos) << polars.Message();
+      continue;
+    }
+    ASSERT_FALSE(polars.IsRefused()) << polars.Message();
+    EXPECT_EQ(polars->root.Rows(), file->Rows());
+    EXPECT_NE(polars->tip.Rows(), file->Rows());
+  }
+
+  const ScopedVariable noCache("XDG_CACHE_HOME", std::nullopt);
+  const ScopedVariable noHome("HOME", std::nullopt);
+  Expected<SectionPolar> homeless = LoadSectionPolar("naca2412@1e6", {.run = Options(), .computing = {}});
+  EXPECT_EQ(homeless.Message(), "Polar önbelleği için klasör yok: ne XDG_CACHE_HOME ne HOME tanımlı");
 }
 
 }  // namespace
