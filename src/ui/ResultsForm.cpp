@@ -215,9 +215,7 @@ void ResultsForm::SolutionRemoved() {
   record_.reset();
   stale_ = false;
   spanwise_ = {};
-  sweep_.clear();
-  polar_.clear();
-  sectionSweep_ = {};
+  ForgetPolar();
   sectionLine_.reset();
   sectionSolution_.reset();
   sectionRefusal_.clear();
@@ -244,13 +242,18 @@ void ResultsForm::Open() {
 // A new solution: its polar is still to be asked for.
 void ResultsForm::Rebuild() {
   stale_ = false;
-  sweep_.clear();
-  polar_.clear();
-  sectionSweep_ = {};
-  ChartsOf(ResultsTab::Polar).clear();
+  ForgetPolar();
   Label_Polar.SetCaption(kPolarPrompt);
   RebuildSolution();
   ShowViews();
+}
+
+void ResultsForm::ForgetPolar() {
+  sweep_.clear();
+  polar_.clear();
+  sectionSweep_ = {};
+  sectionAngles_.clear();
+  ChartsOf(ResultsTab::Polar).clear();
 }
 
 void ResultsForm::RebuildSolution() {
@@ -344,6 +347,7 @@ Polar ResultsForm::RebuildPolarTab() {
   polar_ = polar.points;
   std::string note = std::to_string(polar_.size()) + " nokta hesaplandı.";
   sectionSweep_ = {};
+  sectionAngles_.clear();
   if (sectionLine_) note += " " + SweepSectionPolars();
   auto& tabCharts = ChartsOf(ResultsTab::Polar);
   tabCharts = {charts::LiftCurveChart(polar_, sectionSweep_), charts::DragPolarChart(polar_, sectionSweep_)};

@@ -166,6 +166,8 @@ class ResultsForm {
   std::span<const Flap> AppliedFlaps() const;
   // Charts, table and stall onset of the solution on view, built again.
   void Rebuild();
+  // No polar on view: its values, points and charts are gone.
+  void ForgetPolar();
   // Every view that follows from the solution on view, the polar sweep too if there is one.
   void RebuildSolution();
   void RebuildLocalLift();
@@ -221,6 +223,12 @@ class ResultsForm {
   std::vector<double> sweep_;  // the polar's values, while it is on view
   std::vector<PolarPoint> polar_;
   charts::SectionPolarSweep sectionSweep_;
+  // The root angles the section polars' sweep asked for: the linear polar's first, then those past them.
+  struct SweepAngle {
+    double AlfaK = 0;
+    bool solved = false;
+  };
+  std::vector<SweepAngle> sectionAngles_;
   std::optional<SpanLoads> loads_, sectionLoads_;
   std::vector<std::string> tableHeader_;
   std::vector<std::vector<std::string>> tableRows_;

@@ -139,11 +139,13 @@ std::string ResultsForm::SweepSectionPolars() {
   sectionLine_->Forget();  // every angle reached from below, as the wing's angle grows
   int refused = 0;
   std::string firstRefusal;
-  for (PolarSolve& solved : SweepAngles(*sectionLine_, angles)) {
-    if (solved) {
-      sectionSweep_.points.push_back(std::move(*solved));
+  std::vector<PolarSolve> solves = SweepAngles(*sectionLine_, angles);
+  for (std::size_t k = 0; k < solves.size(); ++k) {
+    sectionAngles_.push_back({.AlfaK = angles[k], .solved = !solves[k].IsRefused()});
+    if (solves[k]) {
+      sectionSweep_.points.push_back(std::move(*solves[k]));
     } else if (refused++ == 0) {
-      firstRefusal = solved.Message();
+      firstRefusal = solves[k].Message();
     }
   }
   std::string note = "Kesit polarlarıyla " + std::to_string(sectionSweep_.points.size()) + " nokta";
@@ -152,7 +154,7 @@ std::string ResultsForm::SweepSectionPolars() {
 }
 
 // The polar's points by root angle: the linear polar's, and beside them, at the same angles and on through
-// stall, those with section polars.
+// stall, those with section polars; a cell stays empty where its point was not solved.
 std::string ResultsForm::PolarCsv() const {
   std::string csv;
   for (std::size_t k = 0; k < kLinearPolarColumns; ++k) csv += (k ? "," : "") + ColumnTitle(kPolarQuantities[k]);
@@ -161,30 +163,22 @@ std::string ResultsForm::PolarCsv() const {
     for (std::size_t k = 1; k < kPolarQuantities.size(); ++k)
       csv += ',' + ColumnTitle(kPolarQuantities[k]) + (k < kLinearPolarColumns ? kSectionPolarColumn : "");
   csv += '\n';
-  const auto& sections = sectionSweep_.points;
-  std::size_t next = 0;
-  // The section polars' values after the root angle, or empty cells where the point was not solved.
-  const auto appendSection = [&](std::string& line, bool solved) {
-    for (std::size_t k = 1; k < kPolarQuantities.size(); ++k) {
-      line += ',';
-      if (solved) AppendShortestNumberText(line, sections[next].*kPolarQuantities[k].member);
+  const std::size_t rows = withSections ? sectionAngles_.size() : polar_.size();
+  std::size_t solved = 0;
+  for (std::size_t row = 0; row < rows; ++row) {
+    AppendShortestNumberText(csv, withSections ? sectionAngles_[row].AlfaK : polar_[row].AlfaK);
+    for (const auto value : {&PolarPoint::CL, &PolarPoint::CDi}) {
+      csv += ',';
+      if (row < polar_.size()) AppendShortestNumberText(csv, polar_[row].*value);
     }
-    if (solved) ++next;
-  };
-  for (const PolarPoint& point : polar_) {
-    AppendShortestNumberText(csv, point.AlfaK);
-    csv += ',';
-    AppendShortestNumberText(csv, point.CL);
-    csv += ',';
-    AppendShortestNumberText(csv, point.CDi);
-    if (withSections) appendSection(csv, next < sections.size() && sections[next].AlfaK == point.AlfaK);
-    csv += '\n';
-  }
-  // The angles past the linear polar's last one.
-  while (next < sections.size()) {
-    AppendShortestNumberText(csv, sections[next].AlfaK);
-    csv += ",,";
-    appendSection(csv, true);
+    if (withSections) {
+      const bool hasPoint = sectionAngles_[row].solved;
+      for (std::size_t k = 1; k < kPolarQuantities.size(); ++k) {
+        csv += ',';
+        if (hasPoint) AppendShortestNumberText(csv, sectionSweep_.points[solved].*kPolarQuantities[k].member);
+      }
+      solved += hasPoint;
+    }
     csv += '\n';
   }
   return csv;
