@@ -45,7 +45,6 @@ std::string XfoilArgument(const std::string& section, const std::string& reynold
   return (naca ? "naca" + code : section) + "@" + reynolds;
 }
 
-
 }  // namespace
 
 bool ResultsForm::LoadPolars() {
