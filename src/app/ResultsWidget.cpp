@@ -1,4 +1,4 @@
-// The results window as Qt widgets: its tabs, charts, table and boxes over the results form.
+// The results window's widgets: the side panel of section polars and flaps, the tabs, the exports.
 #include "app/ResultsWidget.h"
 
 #include <algorithm>
@@ -6,11 +6,16 @@
 
 #include <QKeyEvent>
 #include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -19,6 +24,7 @@
 #include "app/ChartView.h"
 #include "app/ControlWidgets.h"
 #include "app/SaveDialog.h"
+#include "app/XfoilRunner.h"
 #include "chartpaint/ImageFiles.h"
 #include "model/TextFile.h"
 
@@ -27,8 +33,15 @@ namespace {
 
 using ui::ResultsTab;
 
-constexpr int kStartWidth = 900;
-constexpr int kStartHeight = 620;
+constexpr int kStartWidth = 1240;
+constexpr int kStartHeight = 720;
+// The side panel is as wide as a path box and its captions and buttons.
+constexpr int kSidePanelWidth = 440;
+constexpr const char* kOpenFile = "Dosya…";
+constexpr const char* kOpenPolar = "Polar dosyası";
+constexpr const char* kPolarFiles = "Polar dosyaları (*.txt *.pol *.csv *.dat);;Bütün dosyalar (*)";
+constexpr const char* kOpenCoordinates = "Kesitin koordinat dosyası";
+constexpr const char* kCoordinateFiles = "Koordinat dosyaları (*.dat);;Bütün dosyalar (*)";
 constexpr const char* kExport = "Dışa aktar…";
 constexpr const char* kCopy = "Kopyala";
 constexpr const char* kCopyHint = "Ctrl+C seçili hücreleri (seçim yoksa bütün tabloyu) sekmeyle ayrılmış kopyalar.";
@@ -41,6 +54,7 @@ const char* SuggestedName(ResultsTab tab) {
     case ResultsTab::LocalLift: return "yerel-kaldirma";
     case ResultsTab::Angles: return "hucum-acilari";
     case ResultsTab::Polar: return "polar";
+    case ResultsTab::Loads: return "yukler";
     case ResultsTab::Table: return "istasyonlar";
   }
   return "sonuclar";
@@ -64,7 +78,9 @@ ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner)
   setWindowTitle(ui::kResultsCaption);
   resize(kStartWidth, kStartHeight);
   for (ui::Control* control : results_.AllControls()) widgets_[control] = CreateControlWidget(*control, this);
-  for (const ui::Label* note : {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar})
+  for (const ui::Label* note : {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar,
+                                &results_.Label_Loads, &results_.Label_Polars, &results_.Label_Xfoil,
+                                &results_.Label_Flaps})
     static_cast<QLabel*>(WidgetOf(*note))->setWordWrap(true);
 
   tabs_ = new QTabWidget(this);
@@ -80,13 +96,21 @@ ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner)
                           &r.Text_PolarTo, &r.Label_PolarStep, &r.Text_PolarStep, &r.Cmd_Polar},
                          &r.Label_Polar),
                 ui::ResultsTabCaption(ResultsTab::Polar));
+  tabs_->addTab(ChartTab(ResultsTab::Loads, {&r.Label_Rho, &r.Text_Rho}, &r.Label_Loads),
+                ui::ResultsTabCaption(ResultsTab::Loads));
   tabs_->addTab(TableTab(), ui::ResultsTabCaption(ResultsTab::Table));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(WidgetOf(results_.Label_NoSolution));
-  layout->addWidget(tabs_, 1);
+  auto* body = new QHBoxLayout;
+  body->addWidget(SidePanel());
+  body->addWidget(tabs_, 1);
+  layout->addLayout(body, 1);
 
-  results_.SetChangeHook([this](ui::Control& control) { MirrorControl(control, *WidgetOf(control)); });
+  xfoilRunner_ = new XfoilRunner(results_, this);
+  results_.SetXfoilStarter([this](const xfoil::PolarRequest& request) { xfoilRunner_->Start(request); });
+  results_.SetXfoilCancelHook([this] { xfoilRunner_->Cancel(); });
+  results_.SetChangeHook([this](ui::Control& control) { Mirror(control); });
   results_.SetViewHook([this] { ShowViews(); });
   ShowViews();
 }
@@ -95,6 +119,89 @@ ResultsWidget::~ResultsWidget() {
   // The form outlives this window: it must not call back into it.
   results_.SetChangeHook({});
   results_.SetViewHook({});
+  results_.SetXfoilStarter({});
+  results_.SetXfoilCancelHook({});
+}
+
+void ResultsWidget::Mirror(ui::Control& control) {
+  MirrorControl(control, *WidgetOf(control));
+  xfoilProgress_->setVisible(results_.XfoilRunning());
+}
+
+QWidget* ResultsWidget::SidePanel() {
+  auto* panel = new QWidget;
+  panel->setFixedWidth(kSidePanelWidth);
+  auto* layout = new QVBoxLayout(panel);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(PolarsGroup());
+  layout->addWidget(FlapsGroup());
+  layout->addStretch();
+  return panel;
+}
+
+QWidget* ResultsWidget::OpenFileButton(ui::TextBox& box, const QString& filter, ui::CommandButton* then) {
+  auto* button = new QPushButton(kOpenFile);
+  const QString title = then ? kOpenPolar : kOpenCoordinates;
+  connect(button, &QPushButton::clicked, this, [this, &box, filter, then, title] {
+    const QString path = QFileDialog::getOpenFileName(this, title, QString(), filter);
+    if (path.isEmpty()) return;
+    box.SetText(QFile::encodeName(path).toStdString());  // the file system's bytes, as the form opens them
+    if (then) then->Click();
+  });
+  return button;
+}
+
+QGroupBox* ResultsWidget::PolarsGroup() {
+  ui::ResultsForm& r = results_;
+  auto* group = static_cast<QGroupBox*>(WidgetOf(r.Frame_Polars));
+  auto* grid = new QGridLayout(group);
+  const auto row = [](std::initializer_list<QWidget*> widgets) {
+    auto* line = new QHBoxLayout;
+    for (QWidget* widget : widgets) line->addWidget(widget);
+    line->addStretch();
+    return line;
+  };
+  grid->addWidget(WidgetOf(r.Label_PolarRoot), 0, 0);
+  grid->addWidget(WidgetOf(r.Text_PolarRoot), 0, 1);
+  grid->addWidget(OpenFileButton(r.Text_PolarRoot, kPolarFiles, &r.Cmd_PolarLoad), 0, 2);
+  grid->addWidget(WidgetOf(r.Label_PolarTip), 1, 0);
+  grid->addWidget(WidgetOf(r.Text_PolarTip), 1, 1);
+  grid->addWidget(OpenFileButton(r.Text_PolarTip, kPolarFiles, &r.Cmd_PolarLoad), 1, 2);
+  grid->addLayout(row({WidgetOf(r.Cmd_PolarLoad), WidgetOf(r.Cmd_PolarClear)}), 2, 0, 1, 3);
+  grid->addWidget(WidgetOf(r.Label_Polars), 3, 0, 1, 3);
+  grid->addWidget(WidgetOf(r.Label_XfoilSection), 4, 0);
+  grid->addWidget(WidgetOf(r.Text_XfoilSection), 4, 1);
+  grid->addWidget(OpenFileButton(r.Text_XfoilSection, kCoordinateFiles, nullptr), 4, 2);
+  grid->addWidget(WidgetOf(r.Label_XfoilRe), 5, 0);
+  WidgetOf(r.Text_XfoilRe)->setFixedWidth(r.Text_XfoilRe.Bounds().width);
+  grid->addLayout(row({WidgetOf(r.Text_XfoilRe), WidgetOf(r.Option_XfoilRoot), WidgetOf(r.Option_XfoilTip)}), 5, 1, 1, 2);
+  xfoilProgress_ = new QProgressBar;
+  xfoilProgress_->setRange(0, 0);  // busy: XFoil does not tell how far it has to go
+  xfoilProgress_->setVisible(false);
+  grid->addLayout(row({WidgetOf(r.Cmd_Xfoil), WidgetOf(r.Cmd_XfoilCancel), xfoilProgress_}), 6, 0, 1, 3);
+  grid->addWidget(WidgetOf(r.Label_Xfoil), 7, 0, 1, 3);
+  grid->setColumnStretch(1, 1);
+  return group;
+}
+
+QGroupBox* ResultsWidget::FlapsGroup() {
+  ui::ResultsForm& r = results_;
+  auto* group = static_cast<QGroupBox*>(WidgetOf(r.Frame_Flaps));
+  auto* grid = new QGridLayout(group);
+  int column = 1;
+  for (const ui::Label* heading : {&r.Label_FlapY1, &r.Label_FlapY2, &r.Label_FlapE, &r.Label_FlapDelta})
+    grid->addWidget(WidgetOf(*heading), 0, column++);
+  for (std::size_t k = 0; k < r.Text_Flaps.size(); ++k) {
+    const int line = static_cast<int>(k) + 1;
+    grid->addWidget(new QLabel(QString::number(line)), line, 0);
+    ui::FlapBoxes& boxes = r.Text_Flaps[k];
+    column = 1;
+    for (ui::TextBox* box : {&boxes.y1, &boxes.y2, &boxes.E, &boxes.delta}) grid->addWidget(WidgetOf(*box), line, column++);
+  }
+  const int last = static_cast<int>(r.Text_Flaps.size()) + 1;
+  grid->addWidget(WidgetOf(r.Cmd_Flaps), last, 1, 1, 2);
+  grid->addWidget(WidgetOf(r.Label_Flaps), last + 1, 0, 1, 5);
+  return group;
 }
 
 QWidget* ResultsWidget::WidgetOf(const ui::Control& control) const {

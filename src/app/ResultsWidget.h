@@ -1,5 +1,6 @@
-// The results window: a modeless, resizable window with a tab per chart, the polar and the station
-// table. The form holds its state and runs its reactions; this widget shows them and exports.
+// The results window: a modeless, resizable window with a tab per chart, the polar, the loads and the
+// station table, beside the section polars' group and the flap table. The form holds its state and runs
+// its reactions; this widget shows them, asks for files, runs XFoil off the window's thread and exports.
 #pragma once
 
 #include <unordered_map>
@@ -9,10 +10,14 @@
 
 #include "ui/ResultsForm.h"
 
+class QGroupBox;
+class QProgressBar;
 class QTabWidget;
 class QTableWidget;
 
 namespace kelvane::app {
+
+class XfoilRunner;
 
 class ResultsWidget : public QWidget {
   Q_OBJECT
@@ -22,6 +27,8 @@ class ResultsWidget : public QWidget {
   ~ResultsWidget() override;
 
   QTabWidget* Tabs() const { return tabs_; }
+  // Shown while XFoil runs.
+  QProgressBar* XfoilProgress() const { return xfoilProgress_; }
   QTableWidget* Table() const { return table_; }
   QWidget* WidgetOf(const ui::Control& control) const;
 
@@ -39,6 +46,13 @@ class ResultsWidget : public QWidget {
  private:
   QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);
   QWidget* TableTab();
+  QWidget* SidePanel();
+  QGroupBox* PolarsGroup();
+  QGroupBox* FlapsGroup();
+  // A button that asks for a file to open and puts its name into the box, then runs `then` if given.
+  QWidget* OpenFileButton(ui::TextBox& box, const QString& filter, ui::CommandButton* then);
+  // A control changed: its widget, and the progress bar that follows XFoil's run.
+  void Mirror(ui::Control& control);
   void ExportWithDialog(ui::ResultsTab tab);
   // The table, the charts and which exports are possible, after the form replaced its views.
   void ShowViews();
@@ -48,6 +62,8 @@ class ResultsWidget : public QWidget {
   std::unordered_map<ui::ResultsTab, QWidget*> exportButtons_;
   QTabWidget* tabs_ = nullptr;
   QTableWidget* table_ = nullptr;
+  QProgressBar* xfoilProgress_ = nullptr;
+  XfoilRunner* xfoilRunner_ = nullptr;
 };
 
 }  // namespace kelvane::app

@@ -25,12 +25,13 @@ Expected<std::vector<double>> MakeSweep(double from, double to, double step, con
   return values;
 }
 
-Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values) {
+Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values,
+                 std::span<const Flap> flaps) {
   const auto copy = std::make_unique<Module_ortak>(record);  // on the heap: the record holds two matrices
   Polar polar;
   polar.points.reserve(values.size());
   for (const double value : values) {
-    if (const auto solved = SolveAt(*copy, cache, mode, value); !solved) {
+    if (const auto solved = SolveAt(*copy, cache, mode, value, flaps); !solved) {
       polar.stop = solved.Refusal();
       polar.stoppedAt = value;
       break;

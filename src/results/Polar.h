@@ -39,7 +39,8 @@ struct Polar {
 };
 
 // Solves the wing in the record at each value (root angles in degrees, or CL) on a copy of the record,
-// stopping at the first point that cannot be solved.
-Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values);
+// stopping at the first point that cannot be solved; the flaps, if any, as SolveAt applies them.
+Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values,
+                 std::span<const Flap> flaps = {});
 
 }  // namespace kelvane

@@ -32,7 +32,7 @@ std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations
 }
 
 Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, SystemCache& cache,
-                                                   const SectionMaxLift& maxLift) {
+                                                   const SectionMaxLift& maxLift, std::span<const Flap> flaps) {
   const auto copy = std::make_unique<Module_ortak>(record);  // on the heap: the record holds two matrices
   Module_ortak& m = *copy;
   const int n = StationCount(m).value_or(0);
@@ -42,12 +42,12 @@ Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, S
     stations[i - 1].clmax = StationMaxLift(m, maxLift, i);
   }
 
-  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kLowerAngle); !solved)
+  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kLowerAngle, flaps); !solved)
     return solved.Refusal();
   const double CL0 = m.CL;
   for (int i = 1; i <= n; ++i) stations[i - 1].cl0 = LocalLiftCoefficient(m, i);
 
-  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kUpperAngle); !solved)
+  if (const auto solved = SolveAt(m, cache, SolutionMode::GivenAngle, kUpperAngle, flaps); !solved)
     return solved.Refusal();
   const double CL1 = m.CL;
   for (int i = 1; i <= n; ++i) stations[i - 1].cl1 = LocalLiftCoefficient(m, i);

@@ -34,10 +34,10 @@ struct StationLift {
 // 1 degree. Nothing when no station's lift grows with the angle.
 std::optional<StallOnset> LinearStallOnset(std::span<const StationLift> stations, double CL0, double CL1);
 
-// Solves the wing in the record at root angles 0 and 1 degree and finds its stall onset (nothing when no
-// station's lift grows with the angle); refused when one of the two solutions is, or when the onset's angle
-// or CL would not be finite.
+// Solves the wing in the record (with the flaps, if any) at root angles 0 and 1 degree and finds its stall
+// onset (nothing when no station's lift grows with the angle); refused when one of the two solutions is, or
+// when the onset's angle or CL would not be finite.
 Expected<std::optional<StallOnset>> FindStallOnset(const Module_ortak& record, SystemCache& cache,
-                                                   const SectionMaxLift& maxLift);
+                                                   const SectionMaxLift& maxLift, std::span<const Flap> flaps = {});
 
 }  // namespace kelvane

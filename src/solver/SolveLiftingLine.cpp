@@ -1,6 +1,7 @@
 // The stages of one lifting-line solution, run in order until one refuses.
 #include "solver/SolveLiftingLine.h"
 
+#include "solver/Flaps.h"
 #include "solver/Gauss.h"
 
 namespace kelvane {
@@ -32,13 +33,20 @@ Expected<EllipticWingResult> SolveLiftingLine(Module_ortak& record, SystemCache&
   return refusal;
 }
 
-Expected<EllipticWingResult> SolveAt(Module_ortak& record, SystemCache& cache, SolutionMode mode, double value) {
+Expected<EllipticWingResult> SolveAt(Module_ortak& record, SystemCache& cache, SolutionMode mode, double value,
+                                     std::span<const Flap> flaps) {
   if (mode == SolutionMode::GivenAngle) {
     record.AlfaK = value;
   } else {
     record.CL = value;
   }
-  return SolveLiftingLine(record, cache, mode);
+  if (flaps.empty()) return SolveLiftingLine(record, cache, mode);
+  Outcome flapped;
+  auto solved = SolveLiftingLine(record, cache, mode, [&](SolveStage stage) {
+    if (stage == SolveStage::SectionTables) flapped = ApplyFlaps(record, flaps);
+  });
+  if (flapped.IsRefused()) return flapped;
+  return solved;
 }
 
 }  // namespace kelvane

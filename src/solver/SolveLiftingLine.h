@@ -4,7 +4,9 @@
 #pragma once
 
 #include <functional>
+#include <span>
 
+#include "model/Flap.h"
 #include "model/Module_ortak.h"
 #include "model/Outcome.h"
 #include "solver/LiftingLine.h"
@@ -36,8 +38,10 @@ Expected<EllipticWingResult> SolveLiftingLine(Module_ortak& record, SystemCache&
                                               const StageObserver& afterStage = {});
 
 // Puts the operating point into the record, the root angle in degrees (given angle) or CL (given CL),
-// and solves. Between calls for the same wing and mode only the right-hand side changes: after the first,
-// each costs O(N²) (solver/SystemCache.h).
-Expected<EllipticWingResult> SolveAt(Module_ortak& record, SystemCache& cache, SolutionMode mode, double value);
+// and solves, the flaps (if any) lowering their stations' zero-lift angles right after SectionTables. Between
+// calls for the same wing and mode only the right-hand side changes: after the first, each costs O(N²)
+// (solver/SystemCache.h).
+Expected<EllipticWingResult> SolveAt(Module_ortak& record, SystemCache& cache, SolutionMode mode, double value,
+                                     std::span<const Flap> flaps = {});
 
 }  // namespace kelvane

@@ -1,8 +1,6 @@
-// The results window's state: the solution on view, its charts, table, stall onset and polar.
+// The results window's solution on view, its charts and table, and the linear polar.
 #include "ui/ResultsForm.h"
 
-#include <charconv>
-#include <cmath>
 #include <utility>
 
 #include "model/MessageText.h"
@@ -12,6 +10,7 @@
 #include "results/StallOnset.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
+#include "ui/ResultsFormBoxes.h"
 
 namespace kelvane::ui {
 namespace {
@@ -38,6 +37,8 @@ constexpr Geometry kCaptionSize{0, 0, 110, 19};
 constexpr Geometry kBoxSize{0, 0, 64, 19};
 constexpr Geometry kButtonSize{0, 0, 110, 25};
 constexpr Geometry kNoteSize{0, 0, 480, 34};
+constexpr Geometry kPathBoxSize{0, 0, 260, 19};
+constexpr Geometry kOptionSize{0, 0, 60, 19};
 
 // The polar boxes' start texts: from, to, step.
 struct PolarRange {
@@ -48,25 +49,7 @@ struct PolarRange {
 constexpr PolarRange kAnglePolar{"-4", "12", "1"};
 constexpr PolarRange kLiftPolar{"0", "1.2", "0.1"};
 
-std::size_t Index(ResultsTab tab) { return static_cast<std::size_t>(tab); }
-
-std::string Trimmed(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The whole text as one finite number, "1.5" or "-2e3": a box of this window holds one value, read
-// strictly, never the start of a longer text.
-std::optional<double> StrictNumber(const std::string& text) {
-  std::string_view digits = text;
-  if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-  double value = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
-}
+std::string FlapBoxName(int row, const char* value) { return "Text_Flap" + std::to_string(row) + "_" + value; }
 
 struct MaxLiftBoxes {
   std::optional<SectionMaxLift> maxLift;
@@ -107,10 +90,19 @@ const char* ResultsTabCaption(ResultsTab tab) {
     case ResultsTab::LocalLift: return "Yerel kaldırma katsayısı";
     case ResultsTab::Angles: return "Hücum açıları";
     case ResultsTab::Polar: return "Polar";
+    case ResultsTab::Loads: return "Yükler";
     case ResultsTab::Table: return "Tablo";
   }
   return "";
 }
+
+FlapBoxes::FlapBoxes(Frame& table, int row)
+    : y1(FlapBoxName(row, "y1"), &table, kBoxSize),
+      y2(FlapBoxName(row, "y2"), &table, kBoxSize),
+      E(FlapBoxName(row, "E"), &table, kBoxSize),
+      delta(FlapBoxName(row, "delta"), &table, kBoxSize) {}
+
+static_assert(kMaxFlaps == 4, "the flap table has a row for each flap");
 
 ResultsForm::ResultsForm()
     : Label_NoSolution("Label_NoSolution", nullptr, kNoteSize, kNoSolution),
@@ -127,16 +119,61 @@ ResultsForm::ResultsForm()
       Text_PolarTo("Text_PolarTo", nullptr, kBoxSize),
       Text_PolarStep("Text_PolarStep", nullptr, kBoxSize),
       Cmd_Polar("Cmd_Polar", nullptr, kButtonSize, "Polar hesapla"),
-      Label_Polar("Label_Polar", nullptr, kNoteSize, "") {
+      Label_Polar("Label_Polar", nullptr, kNoteSize, ""),
+      Label_Rho("Label_Rho", nullptr, kCaptionSize, "ρ (kg/m³) ="),
+      Text_Rho("Text_Rho", nullptr, kBoxSize, PlainNumberText(kSeaLevelAirDensity)),
+      Label_Loads("Label_Loads", nullptr, kNoteSize, ""),
+      Frame_Polars("Frame_Polars", nullptr, {}, "Kesit polarları"),
+      Label_PolarRoot("Label_PolarRoot", &Frame_Polars, kCaptionSize, "Kök poları"),
+      Label_PolarTip("Label_PolarTip", &Frame_Polars, kCaptionSize, "Uç poları"),
+      Text_PolarRoot("Text_PolarRoot", &Frame_Polars, kPathBoxSize),
+      Text_PolarTip("Text_PolarTip", &Frame_Polars, kPathBoxSize),
+      Cmd_PolarLoad("Cmd_PolarLoad", &Frame_Polars, kButtonSize, "Polarları yükle"),
+      Cmd_PolarClear("Cmd_PolarClear", &Frame_Polars, kButtonSize, "Temizle"),
+      Label_Polars("Label_Polars", &Frame_Polars, kNoteSize, ""),
+      Label_XfoilSection("Label_XfoilSection", &Frame_Polars, kCaptionSize, "XFoil kesiti"),
+      Label_XfoilRe("Label_XfoilRe", &Frame_Polars, kCaptionSize, "Re"),
+      Text_XfoilSection("Text_XfoilSection", &Frame_Polars, kPathBoxSize, "2412"),
+      Text_XfoilRe("Text_XfoilRe", &Frame_Polars, kBoxSize, "1e6"),
+      Option_XfoilRoot("Option_XfoilRoot", &Frame_Polars, kOptionSize, "köke"),
+      Option_XfoilTip("Option_XfoilTip", &Frame_Polars, kOptionSize, "uca"),
+      Cmd_Xfoil("Cmd_Xfoil", &Frame_Polars, kButtonSize, "XFoil ile hesapla"),
+      Cmd_XfoilCancel("Cmd_XfoilCancel", &Frame_Polars, kButtonSize, "İptal"),
+      Label_Xfoil("Label_Xfoil", &Frame_Polars, kNoteSize, ""),
+      Frame_Flaps("Frame_Flaps", nullptr, {}, "Flaplar"),
+      Label_FlapY1("Label_FlapY1", &Frame_Flaps, kBoxSize, "y1 (m)"),
+      Label_FlapY2("Label_FlapY2", &Frame_Flaps, kBoxSize, "y2 (m)"),
+      Label_FlapE("Label_FlapE", &Frame_Flaps, kBoxSize, "E = cf/c"),
+      Label_FlapDelta("Label_FlapDelta", &Frame_Flaps, kBoxSize, "δ (°)"),
+      Text_Flaps{{FlapBoxes(Frame_Flaps, 1), FlapBoxes(Frame_Flaps, 2), FlapBoxes(Frame_Flaps, 3), FlapBoxes(Frame_Flaps, 4)}},
+      Cmd_Flaps("Cmd_Flaps", &Frame_Flaps, kButtonSize, "Flapları uygula"),
+      Label_Flaps("Label_Flaps", &Frame_Flaps, kNoteSize, kNoFlapsNote) {
   for (Control* control : std::initializer_list<Control*>{
            &Label_NoSolution, &Label_clmaxK, &Label_clmaxU, &Text_clmaxK, &Text_clmaxU, &Label_Stall,
            &Label_PolarVariable, &Label_PolarFrom, &Label_PolarTo, &Label_PolarStep, &Text_PolarFrom,
-           &Text_PolarTo, &Text_PolarStep, &Cmd_Polar, &Label_Polar})
+           &Text_PolarTo, &Text_PolarStep, &Cmd_Polar, &Label_Polar, &Label_Rho, &Text_Rho, &Label_Loads,
+           &Frame_Polars, &Label_PolarRoot, &Label_PolarTip, &Text_PolarRoot, &Text_PolarTip, &Cmd_PolarLoad,
+           &Cmd_PolarClear, &Label_Polars, &Label_XfoilSection, &Label_XfoilRe, &Text_XfoilSection, &Text_XfoilRe,
+           &Option_XfoilRoot, &Option_XfoilTip, &Cmd_Xfoil, &Cmd_XfoilCancel, &Label_Xfoil, &Frame_Flaps,
+           &Label_FlapY1, &Label_FlapY2, &Label_FlapE, &Label_FlapDelta})
     Register(*control);
+  for (FlapBoxes& row : Text_Flaps)
+    for (TextBox* box : {&row.y1, &row.y2, &row.E, &row.delta}) Register(*box);
+  Register(Cmd_Flaps);
+  Register(Label_Flaps);
   ShowPolarDefaults(SolutionMode::GivenAngle);
+  Option_XfoilRoot.SetValue(true);
+  Cmd_XfoilCancel.SetVisible(false);
+  ShowPolarsNote();
   Text_clmaxK.OnChange = [this] { Text_clmax_Change(); };
   Text_clmaxU.OnChange = [this] { Text_clmax_Change(); };
   Cmd_Polar.OnClick = [this] { Cmd_Polar_Click(); };
+  Text_Rho.OnChange = [this] { Text_Rho_Change(); };
+  Cmd_PolarLoad.OnClick = [this] { Cmd_PolarLoad_Click(); };
+  Cmd_PolarClear.OnClick = [this] { Cmd_PolarClear_Click(); };
+  Cmd_Xfoil.OnClick = [this] { Cmd_Xfoil_Click(); };
+  Cmd_XfoilCancel.OnClick = [this] { Cmd_XfoilCancel_Click(); };
+  Cmd_Flaps.OnClick = [this] { Cmd_Flaps_Click(); };
 }
 
 void ResultsForm::Register(Control& control) {
@@ -159,12 +196,13 @@ void ResultsForm::ShowPolarDefaults(SolutionMode mode) {
 }
 
 void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mode) {
-  if (!record_) record_ = std::make_unique<Module_ortak>();
-  *record_ = record;
+  if (!given_) given_ = std::make_unique<Module_ortak>();
+  *given_ = record;
   mode_ = mode;
   ++solutionNumber_;
   Label_NoSolution.SetVisible(false);
   if (polarBoxesMode_ != mode) ShowPolarDefaults(mode);
+  SolveWithFlaps();
   if (created_) {
     Rebuild();
   } else {
@@ -173,16 +211,24 @@ void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mod
 }
 
 void ResultsForm::SolutionRemoved() {
+  given_.reset();
   record_.reset();
   stale_ = false;
   spanwise_ = {};
-  polar_.clear();
+  ForgetPolar();
+  sectionLine_.reset();
+  sectionSolution_.reset();
+  sectionRefusal_.clear();
+  loads_.reset();
+  sectionLoads_.reset();
   for (auto& tabCharts : charts_) tabCharts.clear();
   tableHeader_.clear();
   tableRows_.clear();
   Label_NoSolution.SetVisible(true);
   Label_Stall.SetCaption("");
   Label_Polar.SetCaption("");
+  Label_Loads.SetCaption("");
+  ShowPolarsNote();
   ShowViews();
 }
 
@@ -193,16 +239,31 @@ void ResultsForm::Open() {
   if (openHook_) openHook_();
 }
 
+// A new solution: its polar is still to be asked for.
 void ResultsForm::Rebuild() {
   stale_ = false;
-  polar_.clear();
-  charts_[Index(ResultsTab::Polar)].clear();
+  ForgetPolar();
   Label_Polar.SetCaption(kPolarPrompt);
-  spanwise_ = ReadSpanwiseResults(*record_);
-  charts_[Index(ResultsTab::Circulation)] = {charts::CirculationChart(*record_, spanwise_)};
-  charts_[Index(ResultsTab::Angles)] = {charts::AnglesChart(*record_, spanwise_)};
-  RebuildLocalLift();
+  RebuildSolution();
   ShowViews();
+}
+
+void ResultsForm::ForgetPolar() {
+  sweep_.clear();
+  polar_.clear();
+  sectionSweep_ = {};
+  sectionAngles_.clear();
+  ChartsOf(ResultsTab::Polar).clear();
+}
+
+void ResultsForm::RebuildSolution() {
+  spanwise_ = ReadSpanwiseResults(*record_);
+  ChartsOf(ResultsTab::Circulation) = {charts::CirculationChart(*record_, spanwise_)};
+  ChartsOf(ResultsTab::Angles) = {charts::AnglesChart(*record_, spanwise_)};
+  RebuildSectionPolars();
+  RebuildLocalLift();
+  RebuildLoads();
+  if (!sweep_.empty()) RebuildPolarTab();
 }
 
 // The tab of the local lift and the table follow the clmax boxes.
@@ -212,12 +273,19 @@ void ResultsForm::RebuildLocalLift() {
   std::string note = boxes.unreadable ? kMaxLiftUnreadable : "";
   spanwise_ = ReadSpanwiseResults(*record_, boxes.maxLift);
   if (boxes.maxLift) {
-    const auto search = FindStallOnset(*record_, systemCache_, *boxes.maxLift);
+    const auto search = FindStallOnset(*record_, systemCache_, *boxes.maxLift, AppliedFlaps());
     if (search) stall = *search;
     note = !search ? search.Message() : stall ? charts::StallOnsetText(*stall) : kNoStallOnset;
   }
   Label_Stall.SetCaption(note);
-  charts_[Index(ResultsTab::LocalLift)] = {charts::LocalLiftChart(*record_, spanwise_, stall)};
+  auto& localLift = ChartsOf(ResultsTab::LocalLift);
+  if (sectionSolution_) {
+    const charts::SectionPolarSpan span{*sectionSolution_, *polars_};
+    localLift = {charts::LocalLiftChart(*record_, spanwise_, stall, &span),
+                 charts::ProfileDragChart(*record_, *sectionSolution_)};
+  } else {
+    localLift = {charts::LocalLiftChart(*record_, spanwise_, stall)};
+  }
 
   // The station number, then the station quantities in their order.
   tableHeader_ = {"i"};
@@ -260,14 +328,12 @@ void ResultsForm::Cmd_Polar_Click() {
   }
   const std::string tooManyPoints =
       "Polar en çok " + std::to_string(kMaxWindowPolarPoints) + " noktadır: daha büyük bir adım giriniz.";
-  const auto sweep = MakeSweep(range[0], range[1], range[2], {kStepNotPositive, kEmptySweep, tooManyPoints});
+  auto sweep = MakeSweep(range[0], range[1], range[2], {kStepNotPositive, kEmptySweep, tooManyPoints});
   if (!sweep) return MsgBox(sweep.Message());
   if (sweep->size() > kMaxWindowPolarPoints) return MsgBox(tooManyPoints);
 
-  Polar polar = SolvePolar(*record_, systemCache_, mode_, *sweep);
-  polar_ = std::move(polar.points);
-  charts_[Index(ResultsTab::Polar)] = {charts::LiftCurveChart(polar_), charts::DragPolarChart(polar_)};
-  Label_Polar.SetCaption(std::to_string(polar_.size()) + " nokta hesaplandı.");
+  sweep_ = std::move(*sweep);
+  const Polar polar = RebuildPolarTab();
   ShowViews();
   if (polar.stop.IsRefused()) {
     const std::string variable = mode_ == SolutionMode::GivenAngle ? "αkök" : "CL";
@@ -276,29 +342,39 @@ void ResultsForm::Cmd_Polar_Click() {
   }
 }
 
-const std::vector<charts::Chart>& ResultsForm::Charts(ResultsTab tab) const { return charts_[Index(tab)]; }
+Polar ResultsForm::RebuildPolarTab() {
+  Polar polar = SolvePolar(*record_, systemCache_, mode_, sweep_, AppliedFlaps());
+  polar_ = polar.points;
+  std::string note = std::to_string(polar_.size()) + " nokta hesaplandı.";
+  sectionSweep_ = {};
+  sectionAngles_.clear();
+  if (sectionLine_) note += " " + SweepSectionPolars();
+  auto& tabCharts = ChartsOf(ResultsTab::Polar);
+  tabCharts = {charts::LiftCurveChart(polar_, sectionSweep_), charts::DragPolarChart(polar_, sectionSweep_)};
+  if (!sectionSweep_.points.empty()) tabCharts.push_back(charts::LiftToDragChart(sectionSweep_));
+  Label_Polar.SetCaption(note);
+  return polar;
+}
+
+const std::vector<charts::Chart>& ResultsForm::Charts(ResultsTab tab) const {
+  return charts_[static_cast<std::size_t>(tab)];
+}
 
 std::string ResultsForm::Csv(ResultsTab tab) const {
-  if (tab == ResultsTab::Table) {
-    const std::vector<int> columns = AllIndices(tableHeader_.size());
-    std::string csv = Joined(tableHeader_, columns, ',');
-    for (const auto& row : tableRows_) csv += Joined(row, columns, ',');
-    return csv;
-  }
-  if (tab == ResultsTab::Polar) {
-    std::string csv = std::string(kRootAngleVariable) + ",CL,CDi\n";
-    for (const PolarPoint& point : polar_) {
-      AppendShortestNumberText(csv, point.AlfaK);
-      csv += ',';
-      AppendShortestNumberText(csv, point.CL);
-      csv += ',';
-      AppendShortestNumberText(csv, point.CDi);
-      csv += '\n';
+  switch (tab) {
+    case ResultsTab::Table: {
+      const std::vector<int> columns = AllIndices(tableHeader_.size());
+      std::string csv = Joined(tableHeader_, columns, ',');
+      for (const auto& row : tableRows_) csv += Joined(row, columns, ',');
+      return csv;
     }
-    return csv;
+    case ResultsTab::Polar: return PolarCsv();
+    case ResultsTab::Loads: return LoadsCsv();
+    default: {
+      const auto& tabCharts = Charts(tab);
+      return tabCharts.empty() ? std::string() : charts::ChartCsv(tabCharts.front());
+    }
   }
-  const auto& tabCharts = Charts(tab);
-  return tabCharts.empty() ? std::string() : charts::ChartCsv(tabCharts.front());
 }
 
 std::string ResultsForm::TableText(std::span<const int> rows, std::span<const int> columns) const {

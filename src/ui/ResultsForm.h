@@ -1,6 +1,7 @@
 // The results window, toolkit neutral: which solution it shows, its charts and station table, the clmax
-// boxes of the local lift tab and the polar's boxes and button. A front end shows it and forwards the
-// user's actions to its controls, as for the main window.
+// boxes of the local lift tab, the polar's boxes and button, the loads' air density, the section polars'
+// group and the flap table. A front end shows it and forwards the user's actions to its controls, as for
+// the main window; XFoil alone runs away from the window's thread, started and reported by the front end.
 #pragma once
 
 #include <array>
@@ -9,27 +10,50 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <variant>
 #include <vector>
 
+#include "model/Flap.h"
 #include "model/Module_ortak.h"
+#include "polars/SectionPolar.h"
+#include "polars/xfoil/PolarRequest.h"
 #include "results/Polar.h"
+#include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
 #include "results/charts/Chart.h"
+#include "results/charts/PolarCharts.h"
+#include "solver/Flaps.h"
 #include "solver/LiftingLine.h"
+#include "solver/PolarLiftingLine.h"
 #include "solver/SystemCache.h"
 #include "ui/Controls.h"
+#include "ui/ResultsFormXfoil.h"
 
 namespace kelvane::ui {
 
 inline constexpr const char* kResultsCaption = "Kelvane - Sonuçlar";
 
-enum class ResultsTab { Circulation, LocalLift, Angles, Polar, Table };
-inline constexpr std::array<ResultsTab, 5> kResultsTabs{ResultsTab::Circulation, ResultsTab::LocalLift,
-                                                       ResultsTab::Angles, ResultsTab::Polar, ResultsTab::Table};
+enum class ResultsTab { Circulation, LocalLift, Angles, Polar, Loads, Table };
+inline constexpr std::array<ResultsTab, 6> kResultsTabs{ResultsTab::Circulation, ResultsTab::LocalLift,
+                                                       ResultsTab::Angles,      ResultsTab::Polar,
+                                                       ResultsTab::Loads,       ResultsTab::Table};
 const char* ResultsTabCaption(ResultsTab tab);
+
+// What the flap table's note says while no flap is applied.
+inline constexpr const char* kNoFlapsNote =
+    "Flap yok: tabloya y1, y2, E ve δ girip \"Flapları uygula\" düğmesine basınız.";
 
 // A polar this long keeps the window waiting for seconds; the batch tool takes longer ones.
 inline constexpr std::size_t kMaxWindowPolarPoints = 1000;
+
+// Starts XFoil for the request; the front end reports back with XfoilProgress and XfoilFinished.
+using XfoilStarter = std::function<void(const xfoil::PolarRequest&)>;
+
+// The boxes of one row of the flap table.
+struct FlapBoxes {
+  FlapBoxes(Frame& table, int row);  // rows from 1
+  TextBox y1, y2, E, delta;
+};
 
 class ResultsForm {
  public:
@@ -44,6 +68,10 @@ class ResultsForm {
   // Called when the window is to be shown and raised.
   void SetOpenHook(std::function<void()> hook) { openHook_ = std::move(hook); }
   void SetMessageHook(std::function<void(const std::string&)> hook) { messageHook_ = std::move(hook); }
+  // Without a starter of the front end's, XFoil runs at once, on this thread (ResultsFormXfoil.h).
+  void SetXfoilStarter(XfoilStarter starter);
+  // Asks the front end to stop the run it started.
+  void SetXfoilCancelHook(std::function<void()> hook) { xfoilCancelHook_ = std::move(hook); }
   const std::vector<Control*>& AllControls() const { return controls_; }
 
   // --- What the main window tells it ------------------------------------------------------------------
@@ -53,6 +81,9 @@ class ResultsForm {
   void SolutionRemoved();
   // The menu item: the window is created the first time, then shown and raised.
   void Open();
+  // What the front end reports of the XFoil run it started: the rows of the polar so far, and its end.
+  void XfoilProgress(int rows);
+  void XfoilFinished(XfoilResult result);
 
   // --- What it shows ----------------------------------------------------------------------------------
   bool Created() const { return created_; }
@@ -63,9 +94,17 @@ class ResultsForm {
   // The mode of the solution on view, which the polar sweeps in.
   SolutionMode Mode() const { return mode_; }
 
-  // The charts of a tab: one each, two for the polar, none for the table or without a solution.
+  bool XfoilRunning() const { return xfoilRunning_; }
+  // The section polars loaded, and the flaps applied to the solution on view.
+  const std::optional<WingPolars>& Polars() const { return polars_; }
+  const std::vector<Flap>& Flaps() const { return flaps_; }
+  // The solution with section polars at the root angle of the solution on view, when it has one.
+  const std::optional<PolarSolution>& SectionPolarSolution() const { return sectionSolution_; }
+
+  // The charts of a tab: one each, two for the polar (three with section polars), one more for the local
+  // lift with section polars, three for the loads; none for the table or without a solution.
   const std::vector<charts::Chart>& Charts(ResultsTab tab) const;
-  // A chart tab's points as CSV, or the station table as CSV.
+  // A chart tab's points as CSV; the polar's and the loads' values, or the station table, as a table.
   std::string Csv(ResultsTab tab) const;
 
   // The station table, every number at full precision.
@@ -85,38 +124,112 @@ class ResultsForm {
   TextBox Text_PolarFrom, Text_PolarTo, Text_PolarStep;
   CommandButton Cmd_Polar;
   Label Label_Polar;  // how many points, or where the sweep stopped
+  // The loads tab.
+  Label Label_Rho;
+  TextBox Text_Rho;
+  Label Label_Loads;  // the wing's forces and root loads, or why there are none
+  // The section polars: a polar file each for the root and the tip (the tip's empty: the root's), or
+  // XFoil's polar of a NACA section or a coordinate file at a Reynolds number, put into either box.
+  Frame Frame_Polars;
+  Label Label_PolarRoot, Label_PolarTip;
+  TextBox Text_PolarRoot, Text_PolarTip;
+  CommandButton Cmd_PolarLoad, Cmd_PolarClear;
+  Label Label_Polars;  // which polars, and the solution with them at the root angle on view
+  Label Label_XfoilSection, Label_XfoilRe;
+  TextBox Text_XfoilSection, Text_XfoilRe;
+  OptionButton Option_XfoilRoot, Option_XfoilTip;
+  CommandButton Cmd_Xfoil, Cmd_XfoilCancel;
+  Label Label_Xfoil;  // XFoil's progress, or what it gave
+  // The flap table: a row a flap, empty rows left out.
+  Frame Frame_Flaps;
+  Label Label_FlapY1, Label_FlapY2, Label_FlapE, Label_FlapDelta;
+  std::array<FlapBoxes, kMaxFlaps> Text_Flaps;
+  CommandButton Cmd_Flaps;
+  Label Label_Flaps;  // what the flaps changed, or why they were not applied
 
   // --- Reactions --------------------------------------------------------------------------------------
   void Text_clmax_Change();
   void Cmd_Polar_Click();
+  void Text_Rho_Change();
+  void Cmd_PolarLoad_Click();
+  void Cmd_PolarClear_Click();
+  void Cmd_Xfoil_Click();
+  void Cmd_XfoilCancel_Click();
+  void Cmd_Flaps_Click();
 
  private:
   void Register(Control& control);
+  std::vector<charts::Chart>& ChartsOf(ResultsTab tab) { return charts_[static_cast<std::size_t>(tab)]; }
   void MsgBox(const std::string& text);
+  // The solution as the main window gave it, with the flaps applied (ResultsFormFlaps.cpp).
+  void SolveWithFlaps();
+  std::span<const Flap> AppliedFlaps() const;
   // Charts, table and stall onset of the solution on view, built again.
   void Rebuild();
+  // No polar on view: its values, points and charts are gone.
+  void ForgetPolar();
+  // Every view that follows from the solution on view, the polar sweep too if there is one.
+  void RebuildSolution();
   void RebuildLocalLift();
   void ShowViews();
   // The polar boxes start from a range that suits the mode.
   void ShowPolarDefaults(SolutionMode mode);
+  // The polar tab at the sweep's values: the linear polar, and the section polars' through stall.
+  Polar RebuildPolarTab();
+  // The section polars' sweep over the polar's root angles, on through stall; a note of what it found.
+  std::string SweepSectionPolars();
+  // The lifting line of the section polars on the solution on view, and its solution at its root angle
+  // (ResultsFormPolars.cpp).
+  void RebuildSectionPolars();
+  void ShowPolarsNote();
+  // The polars in the two boxes, read; MsgBox tells a refusal.
+  bool LoadPolars();
+  // Every view that follows from the polars, after they changed.
+  void PolarsChanged();
+  // The loads tab at the density in its box (ResultsFormLoads.cpp).
+  void RebuildLoads();
+  std::string LoadsCsv() const;
+  std::string PolarCsv() const;
 
   ChangeHook changeHook_;
   std::function<void()> viewHook_;
   std::function<void()> openHook_;
   std::function<void(const std::string&)> messageHook_;
+  XfoilStarter xfoilStarter_;
+  std::function<void()> xfoilCancelHook_;
   std::vector<Control*> controls_;
 
   bool created_ = false;
   int openCount_ = 0;
   int solutionNumber_ = 0;
   bool stale_ = false;  // a solution arrived while the window was never opened
-  std::unique_ptr<Module_ortak> record_;  // the record as the solution on view left it
+  std::unique_ptr<Module_ortak> given_;   // the record as the main window's solution left it
+  std::unique_ptr<Module_ortak> record_;  // the solution on view: that one, solved again with the flaps
   SystemCache systemCache_;               // for the polar and the stall onset of that solution
   SolutionMode mode_ = SolutionMode::GivenAngle;
   std::optional<SolutionMode> polarBoxesMode_;
+  std::vector<Flap> flaps_;
+  bool flapsApplied_ = false;  // the solution on view has the flaps
+  std::optional<WingPolars> polars_;
+  std::optional<PolarLiftingLine> sectionLine_;  // on the solution on view
+  std::optional<PolarSolution> sectionSolution_;
+  std::string sectionRefusal_;  // why there is no section-polar solution at the root angle on view
+  bool xfoilRunning_ = false;
+  bool xfoilCancelled_ = false;  // the user asked the run to stop
+  xfoil::PolarRequest xfoilRequest_;
+  TextBox* xfoilTarget_ = nullptr;  // the box XFoil's polar goes into
   SpanwiseResults spanwise_;
   std::array<std::vector<charts::Chart>, kResultsTabs.size()> charts_;
+  std::vector<double> sweep_;  // the polar's values, while it is on view
   std::vector<PolarPoint> polar_;
+  charts::SectionPolarSweep sectionSweep_;
+  // The root angles the section polars' sweep asked for: the linear polar's first, then those past them.
+  struct SweepAngle {
+    double AlfaK = 0;
+    bool solved = false;
+  };
+  std::vector<SweepAngle> sectionAngles_;
+  std::optional<SpanLoads> loads_, sectionLoads_;
   std::vector<std::string> tableHeader_;
   std::vector<std::vector<std::string>> tableRows_;
 };

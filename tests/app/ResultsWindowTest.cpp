@@ -1,9 +1,14 @@
 // The results window on screen (offscreen): the menu and its shortcut, one window however often asked,
-// a window that follows new solutions, the polar's button, the table's clipboard copy and the exports.
+// a window that follows new solutions, the polar's button, the table's clipboard copy, the exports and
+// XFoil run beside the window.
+#include <filesystem>
+
 #include <QClipboard>
 #include <QImage>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -47,8 +52,8 @@ TEST_F(ResultsWindowTest, ThirdMenuOpensOneWindowByMenuOrCtrlR) {
   EXPECT_EQ(window_->findChildren<app::ResultsWidget*>().size(), 1);
 
   const QTabWidget* tabs = first->Tabs();
-  ASSERT_EQ(tabs->count(), 5);
-  const char* captions[] = {"Dolaşım", "Yerel kaldırma katsayısı", "Hücum açıları", "Polar", "Tablo"};
+  ASSERT_EQ(tabs->count(), 6);
+  const char* captions[] = {"Dolaşım", "Yerel kaldırma katsayısı", "Hücum açıları", "Polar", "Yükler", "Tablo"};
   for (int tab = 0; tab < tabs->count(); ++tab) EXPECT_EQ(tabs->tabText(tab), captions[tab]);
   EXPECT_TRUE(ResultsWidgetOf(form_->Form_Results.Label_NoSolution)->isVisible());
 }
@@ -147,6 +152,52 @@ TEST_F(ResultsWindowTest, MainWindowPicturesSaveExactlyWhatTheyShow) {
   QSvgRenderer svg(QString("picture.svg"));
   EXPECT_TRUE(svg.isValid());
   EXPECT_EQ(svg.viewBox().size(), shown.size());
+}
+
+// XFoil runs on a worker thread while the window goes on: busy until it ends, stopped by its cancel button,
+// and a polar from the cache goes into the root's box.
+TEST_F(ResultsWindowTest, XfoilRunsBesideTheWindowAndStopsOnCancel) {
+  MessageBoxCloser closer;
+  Click(form_->PLL);
+  ChooseMenu(form_->Mn_Charts);
+  ui::ResultsForm& results = form_->Form_Results;
+  // A stand-in XFoil that never ends, first on PATH, and a polar cache of this test's own.
+  const std::filesystem::path programs = workDir_.Path() / "bin", cache = workDir_.Path() / "cache";
+  std::filesystem::create_directory(programs);
+  WriteFile(programs / "xfoil", "#!/bin/sh\nexec sleep 60\n");
+  std::filesystem::permissions(programs / "xfoil", std::filesystem::perms::owner_all);
+  const QByteArray path = qgetenv("PATH"), cacheHome = qgetenv("XDG_CACHE_HOME");
+  const bool hadCacheHome = qEnvironmentVariableIsSet("XDG_CACHE_HOME");
+  const auto restore = qScopeGuard([&] {
+    qputenv("PATH", path);
+    hadCacheHome ? qputenv("XDG_CACHE_HOME", cacheHome) : qunsetenv("XDG_CACHE_HOME");
+  });
+  qputenv("PATH", QByteArray::fromStdString(programs.string() + ":") + path);
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cache.string()));
+  const auto waitForXfoil = [&results] {
+    for (int wait = 0; wait < 200 && results.XfoilRunning(); ++wait) QTest::qWait(50);
+  };
+
+  auto* start = qobject_cast<QPushButton*>(ResultsWidgetOf(results.Cmd_Xfoil));
+  start->click();
+  EXPECT_TRUE(results.XfoilRunning());
+  EXPECT_TRUE(Results()->XfoilProgress()->isVisible());
+  EXPECT_FALSE(start->isVisible());
+  qobject_cast<QPushButton*>(ResultsWidgetOf(results.Cmd_XfoilCancel))->click();
+  waitForXfoil();
+  EXPECT_FALSE(results.XfoilRunning());
+  EXPECT_FALSE(Results()->XfoilProgress()->isVisible());
+  EXPECT_NE(results.Label_Xfoil.Caption().find("iptal edildi"), std::string::npos) << results.Label_Xfoil.Caption();
+
+  const std::filesystem::path cached = cache / "kelvane" / "polars" / "naca2412-re1e6.txt";
+  std::filesystem::create_directories(cached.parent_path());
+  std::filesystem::copy_file(KELVANE_EXAMPLES_DIR "/../data/polars/naca2412-re1e6.txt", cached);
+  start->click();
+  waitForXfoil();
+  EXPECT_EQ(results.Text_PolarRoot.Text(), cached.string());
+  EXPECT_TRUE(results.Polars());
+  EXPECT_EQ(results.Charts(ResultsTab::LocalLift).size(), 2u);
+  EXPECT_TRUE(closer.Texts().isEmpty()) << closer.Texts().join("\n").toStdString();
 }
 
 }  // namespace

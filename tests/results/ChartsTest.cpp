@@ -8,8 +8,10 @@
 
 #include "model/Module_ortak.h"
 #include "results/Polar.h"
+#include "results/PolarWing.h"
 #include "results/StallOnset.h"
 #include "results/charts/ImageFormat.h"
+#include "results/charts/LoadCharts.h"
 #include "results/charts/NiceScale.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
@@ -231,6 +233,81 @@ TEST_F(SolvedWingCharts, PolarLeavesTheRecordAsItWas) {
   EXPECT_EQ(lift.x.title, "αkök (°)");
   EXPECT_EQ(drag.x.title, "CDi");
   EXPECT_TRUE(lift.series[0].dots);
+}
+
+TEST_F(SolvedWingCharts, LoadsVanishAtTheTipsAndShowBothSolutionsApart) {
+  const auto linear = LinearSpanLoads(testRecord, kSeaLevelAirDensity);
+  ASSERT_TRUE(linear);
+  SpanLoads doubled = *linear;
+  for (StationLoad& station : doubled.stations) station.M *= 2;
+  const std::vector<Chart> charts = LoadCharts(testRecord, *linear, &doubled);
+  ASSERT_EQ(charts.size(), 3u);
+  const std::pair<const char*, const char*> titles[] = {
+      {"Birim açıklıktaki kaldırma", "l (N/m)"}, {"Kesme kuvveti", "Q (N)"}, {"Eğilme momenti", "M (N·m)"}};
+  for (std::size_t k = 0; k < charts.size(); ++k) {
+    const Chart& chart = charts[k];
+    SCOPED_TRACE(chart.title);
+    ExpectRangesHoldEveryPoint(chart);
+    EXPECT_EQ(chart.title, titles[k].first);
+    EXPECT_EQ(chart.y.title, titles[k].second);
+    ASSERT_EQ(chart.series.size(), 2u);
+    EXPECT_FALSE(chart.series[0].color == chart.series[1].color);
+    const auto& points = chart.series[0].points;
+    ASSERT_EQ(points.size(), 2u * kStations + 1);
+    EXPECT_EQ(points.front(), (ChartPoint{-5, 0}));
+    EXPECT_EQ(points.back(), (ChartPoint{5, 0}));
+  }
+  EXPECT_EQ(charts[1].series[0].points[kStations].y, linear->Q0);
+  EXPECT_EQ(charts[2].series[0].points[kStations].y, linear->M0);
+  EXPECT_EQ(charts[2].series[1].points[kStations].y, 2 * linear->M0);
+}
+
+// A sweep with section polars beside a linear polar, made up: what each chart takes from it.
+TEST(PolarCharts, ShowSectionPolarsThroughStallWithCLmaxMarked) {
+  const PolarPoint linear[] = {{.AlfaK = 0, .CL = 0.1, .CDi = 0.001}, {.AlfaK = 10, .CL = 0.9, .CDi = 0.03}};
+  SectionPolarSweep sweep;
+  for (const double alfa : {0.0, 10.0, 16.0})
+    sweep.points.push_back({.AlfaK = alfa, .CL = 0.08 * alfa, .CDi = 0.02, .CD = 0.03, .LD = 3 * alfa});
+  sweep.CLmax = PolarSolution{.AlfaK = 14.12345, .CL = 1.2345678};
+
+  const Chart lift = LiftCurveChart(linear, sweep);
+  const Chart drag = DragPolarChart(linear, sweep);
+  const Chart ratio = LiftToDragChart(sweep);
+  for (const Chart* chart : {&lift, &drag, &ratio}) ExpectRangesHoldEveryPoint(*chart);
+  EXPECT_EQ(LegendTexts(lift), (std::vector<std::string>{"Kanat", "Kanat, kesit polarlı", "CLmax = 1.23457, αkök = 14.123°"}));
+  EXPECT_EQ(lift.series[2].points, (std::vector<ChartPoint>{{14.12345, 1.2345678}}));
+  EXPECT_EQ(lift.series[1].points.back(), (ChartPoint{16, 0.08 * 16}));
+  EXPECT_EQ(LegendTexts(drag), (std::vector<std::string>{"Kanat", "CDi, kesit polarlı", "CD, kesit polarlı"}));
+  EXPECT_EQ(drag.x.title, "CDi, CD");
+  EXPECT_EQ(drag.series[2].points[1], (ChartPoint{0.03, 0.8}));
+  EXPECT_EQ(ratio.y.title, "L/D");
+  EXPECT_EQ(ratio.series[0].points[2], (ChartPoint{16, 48}));
+  // Without a sweep: the linear polar alone, as before.
+  EXPECT_EQ(DragPolarChart(linear).series.size(), 1u);
+  EXPECT_EQ(DragPolarChart(linear).x.title, "CDi");
+}
+
+// Each station's cl max from its polars: the root's at the root, the tip's at the tip, linear between.
+TEST_F(SolvedWingCharts, SectionPolarsAddTheirClAndCdAlongTheSpan) {
+  const SectionPolar root({{-10, -1, 0.02}, {0, 0, 0.01}, {10, 1.2, 0.02}});
+  const SectionPolar tip({{-10, -0.8, 0.03}, {12, 1.0, 0.04}});
+  const WingPolars polars{root, tip};
+  PolarSolution solution;
+  for (int i = 1; i <= kStations; ++i)
+    solution.stations.push_back({.y = testRecord.y[i], .cl = 0.5, .cd = 0.01 * i, .AlfaE = 5, .stalled = false});
+  const SectionPolarSpan span{solution, polars};
+  const Chart lift = LocalLiftChart(testRecord, ReadSpanwiseResults(testRecord), std::nullopt, &span);
+  ExpectRangesHoldEveryPoint(lift);
+  ASSERT_EQ(lift.series.size(), 3u);
+  const auto& clmax = lift.series[2].points;
+  for (const ChartPoint& point : clmax) EXPECT_NEAR(point.y, 1.2 - 0.2 * std::abs(point.x) / 5, 1e-15) << point.x;
+  EXPECT_EQ(clmax[kStations - 1], (ChartPoint{0, 1.2}));
+
+  const Chart drag = ProfileDragChart(testRecord, solution);
+  ExpectRangesHoldEveryPoint(drag);
+  EXPECT_EQ(drag.y.title, "cd");
+  EXPECT_EQ(drag.series[0].points[kStations - 1].y, 0.01 * kStations);  // the root, once
+  EXPECT_EQ(drag.series[0].points.size(), 2u * kStations - 1);
 }
 
 TEST(MakeSweep, CountsTheLastPointDespiteRoundingAndRefusesWhatIsNoSweep) {

@@ -1,5 +1,7 @@
 // The results window driven as a user would: open it from the menu, solve in the main window, type into
-// its boxes, press its button, read its charts and table.
+// its boxes, press its buttons, read its charts and table.
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -7,7 +9,10 @@
 
 #include "StartedForm.h"
 #include "model/Numbers.h"
+#include "model/Wing.h"
+#include "results/PolarWing.h"
 #include "results/charts/SpanwiseCharts.h"
+#include "solver/PolarSearch.h"
 
 namespace kelvane::ui::testing {
 namespace {
@@ -32,6 +37,216 @@ class ResultsWindow : public StartedForm {
   int views = 0;
   int opened = 0;
 };
+
+std::string ShippedPolar(const char* name) { return std::string(KELVANE_EXAMPLES_DIR "/../data/polars/") + name; }
+
+std::vector<std::string> SeriesNames(const Chart& chart) {
+  std::vector<std::string> names;
+  for (const auto& series : chart.series) names.push_back(series.name);
+  return names;
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+// The results window of a solved start-up wing, open, with the shipped NACA 2412 polar for both sections.
+class ResultsWithPolars : public ResultsWindow {
+ protected:
+  void SetUp() override {
+    ResultsWindow::SetUp();
+    form.Mn_Charts.Click();
+    form.PLL.Click();
+    results.Text_PolarRoot.SetText(ShippedPolar("naca2412-re1e6.txt"));
+    results.Cmd_PolarLoad.Click();
+    ASSERT_TRUE(results.Polars());
+    ASSERT_TRUE(form.Messages().empty());
+  }
+};
+
+// The window's section-polar solution is the engine's, found from the wing's own values by the wing solver.
+TEST_F(ResultsWithPolars, DriveCurvesBesideTheLinearOnesThroughStall) {
+  auto solver = WingSolver::Plan(Wing{});
+  ASSERT_TRUE(solver);
+  auto line = MakePolarLiftingLine(*solver, *results.Polars());
+  ASSERT_TRUE(line);
+  const auto expected = line->SolveAtAngle(ReadNumber(form.Text_AlfaK.Text()));
+  const auto expectedCLmax = FindWingCLmax(*line);
+  ASSERT_TRUE(expected && expectedCLmax);
+
+  const auto& solution = results.SectionPolarSolution();
+  ASSERT_TRUE(solution);
+  EXPECT_NEAR(solution->CL, expected->CL, 1e-12 * expected->CL);
+  EXPECT_NEAR(solution->CD, expected->CD, 1e-12 * expected->CD);
+  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "L/D = ")) << results.Label_Polars.Caption();
+
+  const auto& span = results.Charts(ResultsTab::LocalLift);
+  ASSERT_EQ(span.size(), 2u);  // cl, then cd along the span
+  EXPECT_EQ(SeriesNames(span[0]), (std::vector<std::string>{"cl", "cl, kesit polarlı", "clmax, kesit polarlarından"}));
+  const double sectionMaxLift = results.Polars()->root.MaxLift().cl;
+  for (const auto& point : span[0].series[2].points) EXPECT_DOUBLE_EQ(point.y, sectionMaxLift);
+  EXPECT_EQ(span[1].series[0].points[14].y, solution->stations.back().cd);  // the root, after 14 stations
+
+  results.Cmd_Polar.Click();  // -4° to 12° by 1°
+  const auto& polar = results.Charts(ResultsTab::Polar);
+  ASSERT_EQ(polar.size(), 3u);
+  const auto& lift = polar[0];
+  ASSERT_EQ(lift.series.size(), 3u);
+  EXPECT_GT(lift.series[1].points.back().x, expectedCLmax->AlfaK);  // on past CLmax
+  ASSERT_EQ(lift.series[2].points.size(), 1u);
+  EXPECT_NEAR(lift.series[2].points[0].y, expectedCLmax->CL, 1e-12);
+  EXPECT_EQ(lift.series[2].name, charts::WingMaxLiftText(*expectedCLmax));
+  EXPECT_EQ(results.Label_Polar.Caption().rfind("17 nokta hesaplandı. Kesit polarlarıyla", 0), 0u);
+
+  const std::string csv = results.Csv(ResultsTab::Polar);
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "αkök (°),CL,CDi,CL (kesit polarlı),CDi (kesit polarlı),CDp,CD,L/D");
+  const std::string last = csv.substr(csv.rfind('\n', csv.size() - 2) + 1);
+  EXPECT_GT(std::stod(last), 12);  // a row past the linear polar, its linear cells empty
+  EXPECT_EQ(last.substr(last.find(','), 3), ",,,");
+
+  results.Cmd_PolarClear.Click();
+  EXPECT_FALSE(results.Polars());
+  EXPECT_EQ(results.Text_PolarRoot.Text(), "");
+  EXPECT_EQ(results.Charts(ResultsTab::LocalLift).size(), 1u);
+  EXPECT_EQ(results.Charts(ResultsTab::Polar).size(), 2u);
+}
+
+TEST_F(ResultsWithPolars, TellWhyThereIsNoSolutionWithThem) {
+  // Past the polar's angles the solution is refused, in the group's note: the linear views stay.
+  form.Text_AlfaK.SetText("40");
+  form.PLL.Click();
+  EXPECT_FALSE(results.SectionPolarSolution());
+  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "polar range")) << results.Label_Polars.Caption();
+  EXPECT_EQ(results.Charts(ResultsTab::LocalLift).size(), 1u);
+  EXPECT_EQ(results.Charts(ResultsTab::Loads)[0].series.size(), 1u);
+  EXPECT_TRUE(form.Messages().empty());
+
+  const std::size_t shown = form.Messages().size();
+  results.Text_PolarRoot.SetText("");
+  results.Cmd_PolarLoad.Click();
+  results.Text_PolarTip.SetText("yok.txt");
+  results.Cmd_PolarLoad.Click();
+  const auto messages = MessagesSince(shown);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "Kök ya da uç kesitinin polar dosyasını giriniz.");
+  EXPECT_TRUE(Contains(messages[1], "yok.txt dosyası okunamadı")) << messages[1];
+  EXPECT_TRUE(results.Polars());  // the polars loaded before stay
+}
+
+TEST_F(ResultsWindow, LoadsFollowTheDensityBox) {
+  form.Mn_Charts.Click();
+  form.PLL.Click();
+  EXPECT_EQ(results.Text_Rho.Text(), "1.225");
+  const auto& loads = results.Charts(ResultsTab::Loads);
+  ASSERT_EQ(loads.size(), 3u);
+  const double rootShear = loads[1].series[0].points[15].y;
+  // The root carries half the wing's lift, 1/2 rho V^2 S CL / 2.
+  EXPECT_NEAR(rootShear, 0.5 * 1.225 * 10 * form.Record().CL / 2, 1e-12);
+  EXPECT_TRUE(Contains(results.Label_Loads.Caption(), "Q0 = ")) << results.Label_Loads.Caption();
+  const std::string csv = results.Csv(ResultsTab::Loads);
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "seri,i,y (m),l (N/m),Q (N),M (N·m)");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 16);
+
+  results.Text_Rho.SetText("2.45");
+  EXPECT_DOUBLE_EQ(results.Charts(ResultsTab::Loads)[1].series[0].points[15].y, 2 * rootShear);
+  results.Text_Rho.SetText("0");
+  EXPECT_TRUE(results.Charts(ResultsTab::Loads).empty());
+  EXPECT_EQ(results.Label_Loads.Caption().rfind(kAirDensityMessage, 0), 0u);
+  EXPECT_TRUE(form.Messages().empty());  // a note beside the box while typing
+}
+
+// A full-span flap lowers every zero-lift angle by tau·delta: the main window's wing with those angles.
+TEST_F(ResultsWindow, FlapTableReSolvesTheSolutionOnViewAndItsPolar) {
+  form.Mn_Charts.Click();
+  form.PLL.Click();
+  const double plainCL = form.Record().CL;
+  FlapBoxes& second = results.Text_Flaps[1];
+  second.y1.SetText("0");
+  second.y2.SetText("5");
+  second.E.SetText("0.25");
+  second.delta.SetText("10");
+  results.Cmd_Flaps.Click();
+  ASSERT_TRUE(form.Messages().empty()) << form.Messages().back();
+  EXPECT_EQ(results.Text_Flaps[0].y2.Text(), "5");  // moved up over the empty row
+  EXPECT_EQ(second.y2.Text(), "");
+  ASSERT_EQ(results.Flaps().size(), 1u);
+  const double flappedRootGamma = results.Charts(ResultsTab::Circulation)[0].series[0].points[15].y;
+  EXPECT_TRUE(Contains(results.Label_Flaps.Caption(), "(flapsız " + PlainNumberText(RoundTo(plainCL, 5)) + ")"));
+  results.Cmd_Polar.Click();
+  const auto& liftCurve = results.Charts(ResultsTab::Polar)[0].series[0].points;
+  const double flappedCL = liftCurve[14].y;  // at 10°
+  EXPECT_GT(flappedCL, plainCL);
+
+  const std::string lowered = PlainNumberText(-FlapEffectiveness(0.25) * 10);
+  form.Text_Alfa0K.SetText(lowered);
+  form.Text_Alfa0U.SetText(lowered);
+  form.PLL.Click();
+  EXPECT_NEAR(form.Record().CL, flappedCL, 1e-12);
+  EXPECT_NEAR(form.Record().Gamma[15], flappedRootGamma, 1e-12);
+
+  const std::size_t shown = form.Messages().size();
+  const std::pair<std::array<const char*, 4>, const char*> refused[] = {
+      {{"0", "", "0.25", "10"}, "Flap 1: y1, y2, E ve δ kutularının dördünü de doldurunuz."},
+      {{"0", "5", "0,25", "10"}, "Flap 1: kutulara birer sayı giriniz (ondalık ayırıcı nokta): 0,25"},
+      {{"0", "5", "1", "10"}, "Flap 1: veter oranı E 0 ile 1 arasında olmalıdır (E = 1)"},
+      {{"0", "6", "0.25", "10"}, "Flap 1: y2 yarı-açıklıktan büyük olamaz"},
+  };
+  for (const auto& [texts, message] : refused) {
+    FlapBoxes& row = results.Text_Flaps[0];
+    row.y1.SetText(texts[0]);
+    row.y2.SetText(texts[1]);
+    row.E.SetText(texts[2]);
+    row.delta.SetText(texts[3]);
+    results.Cmd_Flaps.Click();
+    ASSERT_GT(form.Messages().size(), shown);
+    EXPECT_EQ(form.Messages().back().rfind(message, 0), 0u) << form.Messages().back();
+  }
+  EXPECT_EQ(MessagesSince(shown).size(), std::size(refused));
+  EXPECT_EQ(results.Flaps().size(), 1u);  // the flaps applied before stay
+}
+
+// XFoil runs where the front end starts it; the window shows its progress, takes its polar or its refusal.
+TEST_F(ResultsWindow, XfoilPolarGoesIntoTheChosenBoxOrTellsWhyNot) {
+  form.Mn_Charts.Click();
+  form.PLL.Click();
+  std::vector<xfoil::PolarRequest> started;
+  int cancels = 0;
+  results.SetXfoilStarter([&](const xfoil::PolarRequest& request) { started.push_back(request); });
+  results.SetXfoilCancelHook([&] { ++cancels; });
+
+  results.Text_XfoilSection.SetText("NACA 2412");
+  results.Option_XfoilTip.Click();
+  results.Cmd_Xfoil.Click();
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_EQ(started[0].nacaCode, "2412");
+  EXPECT_EQ(started[0].reynoldsText, "1e6");
+  EXPECT_TRUE(results.XfoilRunning());
+  EXPECT_FALSE(results.Cmd_Xfoil.Visible());
+  EXPECT_TRUE(results.Cmd_XfoilCancel.Visible());
+  results.XfoilProgress(12);
+  EXPECT_TRUE(Contains(results.Label_Xfoil.Caption(), "12 açıda")) << results.Label_Xfoil.Caption();
+
+  const std::string file = ShippedPolar("naca2412-re1e6.txt");
+  results.XfoilFinished(xfoil::ComputedPolar{.file = file, .text = ReadFile(file), .rows = 66, .fromCache = true});
+  EXPECT_FALSE(results.XfoilRunning());
+  EXPECT_TRUE(results.Cmd_Xfoil.Visible());
+  EXPECT_EQ(results.Text_PolarTip.Text(), file);
+  EXPECT_TRUE(results.Polars());
+  EXPECT_TRUE(results.SectionPolarSolution());
+
+  // Cancelled: the front end is asked to stop, and its refusal shows beside the button alone.
+  results.Cmd_Xfoil.Click();
+  results.Cmd_XfoilCancel.Click();
+  EXPECT_EQ(cancels, 1);
+  const std::size_t shown = form.Messages().size();
+  results.XfoilFinished(Outcome::Refused("XFoil'in NACA 2412 poları iptal edildi"));
+  EXPECT_EQ(results.Label_Xfoil.Caption(), "XFoil'in NACA 2412 poları iptal edildi");
+  EXPECT_EQ(form.Messages().size(), shown);
+
+  results.Text_XfoilRe.SetText("1e3");
+  results.Cmd_Xfoil.Click();
+  EXPECT_EQ(started.size(), 2u);
+  EXPECT_TRUE(Contains(form.Messages().back(), "Reynolds sayısı")) << form.Messages().back();
+  EXPECT_FALSE(results.XfoilRunning());
+}
 
 TEST_F(ResultsWindow, MenuOpensOneWindowThatSaysWhenThereIsNoSolution) {
   EXPECT_EQ(form.Mn_Results.Caption(), "Sonuçlar");

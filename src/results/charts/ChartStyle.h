@@ -16,5 +16,7 @@ inline constexpr Color kStationColor{170, 170, 170};   // station chords behind 
 inline constexpr const char* kSpanAxisTitle = "y (m)";
 inline constexpr const char* kWingName = "Kanat";
 inline constexpr const char* kEllipticWingName = "Eşdeğer eliptik kanat";
+// A solution with section polars, beside the linear one.
+inline constexpr const char* kSectionPolarName = "kesit polarlı";
 
 }  // namespace kelvane::charts

@@ -1,4 +1,4 @@
-// The charts of one solution along the whole span, and the planform they belong to.
+// The charts along the span of one solution, and the planform of its wing.
 #include "results/charts/SpanwiseCharts.h"
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "model/Numbers.h"
 #include "results/charts/ChartStyle.h"
 #include "results/charts/NiceScale.h"
+#include "results/charts/SpanwiseSeries.h"
 
 namespace kelvane::charts {
 namespace {
@@ -18,36 +19,10 @@ constexpr int kAngleDecimals = 3;  // as the result boxes show angles and CL
 constexpr int kCLDecimals = 5;
 constexpr int kPositionDecimals = 3;
 constexpr const char* kStallOnsetName = "Tutunma kaybı başlangıcı";
-// The span axis is the long one: room for a tick at every metre of a 10 m wing.
-constexpr int kSpanTicks = 11;
-
+constexpr const char* kSectionMaxLiftName = "clmax, kesit polarlarından";
 // The quarter-chord line lies on the span axis: the leading edge a quarter chord ahead of it.
 constexpr double kLeadingEdge = 0.25;
 constexpr double kTrailingEdge = -0.75;
-
-// A chart along the whole span, its value axis still to come.
-Chart SpanwiseChart(const Module_ortak& m, std::string title) {
-  Chart chart;
-  chart.title = std::move(title);
-  chart.x = NiceAxis(kSpanAxisTitle, -m.SemiSpan, m.SemiSpan, kSpanTicks);
-  return chart;
-}
-
-Series NamedSeries(std::string name, std::vector<ChartPoint> points, Color color, Dash dash = Dash::Solid) {
-  return {.name = std::move(name), .points = std::move(points), .color = color, .dash = dash, .dots = false};
-}
-
-// Points of the right half, from the tip in to the root, laid over the whole span: their mirror images
-// from the left tip to the root, then out again to the right tip. A root on the centre line counts once.
-std::vector<ChartPoint> WholeSpan(const std::vector<ChartPoint>& tipToRoot) {
-  std::vector<ChartPoint> points;
-  points.reserve(2 * tipToRoot.size());
-  // 0 - y rather than -y: the root's mirror image is +0, never -0.
-  for (const ChartPoint& point : tipToRoot) points.push_back({0 - point.x, point.y});
-  for (auto it = tipToRoot.rbegin(); it != tipToRoot.rend(); ++it)
-    if (it != tipToRoot.rbegin() || it->x != 0) points.push_back(*it);
-  return points;
-}
 
 template <typename Value>
 std::vector<ChartPoint> StationPoints(const SpanwiseResults& spanwise, Value value) {
@@ -57,16 +32,13 @@ std::vector<ChartPoint> StationPoints(const SpanwiseResults& spanwise, Value val
   return points;
 }
 
-// A value axis over every finite point of the chart's series, and over zero, the baseline of each.
-Axis ValueAxis(std::string title, const std::vector<Series>& series) {
-  double low = 0, high = 0;
-  for (const Series& one : series)
-    for (const ChartPoint& point : one.points)
-      if (std::isfinite(point.y)) {
-        low = std::min(low, point.y);
-        high = std::max(high, point.y);
-      }
-  return NiceAxis(std::move(title), low, high);
+// A value of each station of a section-polar solution, from the tip in to the root.
+template <typename Value>
+std::vector<ChartPoint> PolarStationPoints(const PolarSolution& solution, Value value) {
+  std::vector<ChartPoint> points;
+  points.reserve(solution.stations.size());
+  for (const PolarStation& station : solution.stations) points.push_back({station.y, value(station)});
+  return points;
 }
 
 std::string Rounded(double value, int decimals) { return PlainNumberText(RoundTo(value, decimals)); }
@@ -100,8 +72,8 @@ Chart CirculationChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
   return chart;
 }
 
-Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise,
-                     const std::optional<StallOnset>& stall) {
+Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall,
+                     const SectionPolarSpan* sectionPolars) {
   Chart chart = SpanwiseChart(m, "Yerel kaldırma katsayısı");
   const auto cl = [](const StationValues& s) { return s.cl; };
   chart.series.push_back(NamedSeries("cl", WholeSpan(StationPoints(spanwise, cl)), kWingColor));
@@ -116,7 +88,30 @@ Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise,
            .dash = Dash::Dashed});
     }
   }
+  if (sectionPolars) {
+    const double clmaxK = sectionPolars->polars.root.MaxLift().cl;
+    const double clmaxU = sectionPolars->polars.tip.MaxLift().cl;
+    const auto blended = [&](const PolarStation& s) {
+      const double eta = s.y / m.SemiSpan;
+      return (1 - eta) * clmaxK + eta * clmaxU;
+    };
+    const auto polarLift = [](const PolarStation& s) { return s.cl; };
+    chart.series.push_back(NamedSeries(std::string("cl, ") + kSectionPolarName,
+                                       WholeSpan(PolarStationPoints(sectionPolars->solution, polarLift)), kSecondColor));
+    chart.series.push_back(NamedSeries(kSectionMaxLiftName,
+                                       WholeSpan(PolarStationPoints(sectionPolars->solution, blended)), kSecondColor,
+                                       Dash::Dotted));
+  }
   chart.y = ValueAxis("cl", chart.series);
+  return chart;
+}
+
+Chart ProfileDragChart(const Module_ortak& m, const PolarSolution& solution) {
+  Chart chart = SpanwiseChart(m, "Yerel profil sürükleme katsayısı");
+  const auto drag = [](const PolarStation& s) { return s.cd; };
+  chart.series.push_back(
+      NamedSeries(std::string("cd, ") + kSectionPolarName, WholeSpan(PolarStationPoints(solution, drag)), kSecondColor));
+  chart.y = ValueAxis("cd", chart.series);
   return chart;
 }
 
