@@ -6,8 +6,8 @@
 
 namespace kelvane::bench {
 
-using testing::testRecord;
 using testing::ResetTestRecord;
+using testing::testRecord;
 
 inline constexpr double kSpan = 10;
 inline constexpr double kArea = 10;

@@ -45,8 +45,7 @@ void CheckRounding(double value, int decimals) {
   const std::string shown = PlainNumberText(rounded);
   if (!std::isfinite(rounded)) Fail("RoundTo not finite", value, shown);
   if (RoundTo(rounded, decimals) != rounded) Fail("RoundTo not idempotent", value, shown);
-  if (!WithinHalfStep(rounded, value, 0.5 * std::pow(10.0, -decimals)))
-    Fail("RoundTo moved too far", value, shown);
+  if (!WithinHalfStep(rounded, value, 0.5 * std::pow(10.0, -decimals))) Fail("RoundTo moved too far", value, shown);
 }
 
 void CheckF4(double value) {

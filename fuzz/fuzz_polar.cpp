@@ -24,8 +24,7 @@ void CheckPolar(const SectionPolar& polar) {
   const double maxLift = polar.MaxLift().cl;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const PolarRow& row = rows[k];
-    if (!std::isfinite(row.alpha) || !std::isfinite(row.cl) || !std::isfinite(row.cd))
-      Fail("not finite", row.alpha);
+    if (!std::isfinite(row.alpha) || !std::isfinite(row.cl) || !std::isfinite(row.cd)) Fail("not finite", row.alpha);
     if (k > 0 && !(rows[k - 1].alpha < row.alpha)) Fail("not in increasing alpha", row.alpha);
     const PolarValues at = polar.At(row.alpha);
     if (at.cl != row.cl || at.cd != row.cd) Fail("a row's own values missed", row.alpha);

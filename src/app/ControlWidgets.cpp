@@ -178,8 +178,8 @@ QRect CaptionRect(const QWidget& widget) {
   QStyleOptionButton option;
   option.initFrom(button);
   const bool check = qobject_cast<const QCheckBox*>(button) != nullptr;
-  return widget.style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
-                                        &option, button);
+  return widget.style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents, &option,
+                                        button);
 }
 
 }  // namespace kelvane::app

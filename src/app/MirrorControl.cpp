@@ -48,12 +48,8 @@ void MirrorFileList(const ui::FileListBox& files, QListWidget& list) {
 void MirrorControl(const ui::Control& control, QWidget& widget) {
   const QString caption = QString::fromStdString(control.Caption());
   switch (control.Kind()) {
-    case ControlKind::Frame:
-      static_cast<QGroupBox&>(widget).setTitle(caption);
-      break;
-    case ControlKind::Label:
-      static_cast<QLabel&>(widget).setText(caption);
-      break;
+    case ControlKind::Frame: static_cast<QGroupBox&>(widget).setTitle(caption); break;
+    case ControlKind::Label: static_cast<QLabel&>(widget).setText(caption); break;
     case ControlKind::TextBox:
       MirrorTextBox(static_cast<const ui::TextBox&>(control), static_cast<QLineEdit&>(widget));
       break;
@@ -69,20 +65,14 @@ void MirrorControl(const ui::Control& control, QWidget& widget) {
       radio.setChecked(static_cast<const ui::OptionButton&>(control).Value());
       break;
     }
-    case ControlKind::CommandButton:
-      static_cast<QAbstractButton&>(widget).setText(caption);
-      break;
-    case ControlKind::PictureBox:
-      widget.update();
-      break;
+    case ControlKind::CommandButton: static_cast<QAbstractButton&>(widget).setText(caption); break;
+    case ControlKind::PictureBox: widget.update(); break;
     case ControlKind::DriveList: {
       auto& combo = static_cast<QComboBox&>(widget);
       combo.setCurrentText(QString::fromStdString(static_cast<const ui::DriveListBox&>(control).Drive()));
       break;
     }
-    case ControlKind::DirList:
-      static_cast<FolderList&>(widget).ShowFolder();
-      break;
+    case ControlKind::DirList: static_cast<FolderList&>(widget).ShowFolder(); break;
     case ControlKind::FileList:
       MirrorFileList(static_cast<const ui::FileListBox&>(control), static_cast<QListWidget&>(widget));
       break;

@@ -31,10 +31,14 @@ enum Outside : int { kInside = 0, kLeft = 1, kRight = 2, kAbove = 4, kBelow = 8 
 
 int OutsideCode(QPointF point, const QRectF& rectangle) {
   int code = kInside;
-  if (point.x() < rectangle.left()) code |= kLeft;
-  else if (point.x() > rectangle.right()) code |= kRight;
-  if (point.y() < rectangle.top()) code |= kAbove;
-  else if (point.y() > rectangle.bottom()) code |= kBelow;
+  if (point.x() < rectangle.left())
+    code |= kLeft;
+  else if (point.x() > rectangle.right())
+    code |= kRight;
+  if (point.y() < rectangle.top())
+    code |= kAbove;
+  else if (point.y() > rectangle.bottom())
+    code |= kBelow;
   return code;
 }
 
@@ -97,8 +101,8 @@ void PainterSurface::DrawLine(double x1, double y1, double x2, double y2, LineCo
   const QPointF from = Map(x1, y1), to = Map(x2, y2);
   // A window of zero size maps to no pixel at all: draw nothing rather than garbage.
   if (!IsFinite(from) || !IsFinite(to)) return;
-  const QRectF reach = QRectF(area_).adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels,
-                                              kClipMarginPixels);
+  const QRectF reach =
+      QRectF(area_).adjusted(-kClipMarginPixels, -kClipMarginPixels, kClipMarginPixels, kClipMarginPixels);
   const auto visible = ClipSegment(from, to, reach);
   if (!visible) return;
   painter_.setPen(OnePixelPen(color));

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <set>
 
-#include <QKeyEvent>
 #include <QClipboard>
 #include <QFile>
 #include <QFileDialog>
@@ -14,6 +13,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -72,15 +72,14 @@ QHBoxLayout* ExportRow(QWidget* button, QWidget* hint = nullptr) {
 
 }  // namespace
 
-ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner)
-    : QWidget(owner, Qt::Window), results_(results) {
+ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner) : QWidget(owner, Qt::Window), results_(results) {
   setObjectName("Form_Results");
   setWindowTitle(ui::kResultsCaption);
   resize(kStartWidth, kStartHeight);
   for (ui::Control* control : results_.AllControls()) widgets_[control] = CreateControlWidget(*control, this);
-  for (const ui::Label* note : {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar,
-                                &results_.Label_Loads, &results_.Label_Polars, &results_.Label_Xfoil,
-                                &results_.Label_Flaps})
+  for (const ui::Label* note :
+       {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar, &results_.Label_Loads,
+        &results_.Label_Polars, &results_.Label_Xfoil, &results_.Label_Flaps})
     static_cast<QLabel*>(WidgetOf(*note))->setWordWrap(true);
 
   tabs_ = new QTabWidget(this);
@@ -174,7 +173,8 @@ QGroupBox* ResultsWidget::PolarsGroup() {
   grid->addWidget(OpenFileButton(r.Text_XfoilSection, kCoordinateFiles, nullptr), 4, 2);
   grid->addWidget(WidgetOf(r.Label_XfoilRe), 5, 0);
   WidgetOf(r.Text_XfoilRe)->setFixedWidth(r.Text_XfoilRe.Bounds().width);
-  grid->addLayout(row({WidgetOf(r.Text_XfoilRe), WidgetOf(r.Option_XfoilRoot), WidgetOf(r.Option_XfoilTip)}), 5, 1, 1, 2);
+  grid->addLayout(row({WidgetOf(r.Text_XfoilRe), WidgetOf(r.Option_XfoilRoot), WidgetOf(r.Option_XfoilTip)}), 5, 1, 1,
+                  2);
   xfoilProgress_ = new QProgressBar;
   xfoilProgress_->setRange(0, 0);  // busy: XFoil does not tell how far it has to go
   xfoilProgress_->setVisible(false);
@@ -196,7 +196,8 @@ QGroupBox* ResultsWidget::FlapsGroup() {
     grid->addWidget(new QLabel(QString::number(line)), line, 0);
     ui::FlapBoxes& boxes = r.Text_Flaps[k];
     column = 1;
-    for (ui::TextBox* box : {&boxes.y1, &boxes.y2, &boxes.E, &boxes.delta}) grid->addWidget(WidgetOf(*box), line, column++);
+    for (ui::TextBox* box : {&boxes.y1, &boxes.y2, &boxes.E, &boxes.delta})
+      grid->addWidget(WidgetOf(*box), line, column++);
   }
   const int last = static_cast<int>(r.Text_Flaps.size()) + 1;
   grid->addWidget(WidgetOf(r.Cmd_Flaps), last, 1, 1, 2);
@@ -267,7 +268,8 @@ void ResultsWidget::ShowViews() {
     table_->setHorizontalHeaderItem(static_cast<int>(column), new QTableWidgetItem(ToQString(header[column])));
   for (std::size_t row = 0; row < rows.size(); ++row)
     for (std::size_t column = 0; column < rows[row].size(); ++column)
-      table_->setItem(static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(ToQString(rows[row][column])));
+      table_->setItem(static_cast<int>(row), static_cast<int>(column),
+                      new QTableWidgetItem(ToQString(rows[row][column])));
   table_->resizeColumnsToContents();
 
   for (const auto& [tab, button] : exportButtons_)

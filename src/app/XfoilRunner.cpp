@@ -23,7 +23,8 @@ void XfoilRunner::Start(const xfoil::PolarRequest& request) {
     options.cancelled = [this] { return cancelled_.load(); };
     // Posted to this object's thread, the window's; dropped if this object is gone by then.
     options.progress = [this](int rows) {
-      QMetaObject::invokeMethod(this, [this, rows] { results_.XfoilProgress(rows); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this, rows] { results_.XfoilProgress(rows); }, Qt::QueuedConnection);
     };
     auto result = std::make_shared<ui::XfoilResult>(ui::ComputeXfoilPolar(request, std::move(options)));
     QMetaObject::invokeMethod(

@@ -121,8 +121,8 @@ void BatchSession::WarnOfALargeReport(std::size_t points) {
   const std::uintmax_t bytes = report_->Size() * points;
   if (bytes <= kLargeReportBytes || !notify_) return;
   constexpr std::uintmax_t kMegabyte = 1024 * 1024;
-  notify_("this sweep's " + std::string(kReportFileName) + " will take about " +
-          std::to_string(bytes / kMegabyte) + " MiB");
+  notify_("this sweep's " + std::string(kReportFileName) + " will take about " + std::to_string(bytes / kMegabyte) +
+          " MiB");
 }
 
 bool BatchSession::WriteFiles() {

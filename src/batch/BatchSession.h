@@ -74,8 +74,8 @@ class BatchSession {
   bool Sweep(std::span<const double> values, const std::function<bool(const SweptPoint&)>& onPoint);
 
   // Puts "PLL.txt", then "LastConfig.cfg", in place, once the caller has everything else it was asked for;
-  // only after at least one solution and no refusal, once, at the end of the session's work. False, with the refusal, when a write fails: a report
-  // that cannot be written takes the configuration with it.
+  // only after at least one solution and no refusal, once, at the end of the session's work. False, with the refusal,
+  // when a write fails: a report that cannot be written takes the configuration with it.
   bool WriteFiles();
 
   // The record as the last solution left it, and the wing solved; only once the planform went through.

@@ -87,7 +87,8 @@ std::vector<LegendItem> LayOutLegend(const Chart& chart, const Fonts& fonts, QPo
       x = topLeft.x();
       y += rowHeight;
     }
-    items.push_back({entry, QRectF(x, y, sampleWidth, rowHeight), QRectF(x + sampleWidth + gap, y, textWidth, rowHeight)});
+    items.push_back(
+        {entry, QRectF(x, y, sampleWidth, rowHeight), QRectF(x + sampleWidth + gap, y, textWidth, rowHeight)});
     x += itemWidth + 2 * gap;
   }
   return items;
@@ -116,8 +117,8 @@ Layout LayOut(const Chart& original, const QRectF& area, const Fonts& fonts) {
   const QFontMetricsF metrics(fonts.text);
   const double pad = fonts.size;
   Layout layout{.chart = original, .title = {}, .legend = {}, .plot = {}};
-  layout.title = QRectF(area.left() + pad, area.top() + pad / 2, area.width() - 2 * pad,
-                        QFontMetricsF(fonts.title).height());
+  layout.title =
+      QRectF(area.left() + pad, area.top() + pad / 2, area.width() - 2 * pad, QFontMetricsF(fonts.title).height());
   layout.legend = LayOutLegend(original, fonts, QPointF(area.left() + pad, layout.title.bottom() + pad / 2),
                                area.width() - 2 * pad);
   const double top = LegendBottom(layout.legend, layout.title.bottom()) + pad;
@@ -125,8 +126,8 @@ Layout LayOut(const Chart& original, const QRectF& area, const Fonts& fonts) {
   const double right = area.right() - pad - WidestTickLabel(original.x, metrics) / 2;
   // Fitting equal scales changes the ticks and so the room their labels take: settle it in two rounds.
   for (int round = 0; round < 2; ++round) {
-    const double left = area.left() + pad / 2 + metrics.height() + pad / 2 +
-                        WidestTickLabel(layout.chart.y, metrics) + kTickLength + pad / 2;
+    const double left = area.left() + pad / 2 + metrics.height() + pad / 2 + WidestTickLabel(layout.chart.y, metrics) +
+                        kTickLength + pad / 2;
     layout.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
     layout.chart = charts::FittedToArea(original, layout.plot.width(), layout.plot.height());
   }
@@ -168,7 +169,8 @@ void PaintGrid(QPainter& painter, const Layout& layout, const Mapping& map, cons
     painter.setPen(kText);
     const QString label = ToQString(charts::TickLabel(tick, chart.x.step));
     const double width = metrics.horizontalAdvance(label);
-    painter.drawText(QRectF(x - width, plot.bottom() + kTickLength, 2 * width, metrics.height()), Qt::AlignCenter, label);
+    painter.drawText(QRectF(x - width, plot.bottom() + kTickLength, 2 * width, metrics.height()), Qt::AlignCenter,
+                     label);
   }
   for (const double tick : chart.y.ticks) {
     const double y = map.Y(tick);
@@ -178,8 +180,8 @@ void PaintGrid(QPainter& painter, const Layout& layout, const Mapping& map, cons
     painter.drawLine(QPointF(plot.left() - kTickLength, y), QPointF(plot.left(), y));
     painter.setPen(kText);
     const QString label = ToQString(charts::TickLabel(tick, chart.y.step));
-    painter.drawText(QRectF(area.left(), y - metrics.height() / 2, plot.left() - kTickLength - fonts.size / 4 - area.left(),
-                            metrics.height()),
+    painter.drawText(QRectF(area.left(), y - metrics.height() / 2,
+                            plot.left() - kTickLength - fonts.size / 4 - area.left(), metrics.height()),
                      Qt::AlignRight | Qt::AlignVCenter, label);
   }
 }
@@ -189,8 +191,9 @@ void PaintAxisTitles(QPainter& painter, const Layout& layout, const QRectF& area
   const QRectF& plot = layout.plot;
   painter.setFont(fonts.text);
   painter.setPen(kText);
-  painter.drawText(QRectF(plot.left(), area.bottom() - fonts.size / 2 - metrics.height(), plot.width(), metrics.height()),
-                   Qt::AlignCenter, ToQString(layout.chart.x.title));
+  painter.drawText(
+      QRectF(plot.left(), area.bottom() - fonts.size / 2 - metrics.height(), plot.width(), metrics.height()),
+      Qt::AlignCenter, ToQString(layout.chart.x.title));
   painter.save();
   painter.translate(area.left() + fonts.size / 2, plot.center().y());
   painter.rotate(-90);

@@ -63,7 +63,8 @@ QByteArray EncodeImage(QSize size, charts::ImageFormat format, const std::functi
 }
 
 QByteArray EncodeCharts(std::span<const charts::Chart> charts, QSize size, charts::ImageFormat format) {
-  return EncodeImage(size, format, [&](QPainter& painter) { PaintCharts(painter, QRectF(QPoint(0, 0), size), charts); });
+  return EncodeImage(size, format,
+                     [&](QPainter& painter) { PaintCharts(painter, QRectF(QPoint(0, 0), size), charts); });
 }
 
 OffscreenGui::OffscreenGui() {

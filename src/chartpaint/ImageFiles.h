@@ -7,8 +7,8 @@
 #include <span>
 
 #include <QByteArray>
-#include <QtGlobal>
 #include <QSize>
+#include <QtGlobal>
 
 #include "results/charts/Chart.h"
 #include "results/charts/ImageFormat.h"

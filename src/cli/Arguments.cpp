@@ -61,8 +61,9 @@ std::optional<std::chrono::milliseconds> ParseLockTimeout(std::string_view text)
 }
 
 constexpr std::pair<std::string_view, PlotKind> kPlotKinds[] = {
-    {"planform", PlotKind::Planform}, {"circulation", PlotKind::Circulation}, {"lift", PlotKind::Lift},
-    {"angles", PlotKind::Angles},     {"polar", PlotKind::Polar},
+    {"planform", PlotKind::Planform}, {"circulation", PlotKind::Circulation},
+    {"lift", PlotKind::Lift},         {"angles", PlotKind::Angles},
+    {"polar", PlotKind::Polar},
 };
 
 // "KIND:FILE" with a known kind and a picture file name.
@@ -94,8 +95,8 @@ std::optional<Flap> ParseFlap(std::string_view text) {
 
 // The section polars from --polar, or from --polar-root and --polar-tip together.
 std::variant<std::optional<PolarArguments>, UsageError> PolarsOf(const std::optional<std::string_view>& both,
-                                                                  const std::optional<std::string_view>& root,
-                                                                  const std::optional<std::string_view>& tip) {
+                                                                 const std::optional<std::string_view>& root,
+                                                                 const std::optional<std::string_view>& tip) {
   if (both && (root || tip))
     return Usage("--polar gives both sections' polar; it does not go with --polar-root or --polar-tip");
   if (both) return PolarArguments{std::string(*both), std::string(*both)};
@@ -115,8 +116,9 @@ std::optional<UsageError> CombinationFault(const Arguments& parsed) {
   if (parsed.sweep) {
     if (parsed.json) return Usage("--sweep prints CSV; it does not go with --json");
     if (parsed.clmax || parsed.spanwise || parsed.findCLmax || parsed.rho || parsed.loads)
-      return Usage("--clmax, --spanwise, --find-clmax, --rho and --loads describe one solution; they do not go "
-                   "with --sweep");
+      return Usage(
+          "--clmax, --spanwise, --find-clmax, --rho and --loads describe one solution; they do not go "
+          "with --sweep");
   }
   if (parsed.polars) {
     if (parsed.clmax)
@@ -137,10 +139,10 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   std::optional<std::string_view> polar, polarRoot, polarTip;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view arg = args[i];
-    const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" ||
-                            arg == "--clmax" || arg == "--spanwise" || arg == "--plot" ||
-                            arg == "--lock-timeout" || arg == "--polar" || arg == "--polar-root" ||
-                            arg == "--polar-tip" || arg == "--rho" || arg == "--flap" || arg == "--loads";
+    const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" || arg == "--clmax" ||
+                            arg == "--spanwise" || arg == "--plot" || arg == "--lock-timeout" || arg == "--polar" ||
+                            arg == "--polar-root" || arg == "--polar-tip" || arg == "--rho" || arg == "--flap" ||
+                            arg == "--loads";
     if (takesValue && i + 1 == args.size()) return Usage(std::string(arg) + " needs a value");
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -167,8 +169,9 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--plot") {
       const auto plot = ParsePlot(value);
       if (!plot)
-        return Usage("--plot takes KIND:FILE, KIND one of planform, circulation, lift, angles and polar, "
-                          "FILE ending in .svg or .png");
+        return Usage(
+            "--plot takes KIND:FILE, KIND one of planform, circulation, lift, angles and polar, "
+            "FILE ending in .svg or .png");
       parsed.plots.push_back(*plot);
     } else if (arg == "--lock-timeout") {
       const auto timeout = ParseLockTimeout(value);

@@ -48,8 +48,8 @@ struct Arguments {
   std::optional<PolarArguments> polars;  // nothing: the linear model
   bool findCLmax = false;
   bool refreshPolars = false;
-  std::optional<double> rho;  // the air density when given
-  std::vector<Flap> flaps;    // checked on their own; whether they fit the wing is the planform's to say
+  std::optional<double> rho;         // the air density when given
+  std::vector<Flap> flaps;           // checked on their own; whether they fit the wing is the planform's to say
   std::optional<std::string> loads;  // the path of the loads table
   std::string config;
 

@@ -23,7 +23,8 @@ std::string LoadFault(const std::filesystem::path& module, std::string_view reas
 std::string LoadFault(const std::filesystem::path& module) {
   const char* const text = dlerror();
   std::string_view reason = text ? text : "unknown error";
-  if (const std::string prefix = module.string() + ": "; reason.starts_with(prefix)) reason.remove_prefix(prefix.size());
+  if (const std::string prefix = module.string() + ": "; reason.starts_with(prefix))
+    reason.remove_prefix(prefix.size());
   return LoadFault(module, reason);
 }
 
@@ -50,8 +51,8 @@ std::unique_ptr<chartpaint::ChartFileEncoder> OpenChartEncoder(std::string& faul
       fault = LoadFault(module);
       return nullptr;
     }
-    const auto create = reinterpret_cast<chartpaint::CreateChartFileEncoder*>(
-        dlsym(handle, chartpaint::kCreateChartFileEncoderName));
+    const auto create =
+        reinterpret_cast<chartpaint::CreateChartFileEncoder*>(dlsym(handle, chartpaint::kCreateChartFileEncoderName));
     if (create == nullptr) {
       fault = LoadFault(module);
       return nullptr;
@@ -60,8 +61,9 @@ std::unique_ptr<chartpaint::ChartFileEncoder> OpenChartEncoder(std::string& faul
     if (!encoder) fault = PathForMessage(module.string()) + " belongs to another version of Kelvane";
     return encoder;
   }
-  fault = std::string(chartpaint::kChartModuleFileName) +
-          (searched.empty() ? " was not looked for: the program's own folder is unknown" : " was not found in " + searched);
+  fault =
+      std::string(chartpaint::kChartModuleFileName) +
+      (searched.empty() ? " was not looked for: the program's own folder is unknown" : " was not found in " + searched);
   return nullptr;
 }
 

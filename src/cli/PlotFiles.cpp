@@ -36,22 +36,28 @@ ExitStatus WritePlots(const std::vector<PlotRequest>& plots, const ChartsOf& cha
 ExitStatus WriteSolutionPlots(const Arguments& args, const Module_ortak& record, PlanformType planform,
                               const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall,
                               std::ostream& err) {
-  return WritePlots(args.plots, [&](PlotKind kind) -> std::vector<charts::Chart> {
-    switch (kind) {
-      case PlotKind::Planform: return {charts::PlanformChart(record, planform)};
-      case PlotKind::Circulation: return {charts::CirculationChart(record, spanwise)};
-      case PlotKind::Lift: return {charts::LocalLiftChart(record, spanwise, stall)};
-      case PlotKind::Angles: return {charts::AnglesChart(record, spanwise)};
-      case PlotKind::Polar: break;  // refused with the command line
-    }
-    return {};
-  }, err);
+  return WritePlots(
+      args.plots,
+      [&](PlotKind kind) -> std::vector<charts::Chart> {
+        switch (kind) {
+          case PlotKind::Planform: return {charts::PlanformChart(record, planform)};
+          case PlotKind::Circulation: return {charts::CirculationChart(record, spanwise)};
+          case PlotKind::Lift: return {charts::LocalLiftChart(record, spanwise, stall)};
+          case PlotKind::Angles: return {charts::AnglesChart(record, spanwise)};
+          case PlotKind::Polar: break;  // refused with the command line
+        }
+        return {};
+      },
+      err);
 }
 
 ExitStatus WritePolarPlots(const Arguments& args, std::span<const PolarPoint> polar, std::ostream& err) {
-  return WritePlots(args.plots, [&](PlotKind) -> std::vector<charts::Chart> {
-    return {charts::LiftCurveChart(polar), charts::DragPolarChart(polar)};
-  }, err);
+  return WritePlots(
+      args.plots,
+      [&](PlotKind) -> std::vector<charts::Chart> {
+        return {charts::LiftCurveChart(polar), charts::DragPolarChart(polar)};
+      },
+      err);
 }
 
 }  // namespace kelvane::cli

@@ -24,8 +24,8 @@ std::string PolarResultLines(const PolarSolution& solution, const std::optional<
   for (const auto& quantity : kPolarQuantities)
     text += LabelledLine(quantity.name, Rounded(solution.*quantity.member, quantity.boxDecimals));
   if (clmax)
-    text += LabelledLine("CLmax", Rounded(clmax->CL, BoxDecimals("CL")) + " at AlfaK " +
-                                      Rounded(clmax->AlfaK, BoxDecimals("AlfaK")));
+    text += LabelledLine(
+        "CLmax", Rounded(clmax->CL, BoxDecimals("CL")) + " at AlfaK " + Rounded(clmax->AlfaK, BoxDecimals("AlfaK")));
   return text;
 }
 

@@ -82,8 +82,7 @@ Outcome CheckSharedObject(const std::filesystem::path& file) {
   const Outcome cutShort = Outcome::Refused("cut short at " + std::to_string(size) + " bytes");
 
   Header header{};
-  if (size < sizeof header || !ReadAt(fd.Get(), &header, sizeof header, 0))
-    return Outcome::Refused(kNotASharedObject);
+  if (size < sizeof header || !ReadAt(fd.Get(), &header, sizeof header, 0)) return Outcome::Refused(kNotASharedObject);
   if (Outcome fits = CheckHeader(header); fits.IsRefused()) return fits;
   if (!Within(header.e_phoff, header.e_phnum, sizeof(ProgramHeader), size) ||
       !Within(header.e_shoff, header.e_shnum, sizeof(SectionHeader), size))

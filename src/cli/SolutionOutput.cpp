@@ -27,8 +27,8 @@ ExitStatus ReportSolution(const Arguments& args, const batch::SolvedWing& solved
   if (args.loads)
     if (const ExitStatus written = WriteNamedFile(*args.loads, LoadsCsv(*loads), err); written != kSuccess)
       return written;
-  if (const ExitStatus plotted = WriteSolutionPlots(args, session.Record(), *session.GetWing().planform, solved.spanwise,
-                                                      solved.stall, err);
+  if (const ExitStatus plotted =
+          WriteSolutionPlots(args, session.Record(), *session.GetWing().planform, solved.spanwise, solved.stall, err);
       plotted != kSuccess)
     return plotted;
 

@@ -15,11 +15,11 @@ Expected<std::vector<double>> ParseSweep(std::string_view text) {
   const auto to = ParseFiniteNumber(text.substr(first + 1, second - first - 1));
   const auto step = ParseFiniteNumber(text.substr(second + 1));
   if (!from || !to || !step) return Outcome::Refused("FROM:TO:STEP takes three finite numbers");
-  return MakeSweep(*from, *to, *step,
-                   {.stepNotPositive = "STEP must be positive",
-                    .empty = "the range is empty: TO lies below FROM",
-                    .tooManyPoints = "a sweep has at most " + std::to_string(kMaxSweepPoints) +
-                                     " points; take a larger STEP"});
+  return MakeSweep(
+      *from, *to, *step,
+      {.stepNotPositive = "STEP must be positive",
+       .empty = "the range is empty: TO lies below FROM",
+       .tooManyPoints = "a sweep has at most " + std::to_string(kMaxSweepPoints) + " points; take a larger STEP"});
 }
 
 }  // namespace kelvane::cli

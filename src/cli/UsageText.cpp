@@ -64,9 +64,15 @@ std::string UsageText() {
          "  --given-cl            solve for the root angle that gives the configuration's CL\n"
          "  --detail              write the detailed tables to PLL.txt\n"
          "  --json                print the results as one JSON object at full precision, with the span\n"
-         "                        efficiency e, delta, every station's " + stations + ",\n"
-         "                        the forces " + forces + " (N) and the loads: the root's " + rootLoads + " and every\n"
-         "                        station's " + stationLoads + " (" + Units<StationLoad>(kStationLoadQuantities) + ")\n"
+         "                        efficiency e, delta, every station's " +
+         stations +
+         ",\n"
+         "                        the forces " +
+         forces + " (N) and the loads: the root's " + rootLoads +
+         " and every\n"
+         "                        station's " +
+         stationLoads + " (" + Units<StationLoad>(kStationLoadQuantities) +
+         ")\n"
          "  --clmax ROOT[:TIP]    the maximum lift coefficients of the root and tip sections (TIP defaults\n"
          "                        to ROOT): adds each station's clmax and the stall onset, the root angle\n"
          "                        and CL at which the first station reaches its clmax, and where\n"
@@ -87,8 +93,11 @@ std::string UsageText() {
          "POLAR is a polar file (XFoil's or XFLR5's polar text, or CSV under \"alpha,cl,cd\"), or SECTION@RE,\n"
          "the polar XFoil computes for naca2412@1e6 (a NACA 4- or 5-digit section) or wing.dat@3e5 (a\n"
          "coordinate file), kept in $XDG_CACHE_HOME/kelvane/polars. With polars --json gives\n" +
-         polarValues + ", e, iterations, residual, the forces with Dp and D, every\n"
-         "station's " + polarStations + " and stalled, and the loads; --sweep prints " + polarColumns + ",e,\n"
+         polarValues +
+         ", e, iterations, residual, the forces with Dp and D, every\n"
+         "station's " +
+         polarStations + " and stalled, and the loads; --sweep prints " + polarColumns +
+         ",e,\n"
          "a point that cannot be solved with its values empty and the reason on stderr.\n"
          "  --polar POLAR         the polar of both the root and the tip section\n"
          "  --polar-root POLAR --polar-tip POLAR\n"
@@ -98,14 +107,20 @@ std::string UsageText() {
          "\n"
          "Loads and flaps:\n"
          "  --rho RHO             the air density in kg/m³ for the loads (default: " +
-         PlainNumberText(kSeaLevelAirDensity) + "); prints the\n"
+         PlainNumberText(kSeaLevelAirDensity) +
+         "); prints the\n"
          "                        forces and root loads too\n"
          "  --flap Y1:Y2:E:DELTA  a plain flap on both halves from Y1 to Y2 (m from the plane of\n"
          "                        symmetry) with the chord ratio E (between 0 and 1) and the deflection\n"
          "                        DELTA (degrees, trailing edge down positive, at most " +
-         PlainNumberText(kMaxFlapDeflection) + " either way);\n"
-         "                        up to " + std::to_string(kMaxFlaps) + ", not overlapping\n"
-         "  --loads FILE.csv      write the loads along the span to FILE.csv: " + loadColumns + "\n"
+         PlainNumberText(kMaxFlapDeflection) +
+         " either way);\n"
+         "                        up to " +
+         std::to_string(kMaxFlaps) +
+         ", not overlapping\n"
+         "  --loads FILE.csv      write the loads along the span to FILE.csv: " +
+         loadColumns +
+         "\n"
          "\n"
          "  --version             print the program's version\n"
          "  --help                print this text\n"

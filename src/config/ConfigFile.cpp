@@ -51,8 +51,7 @@ std::string InQuotes(std::string_view value) { return "\"" + QuoteForMessage(val
 // Takes the file's values one by one; the first fault becomes the message that names its line.
 class ConfigSource {
  public:
-  ConfigSource(std::string fileName, std::string_view content)
-      : fileName_(std::move(fileName)), values_(content) {}
+  ConfigSource(std::string fileName, std::string_view content) : fileName_(std::move(fileName)), values_(content) {}
 
   std::optional<double> Number() { return Parsed(ParseConfigNumber, " sonlu bir sayı değil"); }
 
@@ -125,8 +124,7 @@ void ApplyOption(std::optional<PlanformType>& planform, PlanformType option, boo
 
 std::string PanelLines(const Module_ortak& record) {
   std::string lines = ConfigNumberLine(record.nTrap);
-  for (int i = 1; i <= record.nTrap; ++i)
-    lines += ConfigNumberLine(record.ks[i]) + ConfigNumberLine(record.kc[i]);
+  for (int i = 1; i <= record.nTrap; ++i) lines += ConfigNumberLine(record.ks[i]) + ConfigNumberLine(record.kc[i]);
   return lines;
 }
 
@@ -140,18 +138,12 @@ std::string ConfigText(const Module_ortak& record, PlanformOptions options) {
   std::string text;
   for (const ConfigField& field : kConfigFields) {
     switch (field.item) {
-      case ConfigItem::EllipticOption:
-        text += ConfigTruthLine(options.elliptic);
-        break;
-      case ConfigItem::TrapezoidOption:
-        text += ConfigTruthLine(options.trapezoidal);
-        break;
+      case ConfigItem::EllipticOption: text += ConfigTruthLine(options.elliptic); break;
+      case ConfigItem::TrapezoidOption: text += ConfigTruthLine(options.trapezoidal); break;
       case ConfigItem::PanelCount:
         if (options.trapezoidal) text += PanelLines(record);
         break;
-      default:
-        text += ConfigNumberLine(record.*field.variable);
-        break;
+      default: text += ConfigNumberLine(record.*field.variable); break;
     }
   }
   return text;

@@ -27,10 +27,22 @@ std::string ConfigText(const Module_ortak& record, PlanformOptions options);
 
 // The values of a file, one a line, in their order.
 enum class ConfigItem {
-  S, AR, cOrt, b,
-  EllipticOption, TrapezoidOption,
-  PanelCount, PanelEnd, PanelChord,  // the trapezoid block: the count, then ks(row) and kc(row) per panel
-  dAlfa, AszK, Alfa0K, AszU, Alfa0U, CL, AlfaK,
+  S,
+  AR,
+  cOrt,
+  b,
+  EllipticOption,
+  TrapezoidOption,
+  PanelCount,
+  PanelEnd,
+  PanelChord,  // the trapezoid block: the count, then ks(row) and kc(row) per panel
+  dAlfa,
+  AszK,
+  Alfa0K,
+  AszU,
+  Alfa0U,
+  CL,
+  AlfaK,
 };
 
 // Hears each value as it is taken into the wing (row is the panel's, 0 for other items; an option line's

@@ -12,8 +12,7 @@ constexpr int kMaxTickDegrees = 20;
 constexpr double kTickHalfLength = 0.05;  // metres, whatever the span
 
 // A curve from the tip (point 0) to the root (point `last`), on the right half and mirrored on the left.
-void DrawMirrored(PlotSurface& picture, const StationTable& x, const StationTable& value, int last,
-                  Color color) {
+void DrawMirrored(PlotSurface& picture, const StationTable& x, const StationTable& value, int last, Color color) {
   for (int i = 1; i <= last; ++i) {
     picture.DrawLine(x[i - 1], value[i - 1], x[i], value[i], color);
     picture.DrawLine(-x[i - 1], value[i - 1], -x[i], value[i], color);

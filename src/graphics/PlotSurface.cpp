@@ -13,9 +13,8 @@ void RecordingSurface::SetUserScale(double xL, double yT, double xR, double yB) 
 
 void RecordingSurface::Clear() {
   // The window survives a clear, so its latest setting must stay in front of it.
-  const auto scale = std::find_if(commands_.rbegin(), commands_.rend(), [](const PlotCommand& command) {
-    return command.kind == Kind::SetUserScale;
-  });
+  const auto scale = std::find_if(commands_.rbegin(), commands_.rend(),
+                                  [](const PlotCommand& command) { return command.kind == Kind::SetUserScale; });
   std::vector<PlotCommand> kept;
   if (scale != commands_.rend()) kept.push_back(*scale);
   kept.push_back({Kind::Clear, 0, 0, 0, 0, {}});
@@ -38,18 +37,10 @@ int RecordingSurface::CountOf(Kind kind) const {
 void RecordingSurface::ReplayOn(PlotSurface& target) const {
   for (const PlotCommand& command : commands_) {
     switch (command.kind) {
-      case Kind::SetUserScale:
-        target.SetUserScale(command.a, command.b, command.c, command.d);
-        break;
-      case Kind::Clear:
-        target.Clear();
-        break;
-      case Kind::DrawLine:
-        target.DrawLine(command.a, command.b, command.c, command.d, command.color);
-        break;
-      case Kind::DrawLineTo:
-        target.DrawLineTo(command.a, command.b, command.color);
-        break;
+      case Kind::SetUserScale: target.SetUserScale(command.a, command.b, command.c, command.d); break;
+      case Kind::Clear: target.Clear(); break;
+      case Kind::DrawLine: target.DrawLine(command.a, command.b, command.c, command.d, command.color); break;
+      case Kind::DrawLineTo: target.DrawLineTo(command.a, command.b, command.color); break;
     }
   }
 }

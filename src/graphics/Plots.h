@@ -23,8 +23,7 @@ inline constexpr double kPlotHalfWidth = 1.05;
 void PlanCiz(Module_ortak& m, PlotSurface& picture, PlanformType type);
 
 // The circulation along the span (red) against the equivalent elliptic wing's (blue).
-void Gama_Distr_Ciz(const Module_ortak& m, PlotSurface& picture, const StationTable& Gamma,
-                    const StationTable& GammaE);
+void Gama_Distr_Ciz(const Module_ortak& m, PlotSurface& picture, const StationTable& Gamma, const StationTable& GammaE);
 
 // The effective angle of attack along the span (red) against the elliptic wing's (blue), with degree ticks.
 void AlfaE_Distr_Ciz(const Module_ortak& m, PlotSurface& picture);

@@ -41,8 +41,7 @@ struct SequenceForm {
   std::size_t length;
   char32_t smallest;
 };
-constexpr SequenceForm kSequenceForms[] = {
-    {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+constexpr SequenceForm kSequenceForms[] = {{0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
 
 Character CharacterAt(std::string_view text) {
   const auto byte = [text](std::size_t i) { return static_cast<unsigned char>(text[i]); };

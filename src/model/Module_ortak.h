@@ -10,8 +10,8 @@
 
 namespace kelvane {
 
-inline constexpr int kStationEntries = 102;   // indices 0..101; at most 99 stations are used
-inline constexpr int kTrapezoidEntries = 6;   // indices 0..5; at most 4 panels are used
+inline constexpr int kStationEntries = 102;  // indices 0..101; at most 99 stations are used
+inline constexpr int kTrapezoidEntries = 6;  // indices 0..5; at most 4 panels are used
 
 using StationTable = std::array<double, kStationEntries>;
 using TrapezoidTable = std::array<double, kTrapezoidEntries>;

@@ -30,9 +30,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // The value of c as a digit of base, or -1.
 int DigitValue(char c, int base) {
   int value = -1;
-  if (c >= '0' && c <= '9') value = c - '0';
-  else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+  if (c >= '0' && c <= '9')
+    value = c - '0';
+  else if (c >= 'a' && c <= 'f')
+    value = c - 'a' + 10;
+  else if (c >= 'A' && c <= 'F')
+    value = c - 'A' + 10;
   return value < base ? value : -1;
 }
 
@@ -62,8 +65,7 @@ class NumberScanner {
 // Unsigned integer digits of the given base; stops at the first other character.
 double ReadRadixInteger(NumberScanner& scan, int base) {
   double value = 0;
-  for (int digit; (digit = DigitValue(scan.Peek(), base)) >= 0; scan.Advance())
-    value = value * base + digit;
+  for (int digit; (digit = DigitValue(scan.Peek(), base)) >= 0; scan.Advance()) value = value * base + digit;
   return value;
 }
 
@@ -132,8 +134,8 @@ std::string FixedTextHalvesToEven(double value, int decimals) {
 // double's fraction ends at its lowest bit, at most kMostBinaryPlaces binary (and so as many decimal)
 // places below the point, so asking for that many decimals rounds nothing away.
 std::string ExactFixedDigits(double magnitude, int atLeastDecimals) {
-  constexpr int kMostBinaryPlaces = -(std::numeric_limits<double>::min_exponent - 1) +
-                                    std::numeric_limits<double>::digits - 1;  // 1074
+  constexpr int kMostBinaryPlaces =
+      -(std::numeric_limits<double>::min_exponent - 1) + std::numeric_limits<double>::digits - 1;  // 1074
   int exponent = 0;
   std::frexp(magnitude, &exponent);
   const int binaryPlaces = std::min(std::numeric_limits<double>::digits - exponent, kMostBinaryPlaces);
@@ -189,8 +191,8 @@ SignificantDigits RoundToSignificant(double magnitude) {
   const size_t exponentAt = text.find('e');
   SignificantDigits result;
   result.digits = text.substr(0, 1) + text.substr(2, exponentAt - 2);
-  std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0),
-                  text.data() + text.size(), result.exponent);
+  std::from_chars(text.data() + exponentAt + 1 + (text[exponentAt + 1] == '+' ? 1 : 0), text.data() + text.size(),
+                  result.exponent);
   // Rounding up near the largest double would give a text that reads back as infinity.
   if (std::isinf(ParseDecimal(text))) DecrementLastDigit(result.digits);
   return result;
@@ -213,8 +215,7 @@ std::string ExponentForm(const SignificantDigits& number) {
 
 std::string PositionalForm(const SignificantDigits& number) {
   const std::string& digits = number.digits;
-  if (number.exponent < 0)
-    return "0." + std::string(static_cast<size_t>(-number.exponent - 1), '0') + digits;
+  if (number.exponent < 0) return "0." + std::string(static_cast<size_t>(-number.exponent - 1), '0') + digits;
   const size_t integerLength = static_cast<size_t>(number.exponent) + 1;
   if (digits.size() <= integerLength) return digits + std::string(integerLength - digits.size(), '0');
   return digits.substr(0, integerLength) + "." + digits.substr(integerLength);
@@ -281,8 +282,7 @@ std::string PlainNumberText(double value) {
   if (value == 0) return "0";
   SignificantDigits number = RoundToSignificant(std::fabs(value));
   StripTrailingZeros(number.digits);
-  const bool plain =
-      number.exponent >= kSmallestPlainExponent && number.exponent <= kLargestPlainExponent;
+  const bool plain = number.exponent >= kSmallestPlainExponent && number.exponent <= kLargestPlainExponent;
   return (value < 0 ? "-" : "") + (plain ? PositionalForm(number) : ExponentForm(number));
 }
 

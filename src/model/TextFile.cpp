@@ -7,10 +7,10 @@
 #include "model/WritePlace.h"
 
 #include <array>
-#include <cstdint>
-#include <memory>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -150,8 +150,7 @@ ReplacingFile::ReplacingFile() = default;
 ReplacingFile::ReplacingFile(ReplacingFile&&) noexcept = default;
 
 ReplacingFile::~ReplacingFile() {
-  if (state_ && !state_->temporaryName.empty())
-    unlinkat(state_->place.folder.Get(), state_->temporaryName.c_str(), 0);
+  if (state_ && !state_->temporaryName.empty()) unlinkat(state_->place.folder.Get(), state_->temporaryName.c_str(), 0);
 }
 
 Outcome ReplacingFile::Open(const std::string& path) {

@@ -38,8 +38,7 @@ bool IsBlank(std::string_view line) { return line.find_first_not_of(kBlanks) == 
 
 // XFoil's and XFLR5's line under the column titles.
 bool IsDashLine(std::string_view line) {
-  return line.find('-') != std::string_view::npos &&
-         line.find_first_not_of(" \t\r-") == std::string_view::npos;
+  return line.find('-') != std::string_view::npos && line.find_first_not_of(" \t\r-") == std::string_view::npos;
 }
 
 // "alpha,cl,cd" in any case, blanks between the names allowed.
@@ -119,8 +118,7 @@ Outcome ReadRows(const std::vector<std::string_view>& lines, std::size_t first, 
     for (std::size_t c = 0; c < kColumns; ++c)
       if (const auto fault = ReadValue(fields[c], values[c])) return messages.AtLine(line, *fault);
     if (std::fabs(values[0]) > kLargestAlpha)
-      return messages.AtLine(line,
-                             "alfa = " + PlainNumberText(values[0]) + "° -180° ile 180° arasında değil");
+      return messages.AtLine(line, "alfa = " + PlainNumberText(values[0]) + "° -180° ile 180° arasında değil");
     rows.push_back({{.alpha = values[0], .cl = values[1], .cd = values[2]}, line});
   }
   return Outcome::Done();
@@ -135,8 +133,7 @@ Outcome SortRows(std::vector<NumberedRow>& rows, const PolarMessages& messages) 
     if (!kept.empty() && kept.back().row.alpha == next.row.alpha) {
       if (kept.back().row == next.row) continue;
       return messages.AtLine(next.line, "alfa = " + PlainNumberText(next.row.alpha) + " için " +
-                                            std::to_string(kept.back().line) +
-                                            ". satırda başka değerler var");
+                                            std::to_string(kept.back().line) + ". satırda başka değerler var");
     }
     kept.push_back(next);
   }
@@ -158,17 +155,15 @@ Outcome ReadPolarText(std::string_view content, std::string_view name, std::opti
     start = end + 1;
   }
   // The table starts under the first dash line or CSV header.
-  const auto start = std::find_if(lines.begin(), lines.end(), [](std::string_view line) {
-    return IsDashLine(line) || IsCsvHeader(line);
-  });
+  const auto start = std::find_if(lines.begin(), lines.end(),
+                                  [](std::string_view line) { return IsDashLine(line) || IsCsvHeader(line); });
   if (start == lines.end())
     return messages.Whole("bir kesit poları değil: ne tirelerden bir satırın altında bir tablo ne de " +
                           std::string(kCsvHeader) + " başlığı var");
   const Layout layout = IsDashLine(*start) ? Layout::Blanks : Layout::Commas;
 
   std::vector<NumberedRow> rows;
-  if (Outcome read =
-          ReadRows(lines, static_cast<std::size_t>(start - lines.begin()) + 1, layout, messages, rows);
+  if (Outcome read = ReadRows(lines, static_cast<std::size_t>(start - lines.begin()) + 1, layout, messages, rows);
       read.IsRefused())
     return read;
   if (Outcome sorted = SortRows(rows, messages); sorted.IsRefused()) return sorted;

@@ -12,8 +12,8 @@ SectionPolar::SectionPolar(std::vector<PolarRow> rows) : rows_(std::move(rows)) 
 
 PolarValues SectionPolar::At(double alpha) const {
   // The first row above alpha ends the segment; the end segments hold everything beyond them.
-  const auto above = std::upper_bound(rows_.begin(), rows_.end(), alpha,
-                                      [](double a, const PolarRow& row) { return a < row.alpha; });
+  const auto above =
+      std::upper_bound(rows_.begin(), rows_.end(), alpha, [](double a, const PolarRow& row) { return a < row.alpha; });
   const std::ptrdiff_t last = static_cast<std::ptrdiff_t>(rows_.size()) - 2;
   const std::ptrdiff_t k = std::clamp<std::ptrdiff_t>((above - rows_.begin()) - 1, 0, last);
   const PolarRow& start = rows_[k];

@@ -55,8 +55,8 @@ batch::SessionSettings Settings(const CallArguments& args, std::function<void(co
 }
 
 Expected<Wing> WingToSolve(const CallArguments& args) {
-  Expected<Wing> read = args.wing ? Expected<Wing>(*args.wing)
-                                  : config::ReadConfigFile(batch::PanelPath(args.config), Wing{});
+  Expected<Wing> read =
+      args.wing ? Expected<Wing>(*args.wing) : config::ReadConfigFile(batch::PanelPath(args.config), Wing{});
   if (!read) return read;
   const batch::SessionSettings settings = Settings(args, nullptr);
   read->stations = *settings.stations;

@@ -40,8 +40,7 @@ struct PolarWing {
 };
 
 // The wing first: a wrong one is refused before XFoil runs for seconds.
-Expected<PolarWing> MakePolarWing(const CallArguments& args, const PolarArguments& polars,
-                                  Interruption& interruption) {
+Expected<PolarWing> MakePolarWing(const CallArguments& args, const PolarArguments& polars, Interruption& interruption) {
   Expected<Wing> wing = WingToSolve(args);
   if (!wing) return wing.Refusal();
   Expected<WingSolver> solver = WingSolver::Plan(*wing);
@@ -64,8 +63,8 @@ struct SolvedPolarWing {
   std::optional<PolarSolution> clmax;
 };
 
-Expected<SolvedPolarWing> SolveWing(const CallArguments& args, const PolarArguments& polars, bool findCLmax,
-                                    double rho, Interruption& interruption) {
+Expected<SolvedPolarWing> SolveWing(const CallArguments& args, const PolarArguments& polars, bool findCLmax, double rho,
+                                    Interruption& interruption) {
   if (Outcome density = CheckAirDensity(rho); density.IsRefused()) return density;
   Expected<PolarWing> wing = MakePolarWing(args, polars, interruption);
   if (!wing) return wing.Refusal();
@@ -157,16 +156,14 @@ py::dict PolarArrays(const SectionPolar& polar) {
 }  // namespace
 
 py::tuple SolveWithPolars(const CallArguments& args, const PolarArguments& polars, bool findCLmax, double rho) {
-  return Answer(Unlocked([&](Interruption& interruption) {
-                  return SolveWing(args, polars, findCLmax, rho, interruption);
-                }),
-                SolvedDict);
+  return Answer(
+      Unlocked([&](Interruption& interruption) { return SolveWing(args, polars, findCLmax, rho, interruption); }),
+      SolvedDict);
 }
 
 py::tuple SweepWithPolars(const CallArguments& args, const PolarArguments& polars, const std::vector<double>& values) {
-  return Answer(
-      Unlocked([&](Interruption& interruption) { return SweepWing(args, polars, values, interruption); }),
-      [&](const std::vector<PolarSolve>& points) { return SweepColumns(points, args.givenCL, values); });
+  return Answer(Unlocked([&](Interruption& interruption) { return SweepWing(args, polars, values, interruption); }),
+                [&](const std::vector<PolarSolve>& points) { return SweepColumns(points, args.givenCL, values); });
 }
 
 py::tuple LoadPolar(const PolarArguments& polars) {

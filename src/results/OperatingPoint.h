@@ -7,8 +7,8 @@ struct OperatingPoint {
   double AlfaK = 0;  // root angle, degrees
   double CL = 0;
   double CDi = 0;
-  double E = 0;      // CL / CDi
-  double AlfE = 0;   // the elliptic wing's angle, degrees
+  double E = 0;     // CL / CDi
+  double AlfE = 0;  // the elliptic wing's angle, degrees
   double CDiE = 0;
   double EE = 0;
 };

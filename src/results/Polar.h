@@ -19,7 +19,7 @@ inline constexpr std::size_t kMaxSweepPoints = 10000;
 // Each front end words the three ways a range can be wrong in its own terms.
 struct SweepMessages {
   std::string stepNotPositive;
-  std::string empty;         // `to` lies below `from`
+  std::string empty;          // `to` lies below `from`
   std::string tooManyPoints;  // more than kMaxSweepPoints
 };
 

@@ -23,10 +23,9 @@ double MomentIntegral(double n, double theta) {
 
 bool LoadsFinite(const SpanLoads& loads) {
   for (const StationLoad& s : loads.stations)
-    if (!std::isfinite(s.y) || !std::isfinite(s.l) || !std::isfinite(s.Q) || !std::isfinite(s.M))
-      return false;
-  return std::isfinite(loads.Q0) && std::isfinite(loads.M0) && std::isfinite(loads.L) &&
-         std::isfinite(loads.Di) && std::isfinite(loads.Dp.value_or(0)) && std::isfinite(loads.D.value_or(0));
+    if (!std::isfinite(s.y) || !std::isfinite(s.l) || !std::isfinite(s.Q) || !std::isfinite(s.M)) return false;
+  return std::isfinite(loads.Q0) && std::isfinite(loads.M0) && std::isfinite(loads.L) && std::isfinite(loads.Di) &&
+         std::isfinite(loads.Dp.value_or(0)) && std::isfinite(loads.D.value_or(0));
 }
 
 }  // namespace

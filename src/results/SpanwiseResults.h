@@ -18,16 +18,15 @@ struct SectionMaxLift {
 };
 
 struct StationValues {
-  double y = 0;      // m
-  double c = 0;      // m
-  double Gamma = 0;  // circulation
-  double cl = 0;     // local lift coefficient
-  double AlfaE = 0;  // effective angle of attack, degrees
-  double AlfaI = 0;  // induced angle, degrees
-  double w = 0;      // downwash
+  double y = 0;                 // m
+  double c = 0;                 // m
+  double Gamma = 0;             // circulation
+  double cl = 0;                // local lift coefficient
+  double AlfaE = 0;             // effective angle of attack, degrees
+  double AlfaI = 0;             // induced angle, degrees
+  double w = 0;                 // downwash
   std::optional<double> clmax;  // the section's maximum lift, when the sections' maxima are given
 };
-
 
 struct SpanEfficiency {
   double delta = 0;  // induced drag factor: CDi = (1 + delta) CL^2 / (pi AR)
@@ -35,7 +34,7 @@ struct SpanEfficiency {
 };
 
 struct SpanwiseResults {
-  std::vector<StationValues> stations;  // station i = 1..N at index i - 1: next to the tip first, root last
+  std::vector<StationValues> stations;           // station i = 1..N at index i - 1: next to the tip first, root last
   std::optional<SpanEfficiency> spanEfficiency;  // nothing at zero lift
   std::optional<SectionMaxLift> maxLift;         // what clmax was computed from
 };
@@ -50,7 +49,6 @@ double StationMaxLift(const Module_ortak& m, const SectionMaxLift& maxLift, int 
 std::optional<SpanEfficiency> ReadSpanEfficiency(const Module_ortak& m);
 
 // Everything above for every station of the record's solution.
-SpanwiseResults ReadSpanwiseResults(const Module_ortak& m,
-                                    const std::optional<SectionMaxLift>& maxLift = std::nullopt);
+SpanwiseResults ReadSpanwiseResults(const Module_ortak& m, const std::optional<SectionMaxLift>& maxLift = std::nullopt);
 
 }  // namespace kelvane

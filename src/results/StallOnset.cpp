@@ -4,9 +4,8 @@
 #include <cmath>
 #include <vector>
 
-#include "model/Counts.h"
 #include <memory>
-
+#include "model/Counts.h"
 
 namespace kelvane {
 namespace {

@@ -88,8 +88,8 @@ Expected<WingSolver> WingSolver::Plan(const Wing& wing) {
 }
 
 Expected<SolvedPoint> WingSolver::Solve(SolutionMode mode, double operatingPoint, bool detail) {
-  const SolveInputs inputs = InputsAsShown(wing_.AszK, wing_.AszU, wing_.Alfa0K, wing_.Alfa0U, wing_.dAlfa, mode,
-                                           operatingPoint, detail);
+  const SolveInputs inputs =
+      InputsAsShown(wing_.AszK, wing_.AszU, wing_.Alfa0K, wing_.Alfa0U, wing_.dAlfa, mode, operatingPoint, detail);
   auto solved = SolveFromInputs(*record_, cache_, inputs, wing_.flaps);
   if (!solved) return solved.Refusal();
   const Module_ortak& m = *record_;

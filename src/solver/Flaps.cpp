@@ -16,21 +16,18 @@ namespace {
 
 std::string FlapName(std::size_t index) { return "Flap " + std::to_string(index + 1); }
 
-std::string Shown(const char* name, double value) {
-  return std::string(name) + " = " + PlainNumberText(value);
-}
+std::string Shown(const char* name, double value) { return std::string(name) + " = " + PlainNumberText(value); }
 
 // The first fault of one flap's values, or nothing.
 std::optional<std::string> ValueFault(const Flap& f) {
   if (!std::isfinite(f.y1) || !std::isfinite(f.y2) || !std::isfinite(f.E) || !std::isfinite(f.delta))
     return "değerler sonlu sayılar olmalıdır";
   if (f.y1 < 0) return "y1 0 dan küçük olamaz (" + Shown("y1", f.y1) + ")";
-  if (f.y1 >= f.y2)
-    return "y1 değeri y2 den küçük olmalıdır (" + Shown("y1", f.y1) + ", " + Shown("y2", f.y2) + ")";
+  if (f.y1 >= f.y2) return "y1 değeri y2 den küçük olmalıdır (" + Shown("y1", f.y1) + ", " + Shown("y2", f.y2) + ")";
   if (!(f.E > 0 && f.E < 1)) return "veter oranı E 0 ile 1 arasında olmalıdır (" + Shown("E", f.E) + ")";
   if (std::abs(f.delta) > kMaxFlapDeflection)
-    return "flap açısı δ -" + PlainNumberText(kMaxFlapDeflection) + " ile " +
-           PlainNumberText(kMaxFlapDeflection) + " derece arasında olmalıdır (" + Shown("δ", f.delta) + ")";
+    return "flap açısı δ -" + PlainNumberText(kMaxFlapDeflection) + " ile " + PlainNumberText(kMaxFlapDeflection) +
+           " derece arasında olmalıdır (" + Shown("δ", f.delta) + ")";
   return std::nullopt;
 }
 
@@ -79,8 +76,8 @@ Outcome CheckFlapValues(std::span<const Flap> flaps) {
 Outcome CheckFlapsOnWing(std::span<const Flap> flaps, double semiSpan) {
   for (std::size_t k = 0; k < flaps.size(); ++k)
     if (flaps[k].y2 > semiSpan)
-      return Outcome::Refused(FlapName(k) + ": y2 yarı-açıklıktan büyük olamaz (" + Shown("y2", flaps[k].y2) +
-                              ", " + Shown("yarı-açıklık", semiSpan) + ")");
+      return Outcome::Refused(FlapName(k) + ": y2 yarı-açıklıktan büyük olamaz (" + Shown("y2", flaps[k].y2) + ", " +
+                              Shown("yarı-açıklık", semiSpan) + ")");
   for (std::size_t k = 0; k < flaps.size(); ++k) {
     for (std::size_t other = k + 1; other < flaps.size(); ++other) {
       const Reach a = FlapReach(flaps[k], semiSpan);
@@ -107,9 +104,8 @@ Outcome ApplyFlaps(Module_ortak& m, std::span<const Flap> flaps) {
   int n = 0;
   if (Outcome checked = CheckFlapsFor(m, flaps, n); checked.IsRefused()) return checked;
   StationTable alfa0R = m.Alfa0R;
-  ForEachFlappedStation(m, n, flaps, [&](int i, double tau, double delta) {
-    alfa0R[i] = alfa0R[i] - m.Pi * tau * delta / 180;
-  });
+  ForEachFlappedStation(m, n, flaps,
+                        [&](int i, double tau, double delta) { alfa0R[i] = alfa0R[i] - m.Pi * tau * delta / 180; });
   if (!AllFinite(alfa0R, 1, n)) return Outcome::Refused(kNotFiniteMessage);
   m.Alfa0R = alfa0R;
   return Outcome::Done();

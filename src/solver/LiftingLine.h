@@ -1,6 +1,6 @@
 // The stages of Prandtl's lifting-line solution on a model record, in the order the solve command runs
-// them. Each takes the record it works on. A stage writes only the fields named in its Writes column; one that refuses (its
-// results would not be finite) leaves them all unchanged and says why in its Outcome.
+// them. Each takes the record it works on. A stage writes only the fields named in its Writes column; one that refuses
+// (its results would not be finite) leaves them all unchanged and says why in its Outcome.
 //
 // Stage             Reads                                                 Writes
 // SectionTables     N, y, SemiSpan, Pi, AszK, AszU, Alfa0K, Alfa0U        Alfa0R(1..N), Asz(1..N)

@@ -57,8 +57,8 @@ Outcome UnpackSolution(Module_ortak& record, SolutionMode mode) {
 Outcome Distributions(Module_ortak& record) {
   return RunStage(
       record,
-      [](const Module_ortak& m, int n, StationTable& gamma, StationTable& w, StationTable& eps,
-         StationTable& alfaR, StationTable& alfaE) {
+      [](const Module_ortak& m, int n, StationTable& gamma, StationTable& w, StationTable& eps, StationTable& alfaR,
+         StationTable& alfaE) {
         StationTable weighted{};  // An(j)·(2j - 1), the downwash's coefficients
         for (int j = 1; j <= n; ++j) weighted[j] = m.An[j] * Harmonic(j);
         StationTable gammaSums{};

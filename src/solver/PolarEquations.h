@@ -69,8 +69,7 @@ class PolarEquations {
  public:
   // Reads N (as n), b, S, AR, Pi, y, c, theta, SemiSpan, BetaR(1..n), SinTab(1..n, 1..n) from wing;
   // lookupOffsets[i - 1] belongs to station i (none: all zero).
-  PolarEquations(const Module_ortak& wing, int n, WingPolars polars,
-                 const std::vector<double>& lookupOffsets);
+  PolarEquations(const Module_ortak& wing, int n, WingPolars polars, const std::vector<double>& lookupOffsets);
 
   const PolarWing& Wing() const { return *wing_; }
   const WingPolars& Polars() const { return polars_; }

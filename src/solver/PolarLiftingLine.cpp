@@ -29,8 +29,8 @@ constexpr double kRootStationWeight = 0.5;
 PolarSolve Refusal(std::string message) { return Outcome::Refused(LimitMessage(std::move(message))); }
 
 PolarSolve NoConvergence(const std::string& point) {
-  return Refusal(point + " için kesit polarlı taşıyıcı çizgi denklemleri " +
-                 std::to_string(kIterationBudget) + " Newton adımında yakınsamadı");
+  return Refusal(point + " için kesit polarlı taşıyıcı çizgi denklemleri " + std::to_string(kIterationBudget) +
+                 " Newton adımında yakınsamadı");
 }
 
 }  // namespace
@@ -80,8 +80,7 @@ bool PolarLiftingLine::Continue(double targetR, int& spent) {
       if (std::fabs(reach) <= kPredictorReach) {
         PolarState predicted = from;
         predicted.AlfaKR = next;
-        for (int j = 1; j <= Stations(); ++j)
-          predicted.An[j] = from.An[j] + (from.An[j] - before.An[j]) * reach;
+        for (int j = 1; j <= Stations(); ++j) predicted.An[j] = from.An[j] + (from.An[j] - before.An[j]) * reach;
         solved = Run(SolutionMode::GivenAngle, predicted, spent, kStepsFromPrediction);
       }
     }
@@ -94,8 +93,7 @@ bool PolarLiftingLine::Continue(double targetR, int& spent) {
       step = std::clamp(2 * step, -largest, largest);
     } else {
       step /= 2;
-      if (spent >= kIterationBudget || std::fabs(step) < kSmallestStepDegrees * radiansPerDegree)
-        return false;
+      if (spent >= kIterationBudget || std::fabs(step) < kSmallestStepDegrees * radiansPerDegree) return false;
     }
   }
 }
@@ -156,11 +154,10 @@ PolarSolve PolarLiftingLine::Result(const PolarState& x, int spent) const {
   for (int i = 1; i <= n; ++i) {
     const double lookup = at.AlfaE[i] + w.lookupOffset[i];
     if (!polars.Covers(lookup))
-      return Refusal(
-          "Kök açısı " + PolarMessageNumber(alfaK) + "° için " + std::to_string(i) +
-          ". istasyonun (y = " + PolarMessageNumber(w.y[i]) + " m) açısı " + PolarMessageNumber(lookup) +
-          "°, kesit polarlarının açı aralığının dışında (polar range: " +
-          PolarMessageNumber(polars.FirstAlpha()) + "° … " + PolarMessageNumber(polars.LastAlpha()) + "°)");
+      return Refusal("Kök açısı " + PolarMessageNumber(alfaK) + "° için " + std::to_string(i) +
+                     ". istasyonun (y = " + PolarMessageNumber(w.y[i]) + " m) açısı " + PolarMessageNumber(lookup) +
+                     "°, kesit polarlarının açı aralığının dışında (polar range: " +
+                     PolarMessageNumber(polars.FirstAlpha()) + "° … " + PolarMessageNumber(polars.LastAlpha()) + "°)");
   }
 
   PolarSolution s;

@@ -52,13 +52,13 @@ class PolarLiftingLine {
   // The wing in the record after a linear solution: N, b, S, AR, Pi, y, c, theta, SemiSpan, BetaR, SinTab.
   // lookupOffsets[i - 1], degrees, is added to station i's effective angle where its polar is looked up
   // (none: no offset).
-  PolarLiftingLine(const Module_ortak& wing, WingPolars polars,
-                   const std::vector<double>& lookupOffsets = {});
+  PolarLiftingLine(const Module_ortak& wing, WingPolars polars, const std::vector<double>& lookupOffsets = {});
 
   // The solution at root angle alfaK, degrees (its AlfaK is alfaK itself), continued from the last converged
   // solution. Past CLmax, where the equations may have more than one solution, the one found depends on
-  // where the continuation came from: from below on a fresh object. Refused when it does not converge within the iteration budget,
-  // and when a station's angle lies outside its polars ("... polar range"), naming the station and the angle.
+  // where the continuation came from: from below on a fresh object. Refused when it does not converge within the
+  // iteration budget, and when a station's angle lies outside its polars ("... polar range"), naming the station and
+  // the angle.
   PolarSolve SolveAtAngle(double alfaK);
 
   // The root angle whose CL, An(1)·(AR·Pi), is the given one: Newton steps from the last converged

@@ -99,9 +99,8 @@ PolarSolve SolveForCL(PolarLiftingLine& wing, double CL) {
   if (!top) return top;
   const PolarSolution peak = *top;
   if (CL > peak.CL)
-    return Refusal("İstenen CL = " + PlainNumberText(CL) +
-                   " kanadın en büyük taşıma katsayısını aşıyor: CLmax = " + PolarMessageNumber(peak.CL) +
-                   " (kök açısı " + PolarMessageNumber(peak.AlfaK) + "°)");
+    return Refusal("İstenen CL = " + PlainNumberText(CL) + " kanadın en büyük taşıma katsayısını aşıyor: CLmax = " +
+                   PolarMessageNumber(peak.CL) + " (kök açısı " + PolarMessageNumber(peak.AlfaK) + "°)");
 
   // A root angle below the target CL, found going down from the start angle on the way up.
   wing.Forget();
@@ -123,8 +122,7 @@ PolarSolve SolveForCL(PolarLiftingLine& wing, double CL) {
   const double closeEnough = kHandOverDistance * std::max(std::fabs(CL), std::fabs(peak.CL));
   int keptSide = 0;
   for (int k = 0; k < kMostFalsiSteps && std::fabs(closest->CL - CL) > closeEnough; ++k) {
-    const double at =
-        fHi == fLo ? (lo.AlfaK + hi.AlfaK) / 2 : (lo.AlfaK * fHi - hi.AlfaK * fLo) / (fHi - fLo);
+    const double at = fHi == fLo ? (lo.AlfaK + hi.AlfaK) / 2 : (lo.AlfaK * fHi - hi.AlfaK * fLo) / (fHi - fLo);
     wing.ContinueFrom(lo);
     const PolarSolve solved = wing.SolveAtAngle(at);
     if (!solved) return solved;

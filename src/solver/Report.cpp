@@ -42,8 +42,8 @@ std::string StationBlock(const Module_ortak& m) {
   std::string block = Heading("  Kanat parametrelerinin açıklık boyunca dağılımları") +
                       Line("  i     y      c     BetaR    Alfa0R     Asz      mu ") + Line("");
   for (int i = 1; i <= ReportedStations(m); ++i) {
-    block += Line(I2(i) + "  " + F4(m.y[i]) + "  " + F4(m.c[i]) + "  " + F4(m.BetaR[i]) + "  " +
-                  F4(m.Alfa0R[i]) + "  " + F4(m.Asz[i]) + "  " + F4(m.mu[i]));
+    block += Line(I2(i) + "  " + F4(m.y[i]) + "  " + F4(m.c[i]) + "  " + F4(m.BetaR[i]) + "  " + F4(m.Alfa0R[i]) +
+                  "  " + F4(m.Asz[i]) + "  " + F4(m.mu[i]));
   }
   return block;
 }
@@ -61,24 +61,23 @@ std::string MatrixBlock(const Module_ortak& m) {
 
 std::string FourierBlock(const Module_ortak& m) {
   std::string block = Heading("  Fourier Katsayıları");
-  for (int i = 1; i <= ReportedStations(m); ++i)
-    block += Line("  An(" + R(i, 0) + ") = " + R(m.An[i], 6));
+  for (int i = 1; i <= ReportedStations(m); ++i) block += Line("  An(" + R(i, 0) + ") = " + R(m.An[i], 6));
   return block;
 }
 
 std::string DistributionBlock(const Module_ortak& m) {
-  std::string block = Heading("  Distributions along wing span") +
-                      Line("  i      y      Gamma      w       Eps     AlfaE") + Line("");
+  std::string block =
+      Heading("  Distributions along wing span") + Line("  i      y      Gamma      w       Eps     AlfaE") + Line("");
   for (int i = 1; i <= ReportedStations(m); ++i) {
-    block += Line("   " + I(i) + "   " + F4(m.y[i]) + "   " + F4(m.Gamma[i]) + "   " +
-                  F4(m.w[i]) + "   " + F4(m.Eps[i] * 180 / m.Pi) + "   " + F4(m.AlfaE[i]));
+    block += Line("   " + I(i) + "   " + F4(m.y[i]) + "   " + F4(m.Gamma[i]) + "   " + F4(m.w[i]) + "   " +
+                  F4(m.Eps[i] * 180 / m.Pi) + "   " + F4(m.AlfaE[i]));
   }
   return block;
 }
 
 std::string PerformanceBlock(const Module_ortak& m) {
-  return Heading("  Aerodinamik performans") + Line("  CL  = " + R(m.CL, 4)) +
-         Line("  CDi = " + R(m.CDi, 5)) + Line("  E   = " + R(m.E, 1));
+  return Heading("  Aerodinamik performans") + Line("  CL  = " + R(m.CL, 4)) + Line("  CDi = " + R(m.CDi, 5)) +
+         Line("  E   = " + R(m.E, 1));
 }
 
 Outcome ReportRefusal(const Outcome& written) {

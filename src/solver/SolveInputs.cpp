@@ -31,9 +31,9 @@ Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, cons
     if (const auto message = UnreadableNumberMessage(*text)) return Outcome::Refused(*message);
 
   double& operatingPoint = inputs.mode == SolutionMode::GivenAngle ? m.AlfaK : m.CL;
-  if (!ReadFinite(inputs.AszK, m.AszK) || !ReadFinite(inputs.AszU, m.AszU) ||
-      !ReadFinite(inputs.Alfa0K, m.Alfa0K) || !ReadFinite(inputs.Alfa0U, m.Alfa0U) ||
-      !ReadFinite(inputs.dAlfa, m.dAlfa) || !ReadFinite(inputs.operatingPoint, operatingPoint))
+  if (!ReadFinite(inputs.AszK, m.AszK) || !ReadFinite(inputs.AszU, m.AszU) || !ReadFinite(inputs.Alfa0K, m.Alfa0K) ||
+      !ReadFinite(inputs.Alfa0U, m.Alfa0U) || !ReadFinite(inputs.dAlfa, m.dAlfa) ||
+      !ReadFinite(inputs.operatingPoint, operatingPoint))
     return Outcome::Refused(kNotFiniteMessage);
 
   SolvedInputs solved;
@@ -56,8 +56,7 @@ Expected<SolvedInputs> SolveFromInputs(Module_ortak& m, SystemCache& cache, cons
       case SolveStage::Distributions:
         if (stationTables) solved.report += DistributionBlock(m);
         break;
-      default:
-        break;
+      default: break;
     }
   });
   if (flapped.IsRefused()) return flapped;

@@ -23,8 +23,7 @@ Expected<EllipticWingResult> SolveLiftingLine(Module_ortak& record, SystemCache&
   if (done(SectionTables(record), SolveStage::SectionTables) && done(TwistTable(record), SolveStage::TwistTable) &&
       done(PrepareMode(record, mode), SolveStage::PrepareMode) && done(MuTable(record), SolveStage::MuTable) &&
       done(BuildSystem(record, mode, cache), SolveStage::BuildSystem) &&
-      done(Gauss(record, cache), SolveStage::Gauss) &&
-      done(UnpackSolution(record, mode), SolveStage::UnpackSolution) &&
+      done(Gauss(record, cache), SolveStage::Gauss) && done(UnpackSolution(record, mode), SolveStage::UnpackSolution) &&
       done(Distributions(record), SolveStage::Distributions) &&
       done(WingCoefficients(record, mode), SolveStage::WingCoefficients) &&
       done(EllipticWing(record, elliptic), SolveStage::EllipticWing) &&

@@ -47,8 +47,7 @@ Outcome RunStage(Module_ortak& record, Compute compute, Field Module_ortak::*...
   std::apply([&](auto&... copy) { compute(static_cast<const Module_ortak&>(record), n, copy...); }, copies);
   const bool finite = std::apply([n](const auto&... copy) { return (stage::Finite(copy, n) && ...); }, copies);
   if (!finite) return Outcome::Refused(kNotFiniteMessage);
-  std::apply([&record, n, writes...](const auto&... copy) { (stage::Store(record.*writes, copy, n), ...); },
-             copies);
+  std::apply([&record, n, writes...](const auto&... copy) { (stage::Store(record.*writes, copy, n), ...); }, copies);
   return Outcome::Done();
 }
 

@@ -27,7 +27,7 @@ struct AboutWindow {
 
   bool created = false;  // created on first use, then shown again
   bool visible = false;
-  int showCount = 0;     // how often it was asked to show
+  int showCount = 0;  // how often it was asked to show
 };
 
 }  // namespace kelvane::ui

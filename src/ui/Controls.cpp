@@ -37,9 +37,7 @@ void Control::NotifyChanged() {
 }
 
 TextBox::TextBox(std::string name, Control* parent, Geometry geometry, std::string text)
-    : Control(ControlKind::TextBox, std::move(name), parent, geometry),
-      text_(std::move(text)),
-      designText_(text_) {}
+    : Control(ControlKind::TextBox, std::move(name), parent, geometry), text_(std::move(text)), designText_(text_) {}
 
 // Like a real text box, putting in the text it already holds is no change and runs no reaction.
 void TextBox::SetText(std::string text) {

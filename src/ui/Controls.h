@@ -23,7 +23,16 @@ inline void RunReaction(const Reaction& reaction) {
 }
 
 enum class ControlKind {
-  Frame, Label, TextBox, CheckBox, OptionButton, CommandButton, PictureBox, DriveList, DirList, FileList
+  Frame,
+  Label,
+  TextBox,
+  CheckBox,
+  OptionButton,
+  CommandButton,
+  PictureBox,
+  DriveList,
+  DirList,
+  FileList
 };
 
 // Position and size in client pixels at 96 dpi, relative to the containing frame (or the client area).
@@ -34,7 +43,7 @@ struct Geometry {
 struct Appearance {
   std::optional<Color> background;  // none: the system colour
   std::optional<Color> foreground;
-  double fontPoints = 0;            // 0: the default user-interface font
+  double fontPoints = 0;  // 0: the default user-interface font
 };
 
 // Markers for system colours: a front end shows its own palette's colour where a control carries one.
@@ -182,7 +191,7 @@ class DirListBox : public Control {
  public:
   DirListBox(std::string name, Control* parent, Geometry geometry);
   const std::string& Path() const { return path_; }
-  void SetPath(std::string path);  // an absolute folder; runs OnChange
+  void SetPath(std::string path);               // an absolute folder; runs OnChange
   std::vector<std::string> Subfolders() const;  // names, sorted, none beginning with a dot
 
   // What the list shows: the folders from the root down to the current one, then its subfolders, each

@@ -50,13 +50,9 @@ void Form_Wing::Mn_Save_Click() {
   Command_Cancel.SetVisible(true);
 }
 
-void Form_Wing::Drive1_Change() {
-  Dir1.SetPath(Drive1.Drive());
-}
+void Form_Wing::Drive1_Change() { Dir1.SetPath(Drive1.Drive()); }
 
-void Form_Wing::Dir1_Change() {
-  File1.SetPath(Dir1.Path());
-}
+void Form_Wing::Dir1_Change() { File1.SetPath(Dir1.Path()); }
 
 void Form_Wing::File1_Click() {
   ConfigFileName = JoinPath(File1.Path(), File1.FileName());

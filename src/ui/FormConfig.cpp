@@ -42,12 +42,8 @@ bool Form_Wing::WriteExistingConfig_in_aFile() {
 void Form_Wing::ShowConfigValue(config::ConfigItem item, int row, double value) {
   using config::ConfigItem;
   switch (item) {
-    case ConfigItem::EllipticOption:
-      Option_Eliptik.SetValue(value != 0);
-      return;
-    case ConfigItem::TrapezoidOption:
-      Option_Trapez.SetValue(value != 0);
-      return;
+    case ConfigItem::EllipticOption: Option_Eliptik.SetValue(value != 0); return;
+    case ConfigItem::TrapezoidOption: Option_Trapez.SetValue(value != 0); return;
     case ConfigItem::PanelCount:
       ortak.nTrap = value;
       Text_nTrap.ShowNumber(value);
@@ -60,13 +56,12 @@ void Form_Wing::ShowConfigValue(config::ConfigItem item, int row, double value) 
       ortak.kc[row] = value;
       Text_kc[row]->ShowNumber(value);
       return;
-    default:
-      break;
+    default: break;
   }
   static constexpr std::pair<ConfigItem, TextBox Form_Wing::*> kNumberBoxes[] = {
-      {ConfigItem::S, &Form_Wing::Text_Area},       {ConfigItem::AR, &Form_Wing::Text_AR},
-      {ConfigItem::cOrt, &Form_Wing::Text_cOrt},    {ConfigItem::b, &Form_Wing::Text_b},
-      {ConfigItem::dAlfa, &Form_Wing::Text_dAlfa},  {ConfigItem::AszK, &Form_Wing::Text_AszK},
+      {ConfigItem::S, &Form_Wing::Text_Area},        {ConfigItem::AR, &Form_Wing::Text_AR},
+      {ConfigItem::cOrt, &Form_Wing::Text_cOrt},     {ConfigItem::b, &Form_Wing::Text_b},
+      {ConfigItem::dAlfa, &Form_Wing::Text_dAlfa},   {ConfigItem::AszK, &Form_Wing::Text_AszK},
       {ConfigItem::Alfa0K, &Form_Wing::Text_Alfa0K}, {ConfigItem::AszU, &Form_Wing::Text_AszU},
       {ConfigItem::Alfa0U, &Form_Wing::Text_Alfa0U}, {ConfigItem::CL, &Form_Wing::Text_CL},
       {ConfigItem::AlfaK, &Form_Wing::Text_AlfaK},

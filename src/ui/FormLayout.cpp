@@ -153,14 +153,14 @@ Form_Wing::Form_Wing()
   for (int row = 1; row <= kMaxPanels; ++row) {
     const int top = kFirstRowTop + kRowPitch * (row - 1);
     const std::string number = std::to_string(row);
-    Label_ks[row] = keep(std::make_unique<Label>(Indexed("Label_ks", row), &Frame_Trap, RowLabelKs(top),
-                                                 "ky" + number + " ="));
-    Text_ks[row] = keep(std::make_unique<TextBox>(Indexed("Text_ks", row), &Frame_Trap, RowTextKs(top),
-                                                  kKsDesignTexts[row]));
-    Label_kc[row] = keep(std::make_unique<Label>(Indexed("Label_kc", row), &Frame_Trap, RowLabelKc(top),
-                                                 "kc" + number + " ="));
-    Text_kc[row] = keep(std::make_unique<TextBox>(Indexed("Text_kc", row), &Frame_Trap, RowTextKc(top),
-                                                  kKcDesignTexts[row]));
+    Label_ks[row] =
+        keep(std::make_unique<Label>(Indexed("Label_ks", row), &Frame_Trap, RowLabelKs(top), "ky" + number + " ="));
+    Text_ks[row] =
+        keep(std::make_unique<TextBox>(Indexed("Text_ks", row), &Frame_Trap, RowTextKs(top), kKsDesignTexts[row]));
+    Label_kc[row] =
+        keep(std::make_unique<Label>(Indexed("Label_kc", row), &Frame_Trap, RowLabelKc(top), "kc" + number + " ="));
+    Text_kc[row] =
+        keep(std::make_unique<TextBox>(Indexed("Text_kc", row), &Frame_Trap, RowTextKc(top), kKcDesignTexts[row]));
     // Only the first panel is on view until a panel count asks for more.
     if (row > 1) SetPanelRowVisible(row, false);
   }
@@ -174,8 +174,8 @@ Form_Wing::Form_Wing()
   Text_CL.SetVisible(false);
   Frm_IO.SetVisible(false);
 
-  SetBackground(kLightGreen, {&Frame_PlanPar, &Check_Area, &Check_AR, &Check_b, &Check_cOrt, &Frame3, &Label18,
-                              &Frame1, &Option_Eliptik, &Option_Trapez});
+  SetBackground(kLightGreen, {&Frame_PlanPar, &Check_Area, &Check_AR, &Check_b, &Check_cOrt, &Frame3, &Label18, &Frame1,
+                              &Option_Eliptik, &Option_Trapez});
   SetBackground(kPeach, {&Frame_Trap, &Label_nTrap});
   for (int row = 1; row <= kMaxPanels; ++row) SetBackground(kPeach, {Label_ks[row], Label_kc[row]});
   SetBackground(kPictureBackground, {&Picture1, &Picture2, &Picture3});
@@ -189,9 +189,9 @@ Form_Wing::Form_Wing()
 
   Form_About.labels = AboutLabels();
 
-  for (Control* topLevel : std::initializer_list<Control*>{
-           &Frame_PlanPar, &Frame3, &Frame5, &Frame4, &Frame7, &Cmd_Planform, &Check1, &Picture1, &Picture2,
-           &Picture3, &Frame1, &PLL, &Frame2, &Frame6, &Frm_IO})
+  for (Control* topLevel :
+       std::initializer_list<Control*>{&Frame_PlanPar, &Frame3, &Frame5, &Frame4, &Frame7, &Cmd_Planform, &Check1,
+                                       &Picture1, &Picture2, &Picture3, &Frame1, &PLL, &Frame2, &Frame6, &Frm_IO})
     Register(*topLevel);
   for (MenuItem* item : {&Mn_About, &Mn_Param, &Mn_Open, &Mn_Save, &Mn_Results, &Mn_Charts}) Register(*item);
 

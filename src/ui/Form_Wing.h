@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "config/ConfigFile.h"
 #include "model/Module_ortak.h"
 #include "model/Outcome.h"
+#include "planform/PlanformCommand.h"
 #include "solver/LiftingLine.h"
 #include "solver/SystemCache.h"
-#include "config/ConfigFile.h"
-#include "planform/PlanformCommand.h"
 #include "ui/AboutWindow.h"
 #include "ui/Controls.h"
 #include "ui/ResultsForm.h"

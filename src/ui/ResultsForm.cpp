@@ -145,17 +145,21 @@ ResultsForm::ResultsForm()
       Label_FlapY2("Label_FlapY2", &Frame_Flaps, kBoxSize, "y2 (m)"),
       Label_FlapE("Label_FlapE", &Frame_Flaps, kBoxSize, "E = cf/c"),
       Label_FlapDelta("Label_FlapDelta", &Frame_Flaps, kBoxSize, "δ (°)"),
-      Text_Flaps{{FlapBoxes(Frame_Flaps, 1), FlapBoxes(Frame_Flaps, 2), FlapBoxes(Frame_Flaps, 3), FlapBoxes(Frame_Flaps, 4)}},
+      Text_Flaps{
+          {FlapBoxes(Frame_Flaps, 1), FlapBoxes(Frame_Flaps, 2), FlapBoxes(Frame_Flaps, 3), FlapBoxes(Frame_Flaps, 4)}},
       Cmd_Flaps("Cmd_Flaps", &Frame_Flaps, kButtonSize, "Flapları uygula"),
       Label_Flaps("Label_Flaps", &Frame_Flaps, kNoteSize, kNoFlapsNote) {
-  for (Control* control : std::initializer_list<Control*>{
-           &Label_NoSolution, &Label_clmaxK, &Label_clmaxU, &Text_clmaxK, &Text_clmaxU, &Label_Stall,
-           &Label_PolarVariable, &Label_PolarFrom, &Label_PolarTo, &Label_PolarStep, &Text_PolarFrom,
-           &Text_PolarTo, &Text_PolarStep, &Cmd_Polar, &Label_Polar, &Label_Rho, &Text_Rho, &Label_Loads,
-           &Frame_Polars, &Label_PolarRoot, &Label_PolarTip, &Text_PolarRoot, &Text_PolarTip, &Cmd_PolarLoad,
-           &Cmd_PolarClear, &Label_Polars, &Label_XfoilSection, &Label_XfoilRe, &Text_XfoilSection, &Text_XfoilRe,
-           &Option_XfoilRoot, &Option_XfoilTip, &Cmd_Xfoil, &Cmd_XfoilCancel, &Label_Xfoil, &Frame_Flaps,
-           &Label_FlapY1, &Label_FlapY2, &Label_FlapE, &Label_FlapDelta})
+  for (Control* control :
+       std::initializer_list<Control*>{&Label_NoSolution,  &Label_clmaxK,    &Label_clmaxU,        &Text_clmaxK,
+                                       &Text_clmaxU,       &Label_Stall,     &Label_PolarVariable, &Label_PolarFrom,
+                                       &Label_PolarTo,     &Label_PolarStep, &Text_PolarFrom,      &Text_PolarTo,
+                                       &Text_PolarStep,    &Cmd_Polar,       &Label_Polar,         &Label_Rho,
+                                       &Text_Rho,          &Label_Loads,     &Frame_Polars,        &Label_PolarRoot,
+                                       &Label_PolarTip,    &Text_PolarRoot,  &Text_PolarTip,       &Cmd_PolarLoad,
+                                       &Cmd_PolarClear,    &Label_Polars,    &Label_XfoilSection,  &Label_XfoilRe,
+                                       &Text_XfoilSection, &Text_XfoilRe,    &Option_XfoilRoot,    &Option_XfoilTip,
+                                       &Cmd_Xfoil,         &Cmd_XfoilCancel, &Label_Xfoil,         &Frame_Flaps,
+                                       &Label_FlapY1,      &Label_FlapY2,    &Label_FlapE,         &Label_FlapDelta})
     Register(*control);
   for (FlapBoxes& row : Text_Flaps)
     for (TextBox* box : {&row.y1, &row.y2, &row.E, &row.delta}) Register(*box);
@@ -337,8 +341,8 @@ void ResultsForm::Cmd_Polar_Click() {
   ShowViews();
   if (polar.stop.IsRefused()) {
     const std::string variable = mode_ == SolutionMode::GivenAngle ? "αkök" : "CL";
-    MsgBox("Polar " + variable + " = " + PlainNumberText(polar.stoppedAt) + " noktasında durdu: " +
-           polar.stop.Message());
+    MsgBox("Polar " + variable + " = " + PlainNumberText(polar.stoppedAt) +
+           " noktasında durdu: " + polar.stop.Message());
   }
 }
 
@@ -380,7 +384,8 @@ std::string ResultsForm::Csv(ResultsTab tab) const {
 std::string ResultsForm::TableText(std::span<const int> rows, std::span<const int> columns) const {
   std::string text = Joined(tableHeader_, columns, kCellSeparator);
   for (const int row : rows)
-    if (row >= 0 && static_cast<std::size_t>(row) < tableRows_.size()) text += Joined(tableRows_[row], columns, kCellSeparator);
+    if (row >= 0 && static_cast<std::size_t>(row) < tableRows_.size())
+      text += Joined(tableRows_[row], columns, kCellSeparator);
   return text;
 }
 

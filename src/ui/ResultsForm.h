@@ -35,8 +35,8 @@ inline constexpr const char* kResultsCaption = "Kelvane - Sonuçlar";
 
 enum class ResultsTab { Circulation, LocalLift, Angles, Polar, Loads, Table };
 inline constexpr std::array<ResultsTab, 6> kResultsTabs{ResultsTab::Circulation, ResultsTab::LocalLift,
-                                                       ResultsTab::Angles,      ResultsTab::Polar,
-                                                       ResultsTab::Loads,       ResultsTab::Table};
+                                                        ResultsTab::Angles,      ResultsTab::Polar,
+                                                        ResultsTab::Loads,       ResultsTab::Table};
 const char* ResultsTabCaption(ResultsTab tab);
 
 // What the flap table's note says while no flap is applied.
@@ -118,7 +118,7 @@ class ResultsForm {
   Label Label_NoSolution;
   Label Label_clmaxK, Label_clmaxU;
   TextBox Text_clmaxK, Text_clmaxU;
-  Label Label_Stall;  // the stall onset, or why there is none
+  Label Label_Stall;          // the stall onset, or why there is none
   Label Label_PolarVariable;  // what the sweep runs over
   Label Label_PolarFrom, Label_PolarTo, Label_PolarStep;
   TextBox Text_PolarFrom, Text_PolarTo, Text_PolarStep;
@@ -202,7 +202,7 @@ class ResultsForm {
   bool created_ = false;
   int openCount_ = 0;
   int solutionNumber_ = 0;
-  bool stale_ = false;  // a solution arrived while the window was never opened
+  bool stale_ = false;                    // a solution arrived while the window was never opened
   std::unique_ptr<Module_ortak> given_;   // the record as the main window's solution left it
   std::unique_ptr<Module_ortak> record_;  // the solution on view: that one, solved again with the flaps
   SystemCache systemCache_;               // for the polar and the stall onset of that solution

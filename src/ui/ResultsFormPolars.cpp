@@ -41,7 +41,8 @@ std::string XfoilArgument(const std::string& section, const std::string& reynold
   for (const char c : section)
     if (c != ' ') compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   const std::string code = compact.starts_with("naca") ? compact.substr(4) : compact;
-  const bool naca = !code.empty() && std::all_of(code.begin(), code.end(), [](unsigned char c) { return std::isdigit(c); });
+  const bool naca =
+      !code.empty() && std::all_of(code.begin(), code.end(), [](unsigned char c) { return std::isdigit(c); });
   return (naca ? "naca" + code : section) + "@" + reynolds;
 }
 
@@ -129,7 +130,8 @@ std::string ResultsForm::SweepSectionPolars() {
     sectionSweep_.CLmax = *best;
     maxLiftNote = charts::WingMaxLiftText(*best) + ".";
     const double last = angles.empty() ? best->AlfaK : angles.back();
-    for (int k = 1; last + k * kStallSweepStep <= best->AlfaK + kPastCLmax && angles.size() < kMaxWindowPolarPoints; ++k)
+    for (int k = 1; last + k * kStallSweepStep <= best->AlfaK + kPastCLmax && angles.size() < kMaxWindowPolarPoints;
+         ++k)
       angles.push_back(last + k * kStallSweepStep);
   } else {
     maxLiftNote = "CLmax bulunamadı: " + best.Message();
@@ -187,7 +189,8 @@ void ResultsForm::SetXfoilStarter(XfoilStarter starter) { xfoilStarter_ = std::m
 
 void ResultsForm::Cmd_Xfoil_Click() {
   if (xfoilRunning_) return;
-  auto parsed = xfoil::ParsePolarRequest(XfoilArgument(Trimmed(Text_XfoilSection.Text()), Trimmed(Text_XfoilRe.Text())));
+  auto parsed =
+      xfoil::ParsePolarRequest(XfoilArgument(Trimmed(Text_XfoilSection.Text()), Trimmed(Text_XfoilRe.Text())));
   if (const Outcome* refused = std::get_if<Outcome>(&parsed)) return MsgBox(refused->Message());
   xfoilRequest_ = std::get<xfoil::PolarRequest>(std::move(parsed));
   xfoilTarget_ = Option_XfoilTip.Value() ? &Text_PolarTip : &Text_PolarRoot;

@@ -89,9 +89,7 @@ void Form_Wing::PLL_Click() {
   WriteExistingConfig_in_aFile();
 }
 
-bool Form_Wing::AppendReport(const std::string& blocks) {
-  return !ShowIfRefused(AppendToReport(OutputFolder, blocks));
-}
+bool Form_Wing::AppendReport(const std::string& blocks) { return !ShowIfRefused(AppendToReport(OutputFolder, blocks)); }
 
 bool Form_Wing::StartReport(const std::string& start) {
   return !ShowIfRefused(kelvane::StartReport(OutputFolder, start));

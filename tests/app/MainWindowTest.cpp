@@ -30,8 +30,7 @@ TEST_F(WindowTest, SolvesOnTheTurkishDesktopAsAnywhere) {
   ASSERT_TRUE(TurkishNumbersActive());
   Click(form_->PLL);
   EXPECT_EQ(TextOf(form_->Text_CL), "0.91385");
-  EXPECT_EQ(ReadFile(ui::kLastConfigFileName),
-            ReadFile(KELVANE_EXAMPLES_DIR "/01-default-elliptic/LastConfig.cfg"));
+  EXPECT_EQ(ReadFile(ui::kLastConfigFileName), ReadFile(KELVANE_EXAMPLES_DIR "/01-default-elliptic/LastConfig.cfg"));
   EXPECT_EQ(ReadFile("PLL.txt"), ReadFile(KELVANE_EXAMPLES_DIR "/01-default-elliptic/PLL.txt"));
 }
 
@@ -54,7 +53,9 @@ qreal CaptionEnd(const QWidget& widget) {
          QFontMetricsF(widget.font()).horizontalAdvance(app::CaptionText(widget));
 }
 
-bool SameRow(const QWidget& a, const QWidget& b) { return a.y() < b.geometry().bottom() && b.y() < a.geometry().bottom(); }
+bool SameRow(const QWidget& a, const QWidget& b) {
+  return a.y() < b.geometry().bottom() && b.y() < a.geometry().bottom();
+}
 
 // No caption runs under the box to its right: every "=" stays in sight.
 TEST_F(WindowTest, CaptionsEndBeforeTheBoxesBesideThem) {
@@ -64,8 +65,7 @@ TEST_F(WindowTest, CaptionsEndBeforeTheBoxesBesideThem) {
     if (app::CaptionText(*caption).isEmpty()) continue;
     for (const ui::Control* sibling : control->Parent() ? control->Parent()->Children() : form_->AllControls()) {
       const QWidget* box = Widget(*sibling);
-      if (sibling->Kind() != ui::ControlKind::TextBox || box->x() < caption->x() || !SameRow(*caption, *box))
-        continue;
+      if (sibling->Kind() != ui::ControlKind::TextBox || box->x() < caption->x() || !SameRow(*caption, *box)) continue;
       EXPECT_LE(CaptionEnd(*caption), box->x()) << control->Name() << " runs under " << sibling->Name();
       ++checked;
     }

@@ -51,7 +51,7 @@ TEST_F(PainterSurfaceTest, ClearFillsOnlyTheArea) {
 TEST_F(PainterSurfaceTest, DrawsColouredAndForegroundLines) {
   Paint([](PlotSurface& surface) {
     surface.DrawLine(-1, 0, 1, 0, kRed);  // across the middle
-    surface.DrawLine(0, 1, 0, 0.5);      // down from the top, no colour
+    surface.DrawLine(0, 1, 0, 0.5);       // down from the top, no colour
   });
   EXPECT_EQ(At(30, 35), QColor(Qt::red));
   EXPECT_EQ(At(30, 34), kBackground);  // one pixel wide

@@ -26,12 +26,12 @@ namespace kelvane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
 using batch::FolderLock;
 using batch::kLockFileName;
 using batch::LockWaiting;
 using std::chrono::milliseconds;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
 
 constexpr milliseconds kShortWait{300};
 constexpr milliseconds kLongWait{20000};
@@ -75,8 +75,7 @@ TEST(FolderLock, WaitsForAnotherRunUntilItEndsOrTheTimeoutPasses) {
   {
     const FileDescriptor other = OtherRunsLock("out");
     const FolderLock lock("out", waiting);
-    EXPECT_EQ(lock.Held().Message(),
-              "gave up waiting for another kelvane-solve run in " + folder + " after 0.3 s");
+    EXPECT_EQ(lock.Held().Message(), "gave up waiting for another kelvane-solve run in " + folder + " after 0.3 s");
   }
   EXPECT_THAT(told, ElementsAre("waiting for another kelvane-solve run in " + folder));
 

@@ -41,9 +41,8 @@ std::string WingFile(const std::string& area = " 10 ", const std::string& twist 
 // One line, short, and with no byte a terminal would act on.
 bool IsOneClearLine(const std::string& err) {
   if (err.empty() || err.back() != '\n' || err.size() > kMaxMessageBytes) return false;
-  return std::none_of(err.begin(), err.end() - 1, [](char c) {
-    return static_cast<unsigned char>(c) < ' ' || c == '\x7f';
-  });
+  return std::none_of(err.begin(), err.end() - 1,
+                      [](char c) { return static_cast<unsigned char>(c) < ' ' || c == '\x7f'; });
 }
 
 class BatchFaults : public ::testing::Test {
@@ -127,10 +126,10 @@ TEST_F(BatchFaults, ValuesLeftOverInTheFileAreRefusedAtTheirLine) {
 TEST_F(BatchFaults, ARunRefusedBeforeItsFirstSolutionChangesNoFile) {
   WriteFile("half.cfg", TwoPanelFile(" 2.5 "));
   const std::vector<std::string> cases[] = {
-      {"missing.cfg"},                                   // the file panel's read
-      {"half.cfg"},                                      // the planform command at the end of the read
-      {"--stations", "4", kWing},                        // the solve command
-      {"--given-cl", "--sweep", "1e300:1e300:1", kWing}, // a polar's first point
+      {"missing.cfg"},                                    // the file panel's read
+      {"half.cfg"},                                       // the planform command at the end of the read
+      {"--stations", "4", kWing},                         // the solve command
+      {"--given-cl", "--sweep", "1e300:1e300:1", kWing},  // a polar's first point
   };
   for (const std::vector<std::string>& args : cases) {
     SCOPED_TRACE(args.front());

@@ -37,10 +37,11 @@ TEST(PolarText, SweepRowsFollowTheHeaderAndAnUnsolvedPointKeepsOnlyItsValue) {
 TEST(PolarText, JsonAndStationTableCarryTheStallOfEachStation) {
   const SpanLoads loads{.stations = {}, .Q0 = 3, .M0 = 4, .L = 6, .Di = 0.25, .Dp = 0.5, .D = 0.75};
   const std::string json = PolarResultsJson(TwoStations(), loads, TwoStations());
-  EXPECT_TRUE(json.starts_with("{\"AlfaK\": 12, \"CL\": 1.25, \"CDi\": 0.0625, \"CDp\": 0.015, \"CD\": 0.0775, "
-                               "\"LD\": 16.129032258064516, \"e\": 0.8, \"iterations\": 7, \"residual\": 1e-15, "
-                               "\"L\": 6, \"Di\": 0.25, \"Dp\": 0.5, \"D\": 0.75, \"stations\": [{\"y\": 2.5, "
-                               "\"cl\": 1.5, \"cd\": 0.02, \"AlfaE\": 14, \"stalled\": true}, {"))
+  EXPECT_TRUE(
+      json.starts_with("{\"AlfaK\": 12, \"CL\": 1.25, \"CDi\": 0.0625, \"CDp\": 0.015, \"CD\": 0.0775, "
+                       "\"LD\": 16.129032258064516, \"e\": 0.8, \"iterations\": 7, \"residual\": 1e-15, "
+                       "\"L\": 6, \"Di\": 0.25, \"Dp\": 0.5, \"D\": 0.75, \"stations\": [{\"y\": 2.5, "
+                       "\"cl\": 1.5, \"cd\": 0.02, \"AlfaE\": 14, \"stalled\": true}, {"))
       << json;
   EXPECT_TRUE(json.ends_with("\"stations\": []}, \"CLmax\": {\"AlfaK\": 12, \"CL\": 1.25}}\n")) << json;
   EXPECT_EQ(PolarSpanwiseCsv(TwoStations()), "i,y,cl,cd,AlfaE,stalled\n1,2.5,1.5,0.02,14,1\n2,0,1.25,0.0125,11.5,0\n");

@@ -58,8 +58,8 @@ TEST(PolarTool, JsonAddsDragStallAndCLmaxAndNoReportIsWritten) {
 
 TEST(PolarTool, SweepGoesOnPastAPointItCannotSolve) {
   ScopedWorkDir workDir;
-  const ProcessResult partly = RunSolve({"--stations", "9", "--polar", kPolar2412, "--sweep", "0:60:60", kTaperedWing},
-                                        workDir.Path());
+  const ProcessResult partly =
+      RunSolve({"--stations", "9", "--polar", kPolar2412, "--sweep", "0:60:60", kTaperedWing}, workDir.Path());
   EXPECT_EQ(partly.status, 0) << partly.err;
   EXPECT_TRUE(partly.out.starts_with("AlfaK,CL,CDi,CDp,CD,LD,e\n0,")) << partly.out;
   EXPECT_TRUE(partly.out.ends_with("\n60,,,,,,\n")) << partly.out;
@@ -76,8 +76,8 @@ TEST(PolarTool, SweepGoesOnPastAPointItCannotSolve) {
 TEST(PolarTool, XfoilPolarGivesTheNumbersOfTheShippedFile) {
   ScopedWorkDir workDir;
   const fs::path cache = workDir.Path() / "cache";
-  const auto computed = RunSolve({"--stations", "9", "--polar", "naca2412@1e6", "--json", kTaperedWing},
-                                 workDir.Path(), [&cache] { setenv("XDG_CACHE_HOME", cache.c_str(), 1); });
+  const auto computed = RunSolve({"--stations", "9", "--polar", "naca2412@1e6", "--json", kTaperedWing}, workDir.Path(),
+                                 [&cache] { setenv("XDG_CACHE_HOME", cache.c_str(), 1); });
   ASSERT_EQ(computed.status, 0) << computed.err;
   const auto shipped = RunSolve({"--stations", "9", "--polar", kPolar2412, "--json", kTaperedWing}, workDir.Path());
   EXPECT_EQ(computed.out, shipped.out);
@@ -86,8 +86,8 @@ TEST(PolarTool, XfoilPolarGivesTheNumbersOfTheShippedFile) {
 
 TEST(LoadsAndFlaps, TheDensityScalesTheLoadsWhichGoToTheirFile) {
   ScopedWorkDir workDir;
-  const ProcessResult run = RunSolve({"--stations", "9", "--rho", "1.1", "--loads", "loads.csv", kTaperedWing},
-                                     workDir.Path());
+  const ProcessResult run =
+      RunSolve({"--stations", "9", "--rho", "1.1", "--loads", "loads.csv", kTaperedWing}, workDir.Path());
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\nLoads at rho = 1.1 kg/m³:\nL     "), std::string::npos) << run.out;
   EXPECT_NE(ReadFile(workDir.Path() / "loads.csv").find("\n9,0,"), std::string::npos);  // the root last
@@ -112,8 +112,8 @@ TEST(LoadsAndFlaps, AFlapAddsLiftToLinearAndPolarSolutions) {
 
 TEST(LoadsAndFlaps, FlapsThatDoNotFitTheWingAreAUsageErrorAndNothingIsWritten) {
   const std::vector<std::vector<std::string>> cases = {
-      {"--flap", "0:2:0.25:10", "--flap", "2:4:0.25:10"},           // touching flaps share a station
-      {"--flap", "5:100:0.25:10"},                                    // beyond the half span
+      {"--flap", "0:2:0.25:10", "--flap", "2:4:0.25:10"},            // touching flaps share a station
+      {"--flap", "5:100:0.25:10"},                                   // beyond the half span
       {"--polar", kPolar2412, "--json", "--flap", "5:100:0.25:10"},  // the same with polars
   };
   for (std::vector<std::string> args : cases) {

@@ -31,8 +31,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ShortestNumber,
                                            ShortestCase{-114.59155902616459, "-114.59155902616459"},
                                            ShortestCase{1.5e20, "1.5e+20"}));
 
-constexpr OperatingPoint kPoint{
-    .AlfaK = 10, .CL = 0.5, .CDi = 0.0125, .E = 40, .AlfE = -1.25, .CDiE = 1e-5, .EE = 0.1};
+constexpr OperatingPoint kPoint{.AlfaK = 10, .CL = 0.5, .CDi = 0.0125, .E = 40, .AlfE = -1.25, .CDiE = 1e-5, .EE = 0.1};
 
 const SpanwiseResults kTwoStations{
     .stations = {{.y = 2.5, .c = 1, .Gamma = 0.25, .cl = 0.5, .AlfaE = 8, .AlfaI = 2, .w = 0.03125, .clmax = {}},
@@ -41,9 +40,13 @@ const SpanwiseResults kTwoStations{
     .maxLift = std::nullopt,
 };
 
-const SpanLoads kLoads{
-    .stations = {{.y = 2.5, .l = 1, .Q = 0.5, .M = 0.25}, {.y = 0, .l = 2, .Q = 3, .M = 4}},
-    .Q0 = 3, .M0 = 4, .L = 6, .Di = 0.5, .Dp = {}, .D = {}};
+const SpanLoads kLoads{.stations = {{.y = 2.5, .l = 1, .Q = 0.5, .M = 0.25}, {.y = 0, .l = 2, .Q = 3, .M = 4}},
+                       .Q0 = 3,
+                       .M0 = 4,
+                       .L = 6,
+                       .Di = 0.5,
+                       .Dp = {},
+                       .D = {}};
 
 constexpr char kPointJson[] =
     "{\"AlfaK\": 10, \"CL\": 0.5, \"CDi\": 0.0125, \"E\": 40, \"AlfE\": -1.25, \"CDiE\": 1e-05, \"EE\": 0.1";
@@ -67,8 +70,9 @@ TEST(ResultText, LoadsTableAndLinesWithTheProfileDragOfPolars) {
   std::string forces;
   AppendForcesJson(forces, withPolars);
   EXPECT_EQ(forces, "\"L\": 6, \"Di\": 0.5, \"Dp\": 0.25, \"D\": 0.75");
-  EXPECT_EQ(LoadLines(withPolars, 1.225),
-            "Loads at rho = 1.225 kg/m³:\nL     6 N\nDi    0.5 N\nDp    0.25 N\nD     0.75 N\nQ0    3 N\nM0    4 N·m\n");
+  EXPECT_EQ(
+      LoadLines(withPolars, 1.225),
+      "Loads at rho = 1.225 kg/m³:\nL     6 N\nDi    0.5 N\nDp    0.25 N\nD     0.75 N\nQ0    3 N\nM0    4 N·m\n");
 }
 
 TEST(ResultText, JsonWritesNullForWhatItCannotHold) {

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "cli/BatchRun.h"
+#include "config/ConfigFile.h"
 #include "model/Module_ortak.h"
 #include "results/SpanwiseResults.h"
-#include "config/ConfigFile.h"
 #include "results/StallOnset.h"
 #include "results/WingSolver.h"
 #include "support/ScopedWorkDir.h"
@@ -19,8 +19,7 @@
 namespace kelvane::testing {
 namespace {
 
-const std::string kTwistedWing =
-    std::string(KELVANE_EXAMPLES_DIR) + "/04-two-panels-twist-detail/input.cfg";
+const std::string kTwistedWing = std::string(KELVANE_EXAMPLES_DIR) + "/04-two-panels-twist-detail/input.cfg";
 const std::string kZeroLiftWing = std::string(KELVANE_EXAMPLES_DIR) + "/08-given-cl-zero-twisted/input.cfg";
 constexpr SectionMaxLift kMaxLift{.clmaxK = 1.5, .clmaxU = 1.1};
 constexpr int kStations = 21;
@@ -40,9 +39,8 @@ ToolRun Solve(const std::vector<std::string_view>& args) {
 
 // The station's values by their printed names, clmax last.
 std::vector<std::pair<std::string, double>> Named(const StationValues& station) {
-  return {{"y", station.y},         {"c", station.c},         {"Gamma", station.Gamma},
-          {"cl", station.cl},       {"AlfaE", station.AlfaE}, {"AlfaI", station.AlfaI},
-          {"w", station.w},         {"clmax", *station.clmax}};
+  return {{"y", station.y},         {"c", station.c},         {"Gamma", station.Gamma}, {"cl", station.cl},
+          {"AlfaE", station.AlfaE}, {"AlfaI", station.AlfaI}, {"w", station.w},         {"clmax", *station.clmax}};
 }
 
 class ResultsData : public ::testing::Test {
@@ -51,8 +49,8 @@ class ResultsData : public ::testing::Test {
 };
 
 TEST_F(ResultsData, JsonAndCsvRoundTripEveryNumberExactly) {
-  const ToolRun run = Solve({"--stations", "21", "--json", "--clmax", "1.5:1.1", "--spanwise", "stations.csv",
-                         kTwistedWing});
+  const ToolRun run =
+      Solve({"--stations", "21", "--json", "--clmax", "1.5:1.1", "--spanwise", "stations.csv", kTwistedWing});
   ASSERT_EQ(run.status, cli::kSuccess) << run.err;
   // The same wing through the engine.
   auto wing = config::ReadConfigFile(kTwistedWing, Wing{});

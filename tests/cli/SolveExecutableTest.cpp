@@ -91,8 +91,8 @@ TEST(SolveTool, DefaultWingPrintsTheBoxesAndWritesWhatTheWindowWrites) {
   ScopedWorkDir toolDir;
   const ProcessResult result = RunSolve({kDefaultWing}, toolDir.Path());
   ASSERT_EQ(result.status, 0) << result.err;
-  for (const char* line : {"AlfaK 10\n", "CL    0.91385\n", "CDi   0.026583\n", "E     34.377\n",
-                           "AlfE  10\n", "CDiE  0.02658\n", "EE    34.377\n"}) {
+  for (const char* line : {"AlfaK 10\n", "CL    0.91385\n", "CDi   0.026583\n", "E     34.377\n", "AlfE  10\n",
+                           "CDiE  0.02658\n", "EE    34.377\n"}) {
     EXPECT_NE(result.out.find(line), std::string::npos) << line << " in\n" << result.out;
   }
   EXPECT_EQ(ReadFile("PLL.txt"), windowReport);
@@ -139,8 +139,7 @@ TEST(SolveTool, StallOnsetFollowsTheBoxes) {
   // The elliptic wing's local lift is its CL at every station, 0.0913852... per degree: all stations
   // reach 1.2 at 13.131 degrees (which one is first is a matter of rounding).
   EXPECT_TRUE(result.out.starts_with("AlfaK 10\n")) << result.out;
-  EXPECT_NE(result.out.find("EE    34.377\nStall onset: AlfaK 13.131 CL 1.2 at y = "), std::string::npos)
-      << result.out;
+  EXPECT_NE(result.out.find("EE    34.377\nStall onset: AlfaK 13.131 CL 1.2 at y = "), std::string::npos) << result.out;
   EXPECT_TRUE(result.out.ends_with(" m\n")) << result.out;
 }
 
@@ -170,10 +169,9 @@ TEST(SolveTool, PlotsChartsAsPngAndSvgWithoutADisplay) {
   const std::string platform = getenv("QT_QPA_PLATFORM") ? getenv("QT_QPA_PLATFORM") : "";
   setenv("QT_QPA_PLATFORM", "xcb", 1);
   unsetenv("DISPLAY");
-  const ProcessResult result = RunSolve(
-      {"--clmax", "1.2", "--plot", "circulation:c.svg", "--plot", "lift:l.png", "--plot", "planform:p.PNG",
-       "--plot", "angles:a.svg", kDefaultWing},
-      workDir.Path());
+  const ProcessResult result = RunSolve({"--clmax", "1.2", "--plot", "circulation:c.svg", "--plot", "lift:l.png",
+                                         "--plot", "planform:p.PNG", "--plot", "angles:a.svg", kDefaultWing},
+                                        workDir.Path());
   setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(result.err, "");
@@ -267,8 +265,8 @@ TEST(SolveTool, ABrokenChartModuleIsReportedNotLoaded) {
         Case{foreign, "built for another kind of machine"}, Case{module.substr(0, 10), "not a shared library"}}) {
     SCOPED_TRACE(reason);
     WriteFile(folder / "kelvane-chartfiles.so", content);
-    const ProcessResult broken = RunSolve({"--plot", "circulation:c.svg", kDefaultWing}, workDir.Path(), {},
-                                          folder / "kelvane-solve");
+    const ProcessResult broken =
+        RunSolve({"--plot", "circulation:c.svg", kDefaultWing}, workDir.Path(), {}, folder / "kelvane-solve");
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.err.starts_with("kelvane-solve: cannot draw charts: cannot load ")) << broken.err;
     EXPECT_TRUE(broken.err.ends_with("kelvane-chartfiles.so: " + reason + "\n")) << broken.err;

@@ -1,8 +1,8 @@
 // Runs the kelvane-solve executable (or a copy of it) as a child process in a given working directory.
 #pragma once
 
-#include <filesystem>
 #include <csignal>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,8 +28,8 @@ using ChildSetUp = std::function<void()>;
 // holds only what the tool wrote; several runs may share one working directory.
 class SolveProcess {
  public:
-  SolveProcess(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-               const ChildSetUp& setUp = {}, const std::filesystem::path& program = KELVANE_SOLVE_EXE)
+  SolveProcess(const std::vector<std::string>& args, const std::filesystem::path& workDir, const ChildSetUp& setUp = {},
+               const std::filesystem::path& program = KELVANE_SOLVE_EXE)
       : outPath_(CapturePath(workDir, "stdout")), errPath_(CapturePath(workDir, "stderr")) {
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
@@ -58,9 +58,8 @@ class SolveProcess {
   ProcessResult Wait() {
     int wstatus = 0;
     waitpid(pid_, &wstatus, 0);
-    ProcessResult result{.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1,
-                         .out = ReadFile(outPath_),
-                         .err = ReadFile(errPath_)};
+    ProcessResult result{
+        .status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1, .out = ReadFile(outPath_), .err = ReadFile(errPath_)};
     std::filesystem::remove(outPath_);
     std::filesystem::remove(errPath_);
     return result;
@@ -78,8 +77,7 @@ class SolveProcess {
 };
 
 inline ProcessResult RunSolve(const std::vector<std::string>& args, const std::filesystem::path& workDir,
-                              const ChildSetUp& setUp = {},
-                              const std::filesystem::path& program = KELVANE_SOLVE_EXE) {
+                              const ChildSetUp& setUp = {}, const std::filesystem::path& program = KELVANE_SOLVE_EXE) {
   return SolveProcess(args, workDir, setUp, program).Wait();
 }
 

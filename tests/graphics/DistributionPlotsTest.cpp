@@ -6,14 +6,14 @@
 
 #include "graphics/Plots.h"
 #include "planform/yDist.h"
-#include "testkit/FreshRecord.h"
 #include "support/OutcomeChecks.h"
+#include "testkit/FreshRecord.h"
 
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
 using testing::Done;
+using testing::testRecord;
 
 using Kind = PlotCommand::Kind;
 
@@ -88,12 +88,7 @@ TEST_F(DistributionPlotsTest, EffectiveAngleOfTheEllipticExample) {
   AlfaE_Distr_Ciz(testRecord, picture);
   const auto& commands = picture.Commands();
   EXPECT_EQ(commands[0].kind, Kind::Clear);
-  EXPECT_EQ(commands[1], (PlotCommand{Kind::SetUserScale,
-                                      -5.25,
-                                      1.1 * 8.33333,
-                                      5.25,
-                                      -1.1,
-                                      {}}));
+  EXPECT_EQ(commands[1], (PlotCommand{Kind::SetUserScale, -5.25, 1.1 * 8.33333, 5.25, -1.1, {}}));
   EXPECT_EQ(picture.CountOf(Kind::DrawLine), 42);
   EXPECT_EQ(commands[2], (PlotCommand{Kind::DrawLine, 5, 0, testRecord.y[1], 8.33333, kRed}));
   EXPECT_EQ(Ticks(), (std::multiset<double>{1, 2, 3, 4, 5, 6, 7, 8, -1}));
@@ -105,12 +100,8 @@ TEST_F(DistributionPlotsTest, TicksCoverTheRangeUpToTwentyDegrees) {
     double high, low;
     int topTick, bottomTick;  // in whole degrees, both counted from the span axis
   } cases[] = {
-      {"exactly 3", 3, 0, 3, 1},
-      {"just below 3", 2.999, 0, 2, 1},
-      {"exactly -3", 0, -3, 1, 3},
-      {"just above -3", 0, -2.999, 1, 2},
-      {"within one degree", 0.5, -0.5, 1, 1},
-      {"beyond twenty", 25, -21, 20, 20},
+      {"exactly 3", 3, 0, 3, 1},          {"just below 3", 2.999, 0, 2, 1},       {"exactly -3", 0, -3, 1, 3},
+      {"just above -3", 0, -2.999, 1, 2}, {"within one degree", 0.5, -0.5, 1, 1}, {"beyond twenty", 25, -21, 20, 20},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -129,8 +120,7 @@ TEST_F(DistributionPlotsTest, TicksCoverTheRangeUpToTwentyDegrees) {
     EXPECT_EQ(commands[1].b, 1.1 * top);
     EXPECT_EQ(commands[1].d, 1.1 * bottom);
     // The angle axis spans the range itself, not the margins.
-    EXPECT_EQ(commands[2 + 2 * 15 + 2], (PlotCommand{Kind::DrawLine, 0, bottom, 0,
-                                                     top, kBlack}));
+    EXPECT_EQ(commands[2 + 2 * 15 + 2], (PlotCommand{Kind::DrawLine, 0, bottom, 0, top, kBlack}));
   }
 }
 

@@ -7,22 +7,20 @@
 #include "graphics/Plots.h"
 #include "planform/Chords.h"
 #include "planform/yDist.h"
-#include "testkit/FreshRecord.h"
 #include "support/OutcomeChecks.h"
+#include "testkit/FreshRecord.h"
 
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
 using testing::Done;
+using testing::testRecord;
 
 using Kind = PlotCommand::Kind;
 
 class PlanCizTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    testing::StartFreshRecord();
-  }
+  void SetUp() override { testing::StartFreshRecord(); }
   static void Stations(const char* count) { ASSERT_TRUE(Done(yDist(testRecord, count))); }
   static void TwoPanels() {
     TrapezInput input{"2", {}, {}};
@@ -75,10 +73,8 @@ TEST_F(PlanCizTest, TrapezoidalPanelsOverTheComparisonEllipse) {
   EXPECT_TRUE(std::all_of(firstRed, commands.end(), isRed));
   // The outer panel: its tip chord, then along the trailing edge to the inner end.
   const double tipChord = testRecord.cTrap[1];
-  EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, 0.25 * tipChord, 5,
-                                    -0.75 * tipChord, kRed}));
-  EXPECT_EQ(firstRed[1],
-            (PlotCommand{Kind::DrawLineTo, 2.5, -0.75 * testRecord.cTrap[2], 0, 0, kRed}));
+  EXPECT_EQ(*firstRed, (PlotCommand{Kind::DrawLine, 5, 0.25 * tipChord, 5, -0.75 * tipChord, kRed}));
+  EXPECT_EQ(firstRed[1], (PlotCommand{Kind::DrawLineTo, 2.5, -0.75 * testRecord.cTrap[2], 0, 0, kRed}));
 
   EXPECT_EQ(testRecord.nE, 30);
   EXPECT_EQ(testRecord.yE[0], 5);

@@ -26,8 +26,12 @@ TEST(QuoteForMessage, ShowsShortTextAsItStands) {
 
 TEST(QuoteForMessage, EscapesControlsAndBytesThatAreNotUtf8) {
   EXPECT_EQ(QuoteForMessage(std::string("1\0\x01\x1b[2J\x7f", 8)), R"(1\x00\x01\x1B[2J\x7F)");
-  EXPECT_EQ(QuoteForMessage("\xC2\x9B" "31m"), R"(\u009B31m)");  // C1 control sequence introducer
-  EXPECT_EQ(QuoteForMessage("a\x9B" "b"), R"(a\x9Bb)");           // the same as a bare byte
+  EXPECT_EQ(QuoteForMessage("\xC2\x9B"
+                            "31m"),
+            R"(\u009B31m)");  // C1 control sequence introducer
+  EXPECT_EQ(QuoteForMessage("a\x9B"
+                            "b"),
+            R"(a\x9Bb)");                                         // the same as a bare byte
   EXPECT_EQ(QuoteForMessage("\xC0\xAF"), R"(\xC0\xAF)");          // overlong "/"
   EXPECT_EQ(QuoteForMessage("\xED\xA0\x80"), R"(\xED\xA0\x80)");  // a surrogate
   EXPECT_EQ(QuoteForMessage("\xE2\x82"), R"(\xE2\x82)");          // cut-off sequence

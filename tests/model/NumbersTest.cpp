@@ -28,27 +28,67 @@ struct ReadCase {
 
 TEST(ReadNumber, TakesTheNumberAtTheStartOfTheText) {
   const std::vector<ReadCase> cases = {
-      {"", 0},          {"abc", 0},        {"-", 0},          {".", 0},
-      {"+", 0},         {"e5", 0},         {"12abc", 12},     {"1.5e2", 150},
-      {"2,5", 2},       {" 16 5abc", 165}, {".5", 0.5},       {"-.5", -0.5},
-      {"+7", 7},        {"1D3", 1000},     {"1d-3", 0.001},   {"1E+2", 100},
-      {"1e", 1},        {"1e+", 1},        {"1.e2", 100},     {"1.2.3", 1.2},
-      {"1 e 2", 100},   {"- 3", -3},       {"\t1\n2", 12},    {"1\r2", 1},
-      {"0x10", 0},      {" .402 ", 0.402}, {"-5.4E-05", -5.4e-5},
+      {"", 0},
+      {"abc", 0},
+      {"-", 0},
+      {".", 0},
+      {"+", 0},
+      {"e5", 0},
+      {"12abc", 12},
+      {"1.5e2", 150},
+      {"2,5", 2},
+      {" 16 5abc", 165},
+      {".5", 0.5},
+      {"-.5", -0.5},
+      {"+7", 7},
+      {"1D3", 1000},
+      {"1d-3", 0.001},
+      {"1E+2", 100},
+      {"1e", 1},
+      {"1e+", 1},
+      {"1.e2", 100},
+      {"1.2.3", 1.2},
+      {"1 e 2", 100},
+      {"- 3", -3},
+      {"\t1\n2", 12},
+      {"1\r2", 1},
+      {"0x10", 0},
+      {" .402 ", 0.402},
+      {"-5.4E-05", -5.4e-5},
       {"6.28318530717959", 6.28318530717959},
-      {"&H0D", 13},     {"&h0d", 13},      {"&HFFFFFFFF", 4294967295.0},
-      {"&O17", 15},     {"&o777", 511},    {"&H", 0},         {"&HG", 0},
-      {"&O8", 0},       {"&X1", 0},        {"&H1G", 1},       {"-&H10", 0},
-      {"1D400", kInf},  {"-1D400", -kInf}, {"1e-400", 0},
+      {"&H0D", 13},
+      {"&h0d", 13},
+      {"&HFFFFFFFF", 4294967295.0},
+      {"&O17", 15},
+      {"&o777", 511},
+      {"&H", 0},
+      {"&HG", 0},
+      {"&O8", 0},
+      {"&X1", 0},
+      {"&H1G", 1},
+      {"-&H10", 0},
+      {"1D400", kInf},
+      {"-1D400", -kInf},
+      {"1e-400", 0},
   };
   for (const ReadCase& c : cases) EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
 }
 
 TEST(ReadNumber, StopsAtNulAndControlCharacters) {
-  EXPECT_EQ(ReadNumber(std::string("1\0" "2", 3)), 1);
-  EXPECT_EQ(ReadNumber(std::string("\0" "5", 2)), 0);
-  EXPECT_EQ(ReadNumber("3\x01" "4"), 3);
-  EXPECT_EQ(ReadNumber("&H1\x7f" "F"), 1);
+  EXPECT_EQ(ReadNumber(std::string("1\0"
+                                   "2",
+                                   3)),
+            1);
+  EXPECT_EQ(ReadNumber(std::string("\0"
+                                   "5",
+                                   2)),
+            0);
+  EXPECT_EQ(ReadNumber("3\x01"
+                       "4"),
+            3);
+  EXPECT_EQ(ReadNumber("&H1\x7f"
+                       "F"),
+            1);
 }
 
 TEST(ReadNumber, IsCorrectlyRounded) {
@@ -150,9 +190,18 @@ void ExpectRoundTrip(double x) {
 }
 
 TEST(PlainNumberText, ReadsBackToTheSameTextAndFifteenDigits) {
-  std::vector<double> values = {DBL_MAX, -DBL_MAX, DBL_MIN, std::numeric_limits<double>::denorm_min(),
-                                std::nextafter(DBL_MAX, 0.0), 1.7976931348623149e308, 1e15, 1e-4,
-                                std::nextafter(1e15, 0.0), std::nextafter(1e-4, 0.0), 0.5, kTwoPi};
+  std::vector<double> values = {DBL_MAX,
+                                -DBL_MAX,
+                                DBL_MIN,
+                                std::numeric_limits<double>::denorm_min(),
+                                std::nextafter(DBL_MAX, 0.0),
+                                1.7976931348623149e308,
+                                1e15,
+                                1e-4,
+                                std::nextafter(1e15, 0.0),
+                                std::nextafter(1e-4, 0.0),
+                                0.5,
+                                kTwoPi};
   constexpr int kRandomValues = 20000;
   std::mt19937_64 random(12345);
   for (int i = 0; i < kRandomValues; ++i) {
@@ -163,16 +212,23 @@ TEST(PlainNumberText, ReadsBackToTheSameTextAndFifteenDigits) {
   }
   std::uniform_real_distribution<double> mantissa(-10, 10);
   std::uniform_int_distribution<int> exponent(-20, 20);
-  for (int i = 0; i < kRandomValues; ++i)
-    values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  for (int i = 0; i < kRandomValues; ++i) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
   for (double x : values) ExpectRoundTrip(x);
 }
 
 TEST(FileNumberText, DropsTheZeroBeforeThePointAndPadsWithBlanks) {
   const std::vector<TextCase> cases = {
-      {10, " 10 "},      {0.402, " .402 "},   {-0.5, "-.5 "},    {-1.5, "-1.5 "},
-      {0, " 0 "},        {-0.0, " 0 "},       {-2, "-2 "},       {5.4e-5, " 5.4E-05 "},
-      {-5.4e-5, "-5.4E-05 "}, {kTwoPi, " 6.28318530717959 "}, {1e20, " 1E+20 "},
+      {10, " 10 "},
+      {0.402, " .402 "},
+      {-0.5, "-.5 "},
+      {-1.5, "-1.5 "},
+      {0, " 0 "},
+      {-0.0, " 0 "},
+      {-2, "-2 "},
+      {5.4e-5, " 5.4E-05 "},
+      {-5.4e-5, "-5.4E-05 "},
+      {kTwoPi, " 6.28318530717959 "},
+      {1e20, " 1E+20 "},
   };
   for (const TextCase& c : cases) EXPECT_EQ(FileNumberText(c.value), c.text) << c.value;
 }
@@ -185,11 +241,18 @@ struct RoundCase {
 
 TEST(RoundTo, RoundsTheExactValueWithHalvesToEven) {
   const std::vector<RoundCase> cases = {
-      {1.125, 2, 1.12},  {1.375, 2, 1.38},   {2.5, 0, 2},         {3.5, 0, 4},
-      {-2.5, 0, -2},     {2.675, 2, 2.67},  // 2.675 is stored just below the half
-      {0.8776838185886968, 4, 0.8777},      {9.79795897113271, 2, 9.8},
-      {1.22474487139159, 2, 1.22},          {-5.41e-5, 6, -5.4e-5},
-      {1e300, 2, 1e300}, {7, -1, 7},
+      {1.125, 2, 1.12},
+      {1.375, 2, 1.38},
+      {2.5, 0, 2},
+      {3.5, 0, 4},
+      {-2.5, 0, -2},
+      {2.675, 2, 2.67},  // 2.675 is stored just below the half
+      {0.8776838185886968, 4, 0.8777},
+      {9.79795897113271, 2, 9.8},
+      {1.22474487139159, 2, 1.22},
+      {-5.41e-5, 6, -5.4e-5},
+      {1e300, 2, 1e300},
+      {7, -1, 7},
   };
   for (const RoundCase& c : cases)
     EXPECT_EQ(RoundTo(c.value, c.decimals), c.rounded) << c.value << " to " << c.decimals;
@@ -200,10 +263,11 @@ TEST(RoundTo, RoundsTheExactValueWithHalvesToEven) {
 
 TEST(F4, ShowsFourDecimalsWithHalvesAwayFromZero) {
   const std::vector<TextCase> cases = {
-      {0.5, "0.5000"},       {-12.34567, "-12.3457"}, {250, "250.0000"},   {0.03125, "0.0313"},
-      {-0.03125, "-0.0313"}, {0.15625, "0.1563"},     {1.03125, "1.0313"}, {0.09375, "0.0938"},
-      {0.00005, "0.0001"},   {1e-10, "0.0000"},       {-0.00001, "-0.0000"}, {-1e-300, "-0.0000"},
-      {0, "0.0000"},         {-0.0, "0.0000"},        {1234567.89, "1234567.8900"},
+      {0.5, "0.5000"},     {-12.34567, "-12.3457"}, {250, "250.0000"},
+      {0.03125, "0.0313"}, {-0.03125, "-0.0313"},   {0.15625, "0.1563"},
+      {1.03125, "1.0313"}, {0.09375, "0.0938"},     {0.00005, "0.0001"},
+      {1e-10, "0.0000"},   {-0.00001, "-0.0000"},   {-1e-300, "-0.0000"},
+      {0, "0.0000"},       {-0.0, "0.0000"},        {1234567.89, "1234567.8900"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(F4(c.value), c.text) << c.value;
 }
@@ -218,7 +282,7 @@ TEST(F4, RoundsTheExactValueAtEveryMagnitude) {
       {twoTo39 + 0.03125, "549755813888.0313"},
       {-(twoTo39 + 0.09375), "-549755813888.0938"},
       {std::nextafter(twoTo39 + 0.03125, 0.0), "549755813888.0311"},  // one step below the half
-      {std::nextafter(std::ldexp(1.0, 30), 0.0), "1073741824.0000"},    // the carry crosses the point
+      {std::nextafter(std::ldexp(1.0, 30), 0.0), "1073741824.0000"},  // the carry crosses the point
       {twoTo44 + 0.03125, "17592186044416.0313"},
       {twoTo44 + 0.00390625, "17592186044416.0039"},
       {twoTo44 + 0.96875, "17592186044416.9688"},

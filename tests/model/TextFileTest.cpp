@@ -27,8 +27,8 @@ namespace fs = std::filesystem;
 using testing::AsUnprivilegedUser;
 using testing::Done;
 using testing::FileSizeLimit;
-using testing::Refused;
 using testing::ReadFile;
+using testing::Refused;
 using testing::ScopedWorkDir;
 using testing::WriteFile;
 

@@ -5,14 +5,14 @@
 
 #include "planform/Chords.h"
 #include "planform/yDist.h"
-#include "testkit/FreshRecord.h"
 #include "support/OutcomeChecks.h"
+#include "testkit/FreshRecord.h"
 
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
 using testing::Done;
+using testing::testRecord;
 
 constexpr double kTight = 1e-15;
 
@@ -22,8 +22,7 @@ class ChordsTest : public ::testing::Test {
     testing::StartFreshRecord();
     ASSERT_TRUE(Done(yDist(testRecord, "15")));
   }
-  static TrapezInput Panels(const char* count,
-                            std::initializer_list<std::pair<const char*, const char*>> ends) {
+  static TrapezInput Panels(const char* count, std::initializer_list<std::pair<const char*, const char*>> ends) {
     TrapezInput input{count, {}, {}};
     int k = 1;
     for (const auto& [ks, kc] : ends) {

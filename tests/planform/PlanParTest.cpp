@@ -11,9 +11,9 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::ResetTestRecord;
 using testing::Done;
+using testing::ResetTestRecord;
+using testing::testRecord;
 
 constexpr int kOn = 1;
 constexpr int kGreyed = 2;
@@ -51,12 +51,7 @@ TEST_F(PlanParTest, EveryPairResolvesTheOtherTwo) {
       {"AR b", {{}, {kOn, "8"}, {kOn, "12"}, {}}, "18", "8", "12", "1.5"},
       {"AR cOrt", {{}, {kOn, "8"}, {}, {kOn, "1.5"}}, "18", "8", "12", "1.5"},
       {"b cOrt with unit", {{}, {}, {kOn, "12 m"}, {kOn, "1.5"}}, "18", "8", "12", "1.5"},
-      {"greyed box ignored",
-       {{kOn, "18"}, {kGreyed, "99"}, {kOn, "12"}, {kGreyed, ""}},
-       "18",
-       "8",
-       "12",
-       "1.5"},
+      {"greyed box ignored", {{kOn, "18"}, {kGreyed, "99"}, {kOn, "12"}, {kGreyed, ""}}, "18", "8", "12", "1.5"},
   };
   for (const ResolvedCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -91,15 +86,11 @@ TEST_F(PlanParTest, RejectionsReportTheFirstFailingCheckAndKeepTheParameters) {
       {"nothing ticked", {{}, {}, {}, {}}, kTickTwo},
       {"S alone", {{kOn, "10"}, {}, {}, {}}, kTickTwo},
       {"b alone, empty", {{}, {}, {kOn, ""}, {}}, "b değerini belirleyiniz"},
-      {"blanks are not empty",
-       {{kOn, " "}, {kOn, "8"}, {}, {}},
-       "S değeri sıfırdan büyük bir sayı olmalıdır"},
+      {"blanks are not empty", {{kOn, " "}, {kOn, "8"}, {}, {}}, "S değeri sıfırdan büyük bir sayı olmalıdır"},
       {"zero", {{kOn, "10"}, {kOn, "0"}, {}, {}}, "AR değeri sıfırdan büyük bir sayı olmalıdır"},
       {"negative", {{}, {}, {kOn, "-12"}, {kOn, "1.5"}}, "b değeri sıfırdan büyük bir sayı olmalıdır"},
       {"letters", {{}, {kOn, "8"}, {}, {kOn, "abc"}}, "cOrt değeri sıfırdan büyük bir sayı olmalıdır"},
-      {"too large to read",
-       {{kOn, "1e400"}, {}, {kOn, "2"}, {}},
-       "S değeri sıfırdan büyük bir sayı olmalıdır"},
+      {"too large to read", {{kOn, "1e400"}, {}, {kOn, "2"}, {}}, "S değeri sıfırdan büyük bir sayı olmalıdır"},
       {"overflow", {{kOn, "1e300"}, {kOn, "1e300"}, {}, {}}, kNotComputable},
       {"underflow", {{}, {kOn, "1e-200"}, {}, {kOn, "1e-200"}}, kNotComputable},
   };

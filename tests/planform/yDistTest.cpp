@@ -5,21 +5,19 @@
 
 #include "model/Module_ortak.h"
 #include "planform/yDist.h"
-#include "testkit/FreshRecord.h"
 #include "support/OutcomeChecks.h"
+#include "testkit/FreshRecord.h"
 
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
 using testing::Done;
 using testing::Refused;
+using testing::testRecord;
 
 class yDistTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    testing::StartFreshRecord();
-  }
+  void SetUp() override { testing::StartFreshRecord(); }
 };
 
 TEST_F(yDistTest, FifteenStationsWithCosineSpacing) {
@@ -57,10 +55,9 @@ TEST_F(yDistTest, RejectedCountsKeepTheStations) {
     const char* text;
     const char* message;
   } cases[] = {
-      {"100", kTooMany}, {"101", kTooMany},   {"1e400", kTooMany},
-      {"2", kEven},      {"16", kEven},       {"1", kTooFew},
-      {"0", kTooFew},    {"-5", kTooFew},     {"", kTooFew},
-      {"abc", kTooFew},  {"-1e400", kTooFew}, {"15.5", "İstasyon sayısı tam sayı olmalıdır"},
+      {"100", kTooMany}, {"101", kTooMany}, {"1e400", kTooMany}, {"2", kEven},
+      {"16", kEven},     {"1", kTooFew},    {"0", kTooFew},      {"-5", kTooFew},
+      {"", kTooFew},     {"abc", kTooFew},  {"-1e400", kTooFew}, {"15.5", "İstasyon sayısı tam sayı olmalıdır"},
   };
   ASSERT_TRUE(Done(yDist(testRecord, "5")));
   const Module_ortak before = testRecord;

@@ -28,8 +28,7 @@ TEST(PolarFile, ShippedPolarsSortedWithTheirMaxLift) {
     EXPECT_EQ(polar.FirstAlpha(), -10) << shipped.name;
     EXPECT_EQ(polar.LastAlpha(), shipped.lastAlpha) << shipped.name;
     EXPECT_EQ(polar.MaxLift(), shipped.maxLift) << shipped.name;
-    for (std::size_t k = 1; k < polar.Rows().size(); ++k)
-      EXPECT_LT(polar.Rows()[k - 1].alpha, polar.Rows()[k].alpha);
+    for (std::size_t k = 1; k < polar.Rows().size(); ++k) EXPECT_LT(polar.Rows()[k - 1].alpha, polar.Rows()[k].alpha);
   }
 }
 
@@ -41,8 +40,7 @@ TEST(PolarFile, RefusesWhatIsNoPolarNamingFileAndLine) {
     std::string says;
   };
   for (const Case& refused :
-       {Case{"alpha,cl,cd\n1,0.1,0.01\n2,0.2,0.01\n1,0.15,0.01\n",
-             "4. satırı okunamadı: alfa = 1 için 2. satırda"},
+       {Case{"alpha,cl,cd\n1,0.1,0.01\n2,0.2,0.01\n1,0.15,0.01\n", "4. satırı okunamadı: alfa = 1 için 2. satırda"},
         Case{"alpha,cl,cd\n1,0.1,0.01\n1,0.1,0.01\n", "en az iki farklı açıda"},
         Case{table + " 1 0.1 0.01\r\n 2 nan 0.01\r\n", "5. satırı okunamadı: \"nan\" sonlu bir sayı değil"},
         Case{"Alpha, CL, CD, CDp\n1,0.1,-inf,0\n", "2. satırı okunamadı: \"-inf\" sonlu"},
@@ -65,8 +63,7 @@ TEST(PolarFile, RefusesWhatIsNoPolarNamingFileAndLine) {
 
 TEST(PolarFile, SortsRowsAndDropsExactRepeats) {
   std::optional<SectionPolar> polar;
-  ASSERT_FALSE(
-      ReadPolarText("alpha,cl,cd,cm\n2,0.2,0.02,0\n+0,0,0.01,0\n2,0.2,0.02,1\n", "p.csv", polar).IsRefused());
+  ASSERT_FALSE(ReadPolarText("alpha,cl,cd,cm\n2,0.2,0.02,0\n+0,0,0.01,0\n2,0.2,0.02,1\n", "p.csv", polar).IsRefused());
   EXPECT_EQ(polar->Rows(), (std::vector<PolarRow>{{0, 0, 0.01}, {2, 0.2, 0.02}}));
 }
 
@@ -78,9 +75,8 @@ TEST(SectionPolar, LooksUpOnTheSegmentThatStartsAtARow) {
     double cd;
     double slope;
   };
-  for (const Case& at :
-       {Case{0, 0, 0.01, 0.1}, Case{2, 0.2, 0.012, 0.05}, Case{3, 0.25, 0.016, 0.05},
-        Case{4, 0.3, 0.02, -0.025}, Case{6, 0.25, 0.04, -0.025}, Case{-1, -0.1, 0.009, 0.1}}) {
+  for (const Case& at : {Case{0, 0, 0.01, 0.1}, Case{2, 0.2, 0.012, 0.05}, Case{3, 0.25, 0.016, 0.05},
+                         Case{4, 0.3, 0.02, -0.025}, Case{6, 0.25, 0.04, -0.025}, Case{-1, -0.1, 0.009, 0.1}}) {
     const PolarValues values = polar.At(at.alpha);
     EXPECT_DOUBLE_EQ(values.cl, at.cl) << at.alpha;
     EXPECT_DOUBLE_EQ(values.cd, at.cd) << at.alpha;

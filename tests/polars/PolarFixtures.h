@@ -11,8 +11,8 @@
 
 namespace kelvane::testing {
 
-inline constexpr const char* kShippedPolars[] = {"naca0012-re1e6.txt", "naca2412-re1e6.txt",
-                                                 "naca4412-re1e6.txt", "naca4412-re3e5.txt"};
+inline constexpr const char* kShippedPolars[] = {"naca0012-re1e6.txt", "naca2412-re1e6.txt", "naca4412-re1e6.txt",
+                                                 "naca4412-re3e5.txt"};
 
 inline std::string ShippedPolarPath(const std::string& name) { return KELVANE_POLARS_DIR "/" + name; }
 
@@ -41,8 +41,7 @@ inline std::string LinearPolarText(double slope, double zeroLift, double cd, int
 
 inline SectionPolar LinearPolar(double slope, double zeroLift, double cd, int first, int last) {
   std::optional<SectionPolar> polar;
-  if (const Outcome read =
-          ReadPolarText(LinearPolarText(slope, zeroLift, cd, first, last), "linear.csv", polar);
+  if (const Outcome read = ReadPolarText(LinearPolarText(slope, zeroLift, cd, first, last), "linear.csv", polar);
       read.IsRefused())
     throw std::runtime_error(read.Message());
   return *polar;

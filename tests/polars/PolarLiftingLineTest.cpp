@@ -28,8 +28,7 @@ TEST(PolarLiftingLine, StraightLiftLineGivesTheLinearSolution) {
     std::optional<double> taper;
     Sections sections;
   };
-  for (const Wing& shape :
-       {Wing{15, std::nullopt, {}}, Wing{9, 0.45, {5.8, -2, -3}}, Wing{99, 0.2, {6.1, 1, 2}}}) {
+  for (const Wing& shape : {Wing{15, std::nullopt, {}}, Wing{9, 0.45, {5.8, -2, -3}}, Wing{99, 0.2, {6.1, 1, 2}}}) {
     SCOPED_TRACE(shape.n);
     const Record wing = TenByTenWing(shape.n, shape.taper, shape.sections);
     const Sections& s = shape.sections;
@@ -108,8 +107,7 @@ TEST(PolarLiftingLine, RefusesOutsideThePolarsAndAboveCLmax) {
   const PolarSolve top = FindWingCLmax(real);
   ASSERT_TRUE(top);
   const PolarSolve above = SolveForCL(real, top->CL + 0.01);
-  EXPECT_NE(above.Message().find("CLmax = " + PolarMessageNumber(top->CL)), std::string::npos)
-      << above.Message();
+  EXPECT_NE(above.Message().find("CLmax = " + PolarMessageNumber(top->CL)), std::string::npos) << above.Message();
 
   Module_ortak noStations;
   EXPECT_EQ(PolarLiftingLine(noStations, real.Polars()).SolveAtAngle(0).Message(), kNotFiniteMessage);

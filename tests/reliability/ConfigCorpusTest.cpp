@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "testkit/ConfigReplay.h"
 #include "support/ScopedWorkDir.h"
+#include "testkit/ConfigReplay.h"
 
 namespace kelvane::reliability {
 namespace {

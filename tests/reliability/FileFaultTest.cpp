@@ -23,12 +23,12 @@ using ::testing::HasSubstr;
 constexpr const char* kDeviceFull = "/dev/full";
 constexpr std::size_t kTenMegabytes = 10 * 1024 * 1024;
 constexpr auto kReadForAll = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-constexpr auto kReadAndEnterForAll = kReadForAll | fs::perms::owner_exec | fs::perms::group_exec |
-                                     fs::perms::others_exec;
+constexpr auto kReadAndEnterForAll =
+    kReadForAll | fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
 using kelvane::testing::AsUnprivilegedUser;
+using kelvane::testing::FileSizeLimit;
 using kelvane::testing::FolderEntries;
 using kelvane::testing::kNobody;
-using kelvane::testing::FileSizeLimit;
 using reliability::IsClearMessage;
 
 class FileFaults : public StartedForm {
@@ -129,7 +129,9 @@ TEST_F(FileFaults, ABrokenConfigurationFileIsRefusedAndNothingSavedIsLost) {
   const std::string saved = ReadFile(kLastConfigFileName);
   const std::pair<const char*, std::string> broken[] = {
       {"empty.cfg", ""},
-      {"binary.cfg", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x01", 16)},
+      {"binary.cfg", std::string("\x7f"
+                                 "ELF\x02\x01\x01\0\0\0\xff\xfe\r\n\x01",
+                                 16)},
       {"huge.cfg", std::string(kTenMegabytes, '1')},
       {"cut-off.cfg", " 10 \r\n 10 \r\n 1 \r\n 10 \r\nTrue\r\nFalse\r\n 0 \r\n 6.2"},
       {"controls.cfg", std::string("1\0\x1b[2J", 6) + std::string(20 * 1024, '\x1b') + "\r\n"},

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "planform/Chords.h"
-#include "testkit/ResultChecks.h"
 #include "solver/Report.h"
+#include "testkit/ResultChecks.h"
 #include "ui/StartedForm.h"
 
 namespace kelvane::ui::testing {
@@ -51,8 +51,8 @@ struct HostileBox {
 };
 
 void TickOnly(Form_Wing& form, CheckBox Form_Wing::*first, CheckBox Form_Wing::*second) {
-  for (CheckBox Form_Wing::*tick : {&Form_Wing::Check_Area, &Form_Wing::Check_AR, &Form_Wing::Check_b,
-                                    &Form_Wing::Check_cOrt})
+  for (CheckBox Form_Wing::*tick :
+       {&Form_Wing::Check_Area, &Form_Wing::Check_AR, &Form_Wing::Check_b, &Form_Wing::Check_cOrt})
     (form.*tick).SetValue(tick == first || tick == second ? 1 : 0);
 }
 
@@ -68,7 +68,8 @@ void FourPanels(Form_Wing& form) {
   }
 }
 
-HostileBox Plain(const char* name, TextBox Form_Wing::*box, Prepare prepare = [](Form_Wing&) {}) {
+HostileBox Plain(
+    const char* name, TextBox Form_Wing::*box, Prepare prepare = [](Form_Wing&) {}) {
   return {name, [box](Form_Wing& form) -> TextBox& { return form.*box; }, std::move(prepare)};
 }
 
@@ -76,8 +77,7 @@ std::vector<HostileBox> HostileBoxes() {
   std::vector<HostileBox> boxes = {
       Plain("Text_Area", &Form_Wing::Text_Area),
       Plain("Text_AR", &Form_Wing::Text_AR),
-      Plain("Text_b", &Form_Wing::Text_b,
-            [](Form_Wing& f) { TickOnly(f, &Form_Wing::Check_AR, &Form_Wing::Check_b); }),
+      Plain("Text_b", &Form_Wing::Text_b, [](Form_Wing& f) { TickOnly(f, &Form_Wing::Check_AR, &Form_Wing::Check_b); }),
       Plain("Text_cOrt", &Form_Wing::Text_cOrt,
             [](Form_Wing& f) { TickOnly(f, &Form_Wing::Check_b, &Form_Wing::Check_cOrt); }),
       Plain("Text_N", &Form_Wing::Text_N),
@@ -88,10 +88,11 @@ std::vector<HostileBox> HostileBoxes() {
       Plain("Text_AszU", &Form_Wing::Text_AszU),
       Plain("Text_Alfa0U", &Form_Wing::Text_Alfa0U),
       Plain("Text_AlfaK", &Form_Wing::Text_AlfaK, [](Form_Wing& f) { f.Option_Alfa.Click(); }),
-      Plain("Text_CL", &Form_Wing::Text_CL, [](Form_Wing& f) {
-        f.Option_CL.Click();
-        f.Text_CL.SetText("0.5");
-      }),
+      Plain("Text_CL", &Form_Wing::Text_CL,
+            [](Form_Wing& f) {
+              f.Option_CL.Click();
+              f.Text_CL.SetText("0.5");
+            }),
   };
   for (int row = 1; row <= kMaxPanels; ++row) {
     const std::string number = std::to_string(row);
@@ -105,8 +106,7 @@ std::vector<HostileBox> HostileBoxes() {
 void PrintTo(const HostileText& hostile, std::ostream* out) { *out << hostile.label; }
 void PrintTo(const HostileBox& target, std::ostream* out) { *out << target.name; }
 
-class HostileInput : public StartedForm,
-                     public ::testing::WithParamInterface<std::tuple<HostileBox, HostileText>> {};
+class HostileInput : public StartedForm, public ::testing::WithParamInterface<std::tuple<HostileBox, HostileText>> {};
 
 TEST_P(HostileInput, EndsInAClearMessageOrAFiniteSolution) {
   const auto& [target, hostile] = GetParam();
@@ -122,8 +122,7 @@ TEST_P(HostileInput, EndsInAClearMessageOrAFiniteSolution) {
   const std::string lastConfig = ReadFile(kLastConfigFileName);
   EXPECT_THAT(FaultsIn(form, ReadFile(kReportFileName), lastConfig), ::testing::IsEmpty());
   const auto messages = MessagesSince(shown);
-  for (const auto& message : messages)
-    EXPECT_TRUE(IsClearMessage(message)) << message.substr(0, kMaxMessageBytes);
+  for (const auto& message : messages) EXPECT_TRUE(IsClearMessage(message)) << message.substr(0, kMaxMessageBytes);
   if (messages.empty()) {
     for (const TextBox* box : {&form.Text_AlfaK, &form.Text_CL, &form.Text_CDi, &form.Text_E})
       EXPECT_TRUE(!box->Text().empty() && IsShownNumber(box->Text())) << box->Name() << " " << box->Text();

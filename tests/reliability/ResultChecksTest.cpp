@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "testkit/ResultChecks.h"
 #include "support/ScopedWorkDir.h"
+#include "testkit/ResultChecks.h"
 #include "ui/StartedForm.h"
 
 namespace kelvane::reliability {
@@ -18,10 +18,10 @@ TEST(ResultChecks, TellNonFiniteWordsAndShownNumbers) {
     bool shownNumber;
   };
   const Case cases[] = {
-      {"", false, true},          {"0.91385", false, true},    {"-1.5E+20", false, true},
-      {"Inf", true, false},       {"-inf", true, false},       {"NaN", true, false},
-      {"-nan(ind)", true, false}, {"Infinity", true, false},   {"  CL  = nan", true, false},
-      {"0.50", false, false},     {"abc", false, false},       {"Finans", false, false},
+      {"", false, true},          {"0.91385", false, true},  {"-1.5E+20", false, true},
+      {"Inf", true, false},       {"-inf", true, false},     {"NaN", true, false},
+      {"-nan(ind)", true, false}, {"Infinity", true, false}, {"  CL  = nan", true, false},
+      {"0.50", false, false},     {"abc", false, false},     {"Finans", false, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(HasNonFiniteWord(c.text), c.nonFinite) << c.text;

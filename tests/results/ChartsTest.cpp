@@ -15,8 +15,8 @@
 #include "results/charts/NiceScale.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
-#include "testkit/FreshRecord.h"
 #include "support/TurkishLocale.h"
+#include "testkit/FreshRecord.h"
 #include "testkit/WingOnRecord.h"
 
 namespace kelvane::charts {
@@ -24,9 +24,9 @@ namespace {
 
 const SweepMessages kSweepMessages{"step", "empty", "too many"};
 
-using testing::testRecord;
-using testing::testCache;
 using testing::PlaceStations;
+using testing::testCache;
+using testing::testRecord;
 using testing::UniformSections;
 
 constexpr int kStations = 15;
@@ -34,8 +34,8 @@ constexpr double kRootAngle = 10;
 
 // Ranges from 1e-300 to 1e300, around zero, negative, empty and not finite.
 const std::pair<double, double> kRanges[] = {
-    {0, 0.581776}, {-5, 5},  {-1.1, 9.1667}, {0.3, 0.7},        {1e-7, 3e-7}, {-2e9, -1e9}, {42, 42}, {0, 0},
-    {1e-300, 2e-300}, {-1e300, 1e300}, {3, -3}, {NAN, 1}, {12345.678, 12345.679},
+    {0, 0.581776}, {-5, 5},          {-1.1, 9.1667},  {0.3, 0.7}, {1e-7, 3e-7}, {-2e9, -1e9},           {42, 42},
+    {0, 0},        {1e-300, 2e-300}, {-1e300, 1e300}, {3, -3},    {NAN, 1},     {12345.678, 12345.679},
 };
 
 // Whole multiples of 1, 2 or 5 times a power of ten.
@@ -111,8 +111,11 @@ TEST(ChartCsv, ListsEveryDrawnPointUnderTheAxisTitles) {
   Chart chart;
   chart.x.title = "y (m)";
   chart.y.title = "a, b";
-  chart.series.push_back({.name = "Kanat", .points = {{-1, 0.5}, {NAN, NAN}, {1, 1e-5}}, .color = kRed,
-                          .dash = Dash::Solid, .dots = false});
+  chart.series.push_back({.name = "Kanat",
+                          .points = {{-1, 0.5}, {NAN, NAN}, {1, 1e-5}},
+                          .color = kRed,
+                          .dash = Dash::Solid,
+                          .dots = false});
   chart.markers.push_back({.name = "m \"1\"", .xs = {2}, .color = kBlue, .dash = Dash::Dashed});
   EXPECT_EQ(ChartCsv(chart), "seri,y (m),\"a, b\"\nKanat,-1,0.5\nKanat,1,1e-05\n\"m \"\"1\"\"\",2,\n");
 }
@@ -197,7 +200,8 @@ TEST_F(SolvedWingCharts, AnglesShowEffectiveAndInducedAnglesInDegrees) {
   EXPECT_NEAR(chart.series[0].points[3].y, 8.33333, 1e-5);
   EXPECT_NEAR(chart.series[1].points[3].y, 1.66667, 1e-5);
   std::set<std::pair<int, int>> looks;
-  for (const Series& series : chart.series) looks.insert({series.color.r * 65536 + series.color.g * 256 + series.color.b, static_cast<int>(series.dash)});
+  for (const Series& series : chart.series)
+    looks.insert({series.color.r * 65536 + series.color.g * 256 + series.color.b, static_cast<int>(series.dash)});
   EXPECT_EQ(looks.size(), 3u);
 }
 
@@ -274,7 +278,8 @@ TEST(PolarCharts, ShowSectionPolarsThroughStallWithCLmaxMarked) {
   const Chart drag = DragPolarChart(linear, sweep);
   const Chart ratio = LiftToDragChart(sweep);
   for (const Chart* chart : {&lift, &drag, &ratio}) ExpectRangesHoldEveryPoint(*chart);
-  EXPECT_EQ(LegendTexts(lift), (std::vector<std::string>{"Kanat", "Kanat, kesit polarlı", "CLmax = 1.23457, αkök = 14.123°"}));
+  EXPECT_EQ(LegendTexts(lift),
+            (std::vector<std::string>{"Kanat", "Kanat, kesit polarlı", "CLmax = 1.23457, αkök = 14.123°"}));
   EXPECT_EQ(lift.series[2].points, (std::vector<ChartPoint>{{14.12345, 1.2345678}}));
   EXPECT_EQ(lift.series[1].points.back(), (ChartPoint{16, 0.08 * 16}));
   EXPECT_EQ(LegendTexts(drag), (std::vector<std::string>{"Kanat", "CDi, kesit polarlı", "CD, kesit polarlı"}));

@@ -11,10 +11,10 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::PlaceStations;
+using testing::ResetTestRecord;
+using testing::testCache;
+using testing::testRecord;
 using testing::UniformSections;
 
 constexpr int kStations = 15;
@@ -45,7 +45,7 @@ TEST(SpanwiseResults, EllipticWingHasTheWingsLiftAtEveryStationAndFullEfficiency
     EXPECT_FALSE(station.clmax);
   }
   EXPECT_EQ(results.stations.front().y, testRecord.y[1]);  // next to the tip first
-  EXPECT_EQ(results.stations.back().y, 0);            // the root last
+  EXPECT_EQ(results.stations.back().y, 0);                 // the root last
   EXPECT_EQ(results.stations.back().Gamma, testRecord.Gamma[kStations]);
   ASSERT_TRUE(results.spanEfficiency);
   EXPECT_NEAR(results.spanEfficiency->delta, 0, 1e-20);
@@ -59,7 +59,8 @@ TEST(SpanwiseResults, RectangularWingLosesEfficiencyToItsTips) {
   EXPECT_NEAR(efficiency->delta, 0.0859, 5e-5);
   EXPECT_NEAR(efficiency->e, 1 / (1 + 0.0859), 5e-5);
   // The drag the solution reports is the elliptic wing's, raised by delta.
-  EXPECT_NEAR(testRecord.CDi, (1 + efficiency->delta) * testRecord.CL * testRecord.CL / (testRecord.Pi * testRecord.AR), 1e-15);
+  EXPECT_NEAR(testRecord.CDi, (1 + efficiency->delta) * testRecord.CL * testRecord.CL / (testRecord.Pi * testRecord.AR),
+              1e-15);
 }
 
 TEST(SpanwiseResults, ZeroLiftHasNoSpanEfficiency) {

@@ -12,11 +12,11 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::PlaceStations;
+using testing::ResetTestRecord;
 using testing::TaperedChords;
+using testing::testCache;
+using testing::testRecord;
 using testing::UniformSections;
 
 constexpr int kStations = 21;

@@ -52,12 +52,8 @@ std::unique_ptr<Matrix> RandomMatrix(std::mt19937_64& random, Entries kind) {
   for (auto& row : *a) {
     for (double& entry : row) {
       switch (kind) {
-        case Entries::Spread:
-          entry = std::ldexp(unit(random), exponent(random));
-          break;
-        case Entries::SmallInts:
-          entry = smallInt(random);
-          break;
+        case Entries::Spread: entry = std::ldexp(unit(random), exponent(random)); break;
+        case Entries::SmallInts: entry = smallInt(random); break;
         case Entries::Subnormal:
           entry = oneInFour(random) ? unit(random) * std::numeric_limits<double>::denorm_min() * 1e6 : unit(random);
           break;

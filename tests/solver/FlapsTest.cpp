@@ -41,8 +41,7 @@ TEST(Flaps, FullSpanFlapActsAsZeroLiftAnglesLoweredByTauDelta) {
   EXPECT_NEAR(FlapEffectiveness(0.25), 0.60899778104422935809, 1e-15);  // 1/3 + sqrt(3)/(2 pi)
   const Flap flap{0, 5, 0.3, 8};
   const double turn = FlapEffectiveness(flap.E) * flap.delta;
-  const auto flapped =
-      testing::SolvedWing({.elliptic = false, .Alfa0K = -2, .Alfa0U = -1, .flaps = {&flap, 1}});
+  const auto flapped = testing::SolvedWing({.elliptic = false, .Alfa0K = -2, .Alfa0U = -1, .flaps = {&flap, 1}});
   const auto lowered = testing::SolvedWing({.elliptic = false, .Alfa0K = -2 - turn, .Alfa0U = -1 - turn});
   EXPECT_NEAR(flapped->CL, lowered->CL, 1e-14 * lowered->CL);
   EXPECT_NEAR(flapped->CDi, lowered->CDi, 1e-14 * lowered->CDi);

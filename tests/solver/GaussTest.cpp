@@ -15,11 +15,11 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::Done;
 using testing::Refused;
+using testing::ResetTestRecord;
+using testing::testCache;
+using testing::testRecord;
 
 using Rows = std::vector<std::vector<double>>;  // augmented rows: coefficients then right-hand side
 
@@ -88,10 +88,7 @@ TEST(Gauss, ExchangesRowsOnlyForAStrictlyLargerPivot) {
       {"zero leading element", {{0, 1, 2}, {1, 1, 3}}, 1, {1, 2}},
       {"larger pivot below", {{1, 3, 7}, {2, 1, 4}}, 0.5, {1, 2}},
       {"tie keeps the first row", {{1, 1, 2}, {-1, 1, 0}}, 1, {1, 1}},
-      {"three rows, pivots from below",
-       {{0, 2, 1, 7}, {1, 0, 0, 1}, {3, 1, 0, 5}},
-       1.0 / 3,
-       {1, 2, 3}},
+      {"three rows, pivots from below", {{0, 2, 1, 7}, {1, 0, 0, 1}, {3, 1, 0, 5}}, 1.0 / 3, {1, 2, 3}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

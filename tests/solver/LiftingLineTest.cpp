@@ -17,19 +17,19 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::EllipticChords;
 using testing::kTwoPiAsSaved;
 using testing::PlaceStations;
 using testing::Refused;
+using testing::ResetTestRecord;
 using testing::SolveOnRecord;
 using testing::TaperedChords;
+using testing::testCache;
+using testing::testRecord;
 using testing::UniformSections;
 
 constexpr double kRootAngle = 10;
-constexpr double kDisplayTolerance = 5e-7;  // the six-digit figures quoted for these wings
+constexpr double kDisplayTolerance = 5e-7;   // the six-digit figures quoted for these wings
 constexpr double kExampleTolerance = 1e-12;  // relative, against the saved worked examples
 
 // b = S = AR = 10, equal sections of slope 2π, no twist, given root angle 10 degrees.
@@ -45,7 +45,9 @@ void SetUpWing(int n, double taper, bool elliptic) {
   testRecord.AlfaK = kRootAngle;
 }
 
-double InducedDragFactor() { return testRecord.CDi * testRecord.Pi * testRecord.AR / (testRecord.CL * testRecord.CL) - 1; }
+double InducedDragFactor() {
+  return testRecord.CDi * testRecord.Pi * testRecord.AR / (testRecord.CL * testRecord.CL) - 1;
+}
 
 TEST(LiftingLine, EllipticWingGivenAngleMatchesTheEllipticTheory) {
   SetUpWing(15, 1, true);
@@ -101,18 +103,21 @@ TEST(LiftingLine, ReproducesTheSavedWorkedExamples) {
     double cl, cdi, e, alfE, cdiE, ee;
   };
   const Case cases[] = {
-      {"01-default-elliptic", 15, true, 0.913852259360126, 0.026582884671038955,
-       34.377467707849384, 10.0, 0.026582884671038955, 34.377467707849384},
-      {"07-rectangular-N3-detail", 3, false, 0.8776838185886968, 0.02625780477340736,
-       33.425635774304055, 9.604220043218428, 0.0245203299839719, 35.79412753263959},
+      {"01-default-elliptic", 15, true, 0.913852259360126, 0.026582884671038955, 34.377467707849384, 10.0,
+       0.026582884671038955, 34.377467707849384},
+      {"07-rectangular-N3-detail", 3, false, 0.8776838185886968, 0.02625780477340736, 33.425635774304055,
+       9.604220043218428, 0.0245203299839719, 35.79412753263959},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.folder);
     SetUpWing(c.n, 1, c.elliptic);
     const std::optional<EllipticWingResult> elliptic = SolveOnRecord(SolutionMode::GivenAngle);
     ASSERT_TRUE(elliptic);
-    for (auto [actual, expected] : {std::pair{testRecord.CL, c.cl}, {testRecord.CDi, c.cdi}, {testRecord.E, c.e},
-                                    {testRecord.AlfE, c.alfE}, {elliptic->CDiE, c.cdiE},
+    for (auto [actual, expected] : {std::pair{testRecord.CL, c.cl},
+                                    {testRecord.CDi, c.cdi},
+                                    {testRecord.E, c.e},
+                                    {testRecord.AlfE, c.alfE},
+                                    {elliptic->CDiE, c.cdiE},
                                     {elliptic->EE, c.ee}})
       EXPECT_NEAR(actual, expected, expected * kExampleTolerance);
   }
@@ -231,8 +236,8 @@ bool RecordIsFinite() {
   const Module_ortak& m = testRecord;
   for (double v : {m.AlfaK, m.AlfaKR, m.CL, m.CDi, m.E, m.AlfE, m.AlfaEE, m.SemiSpan, m.nE})
     if (!std::isfinite(v)) return false;
-  for (const StationTable* t : {&m.AlfaR, &m.Asz, &m.Alfa0R, &m.BetaR, &m.X, &m.An, &m.mu, &m.Gamma,
-                                &m.w, &m.Eps, &m.AlfaE, &m.yE, &m.GammaE})
+  for (const StationTable* t :
+       {&m.AlfaR, &m.Asz, &m.Alfa0R, &m.BetaR, &m.X, &m.An, &m.mu, &m.Gamma, &m.w, &m.Eps, &m.AlfaE, &m.yE, &m.GammaE})
     for (double v : *t)
       if (!std::isfinite(v)) return false;
   for (const Matrix* matrix : {&m.CoefMatrix, &m.SinTab})
@@ -290,7 +295,8 @@ TEST(LiftingLine, BuildSystemRefusesExactlyWhenAValueWouldNotBeFinite) {
         const double s = std::sin(testRecord.theta[i]);
         for (int j = 1; j <= kStations; ++j) {
           const double harmonic = 2 * j - 1;
-          finite = finite && std::isfinite(std::sin(harmonic * testRecord.theta[i]) * (1 + harmonic * testRecord.mu[i] / s));
+          finite =
+              finite && std::isfinite(std::sin(harmonic * testRecord.theta[i]) * (1 + harmonic * testRecord.mu[i] / s));
         }
       }
       EXPECT_EQ(BuildSystem(testRecord, mode, testCache).IsRefused(), !finite);

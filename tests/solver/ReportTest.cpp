@@ -17,11 +17,11 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::ResetTestRecord;
 using testing::Done;
 using testing::ReadFile;
+using testing::ResetTestRecord;
 using testing::ScopedWorkDir;
+using testing::testRecord;
 
 const std::filesystem::path kExamples = KELVANE_EXAMPLES_DIR;
 
@@ -114,8 +114,8 @@ TEST_F(ReportTest, RebuildsARecordedReportByteForByte) {
   testRecord.E = 33.425635774304055;
 
   ASSERT_TRUE(Done(StartReport({}, PlanformSummaryBlock(testRecord))));
-  for (const std::string& block :
-       {StationBlock(testRecord), MatrixBlock(testRecord), FourierBlock(testRecord), DistributionBlock(testRecord), PerformanceBlock(testRecord)})
+  for (const std::string& block : {StationBlock(testRecord), MatrixBlock(testRecord), FourierBlock(testRecord),
+                                   DistributionBlock(testRecord), PerformanceBlock(testRecord)})
     ASSERT_TRUE(Done(AppendToReport({}, block)));
   EXPECT_EQ(ReadFile(kReportFileName), ReadFile(kExamples / "07-rectangular-N3-detail" / "PLL.txt"));
 }
@@ -124,27 +124,26 @@ TEST_F(ReportTest, MatrixShowsASignForANegativeValueThatRoundsToZero) {
   SetStations(2);
   SetRow(1, {1.1888, -1e-17, 0.0249});
   SetRow(2, {0, -0.03125, -0.6120});
-  EXPECT_EQ(MatrixBlock(testRecord), Lines({"", "  Katsayılar Matrisi", "", "  1.1888  -0.0000   0.0249",
-                                  "  0.0000  -0.0313   -0.6120"}));
+  EXPECT_EQ(MatrixBlock(testRecord),
+            Lines({"", "  Katsayılar Matrisi", "", "  1.1888  -0.0000   0.0249", "  0.0000  -0.0313   -0.6120"}));
 }
 
 TEST_F(ReportTest, FourierCoefficientsTakeSixDecimalsAndSmallOnesTheExponentForm) {
   SetStations(5);
   const double an[] = {0.020944, 0, -1e-9, 6.2e-5, -5.41e-5};
   for (int i = 1; i <= 5; ++i) testRecord.An[i] = an[i - 1];
-  EXPECT_EQ(FourierBlock(testRecord), Lines({"", "  Fourier Katsayıları", "", "  An( 1 ) =  .020944 ",
-                                   "  An( 2 ) =  0 ", "  An( 3 ) =  0 ", "  An( 4 ) =  6.2E-05 ",
-                                   "  An( 5 ) = -5.4E-05 "}));
+  EXPECT_EQ(FourierBlock(testRecord),
+            Lines({"", "  Fourier Katsayıları", "", "  An( 1 ) =  .020944 ", "  An( 2 ) =  0 ", "  An( 3 ) =  0 ",
+                   "  An( 4 ) =  6.2E-05 ", "  An( 5 ) = -5.4E-05 "}));
 }
 
 TEST_F(ReportTest, ANegativeStationValueShiftsTheRestOfItsLine) {
   SetStations(1);
   testRecord.BetaR[1] = -0.05236;
   testRecord.Alfa0R[1] = -0.0349;
-  EXPECT_EQ(StationBlock(testRecord),
-            Lines({"", "  Kanat parametrelerinin açıklık boyunca dağılımları", "",
-                   "  i     y      c     BetaR    Alfa0R     Asz      mu ", "",
-                   "  1  0.0000  0.0000  -0.0524  -0.0349  0.0000  0.0000"}));
+  EXPECT_EQ(StationBlock(testRecord), Lines({"", "  Kanat parametrelerinin açıklık boyunca dağılımları", "",
+                                             "  i     y      c     BetaR    Alfa0R     Asz      mu ", "",
+                                             "  1  0.0000  0.0000  -0.0524  -0.0349  0.0000  0.0000"}));
 }
 
 TEST_F(ReportTest, AStationCountNoSolutionCouldUseGivesNoDataLines) {

@@ -14,11 +14,11 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::PlaceStations;
+using testing::ResetTestRecord;
 using testing::TaperedChords;
+using testing::testCache;
+using testing::testRecord;
 using testing::UniformSections;
 
 void SetUpRectangularWing() {
@@ -44,11 +44,11 @@ TEST(SolveLiftingLine, ReportsEveryStageInTheSolveCommandsOrder) {
   double CDiE = 0;
   const std::vector<SolveStage> stages = StagesRun(SolutionMode::GivenAngle, &refusal, &CDiE);
   ASSERT_EQ(refusal, "");
-  EXPECT_EQ(stages, (std::vector<SolveStage>{
-                        SolveStage::SectionTables, SolveStage::TwistTable, SolveStage::PrepareMode,
-                        SolveStage::MuTable, SolveStage::BuildSystem, SolveStage::Gauss,
-                        SolveStage::UnpackSolution, SolveStage::Distributions, SolveStage::WingCoefficients,
-                        SolveStage::EllipticWing, SolveStage::ComparisonCurves}));
+  EXPECT_EQ(stages,
+            (std::vector<SolveStage>{
+                SolveStage::SectionTables, SolveStage::TwistTable, SolveStage::PrepareMode, SolveStage::MuTable,
+                SolveStage::BuildSystem, SolveStage::Gauss, SolveStage::UnpackSolution, SolveStage::Distributions,
+                SolveStage::WingCoefficients, SolveStage::EllipticWing, SolveStage::ComparisonCurves}));
   EXPECT_GT(CDiE, 0);
 }
 

@@ -1,7 +1,7 @@
 // Solutions that reuse the kept system and elimination against first solutions, point by point: every
 // field of the record must come out bit for bit the same.
-#include "solver/SystemCache.h"
 #include "solver/Gauss.h"
+#include "solver/SystemCache.h"
 
 #include <cmath>
 #include <cstddef>
@@ -19,18 +19,17 @@
 namespace kelvane {
 namespace {
 
-using testing::testRecord;
-using testing::testCache;
-using testing::ResetTestRecord;
 using testing::PlaceStations;
 using testing::Require;
+using testing::ResetTestRecord;
+using testing::testCache;
+using testing::testRecord;
 
 // From S on the record holds doubles only; before it come four doubles and the two flags.
 bool SameBits(const Module_ortak& a, const Module_ortak& b) {
   constexpr std::size_t kConstants = offsetof(Module_ortak, InputError);
   constexpr std::size_t kNumbers = offsetof(Module_ortak, S);
-  return std::memcmp(&a, &b, kConstants) == 0 && a.InputError == b.InputError &&
-         a.PlanformDone == b.PlanformDone &&
+  return std::memcmp(&a, &b, kConstants) == 0 && a.InputError == b.InputError && a.PlanformDone == b.PlanformDone &&
          std::memcmp(reinterpret_cast<const char*>(&a) + kNumbers, reinterpret_cast<const char*>(&b) + kNumbers,
                      sizeof(Module_ortak) - kNumbers) == 0;
 }
@@ -71,8 +70,8 @@ std::vector<Solved> RunPolar(const std::vector<Point>& points, bool reuse) {
     if (!reuse) testCache.Forget();
     if (point.change) point.change();
     const auto outcome = SolveAt(testRecord, testCache, point.mode, point.value);
-    solved.push_back({outcome.Message(), outcome ? *outcome : EllipticWingResult{},
-                      std::make_unique<Module_ortak>(testRecord)});
+    solved.push_back(
+        {outcome.Message(), outcome ? *outcome : EllipticWingResult{}, std::make_unique<Module_ortak>(testRecord)});
   }
   testRecord = start;
   return solved;
@@ -141,8 +140,8 @@ TEST(SystemCache, RefusedPointsMatchFirstSolutions) {
       {lift, 1e308},  // a right-hand side that overflows
       {lift, 0.9},
   });
-  EXPECT_EQ(faults, (std::vector<std::string>{"", kSingularSystemMessage, kSingularSystemMessage, "",
-                                              kNotFiniteMessage, ""}));
+  EXPECT_EQ(faults,
+            (std::vector<std::string>{"", kSingularSystemMessage, kSingularSystemMessage, "", kNotFiniteMessage, ""}));
 }
 
 // The detailed report prints CoefMatrix as built, before Gauss reduces it.

@@ -14,8 +14,7 @@ namespace kelvane::testing {
 // The names of a folder's entries, to see that nothing was added or left behind.
 inline std::set<std::string> FolderEntries(const std::filesystem::path& folder) {
   std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename().string());
   return names;
 }
 

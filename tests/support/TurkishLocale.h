@@ -62,8 +62,8 @@ inline std::string ProvideTurkishLocale() {
     const int status = detail::RunLocaledef(built.string());
     if (detail::IsBuilt(built)) fs::rename(built, target, error);  // another process may have won
     fs::remove_all(staging, error);
-    if (!detail::IsBuilt(target)) return "localedef could not build " + target.string() + " (status " +
-                                         std::to_string(status) + ")";
+    if (!detail::IsBuilt(target))
+      return "localedef could not build " + target.string() + " (status " + std::to_string(status) + ")";
   }
   setenv("LOCPATH", folder.c_str(), 1);
   return {};

@@ -13,8 +13,9 @@ namespace fs = std::filesystem;
 class FilePanel : public StartedForm {
  protected:
   std::vector<bool> Shown() {
-    return {form.Frm_IO.Visible(),        form.Drive1.Visible(),       form.Dir1.Visible(), form.File1.Visible(),
-            form.Text_OutFile.Visible(), form.Command_Save.Visible(), form.Command_Cancel.Visible()};
+    return {form.Frm_IO.Visible(),        form.Drive1.Visible(),       form.Dir1.Visible(),
+            form.File1.Visible(),         form.Text_OutFile.Visible(), form.Command_Save.Visible(),
+            form.Command_Cancel.Visible()};
   }
 };
 

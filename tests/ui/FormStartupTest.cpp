@@ -18,14 +18,29 @@ class FormStartup : public StartedForm {};
 
 TEST_F(FormStartup, BoxesShowTheStartAndDesignTexts) {
   const std::pair<const TextBox*, const char*> expected[] = {
-      {&form.Text_Area, "10"},   {&form.Text_AR, "10"},       {&form.Text_b, "10"},
-      {&form.Text_cOrt, "1"},    {&form.Text_N, "15"},        {&form.Text_dAlfa, "0"},
-      {&form.Text_AszK, "6.28318530717959"}, {&form.Text_AszU, "6.28318530717959"},
-      {&form.Text_Alfa0K, "0"},  {&form.Text_Alfa0U, "0"},    {&form.Text_Voo, "1"},
-      {&form.Text_AlfaK, "10"},  {&form.Text_CL, "0"},        {&form.Text_nTrap, "1"},
-      {form.Text_ks[1], "1"},    {form.Text_kc[1], "1"},      {form.Text_ks[2], "0.8"},
-      {form.Text_kc[2], "0.6"},  {form.Text_ks[4], "0.4"},    {form.Text_kc[4], "0.9"},
-      {&form.Text_CDi, "0"},     {&form.Text_E, ""},          {&form.Text_CDiE, "0"},
+      {&form.Text_Area, "10"},
+      {&form.Text_AR, "10"},
+      {&form.Text_b, "10"},
+      {&form.Text_cOrt, "1"},
+      {&form.Text_N, "15"},
+      {&form.Text_dAlfa, "0"},
+      {&form.Text_AszK, "6.28318530717959"},
+      {&form.Text_AszU, "6.28318530717959"},
+      {&form.Text_Alfa0K, "0"},
+      {&form.Text_Alfa0U, "0"},
+      {&form.Text_Voo, "1"},
+      {&form.Text_AlfaK, "10"},
+      {&form.Text_CL, "0"},
+      {&form.Text_nTrap, "1"},
+      {form.Text_ks[1], "1"},
+      {form.Text_kc[1], "1"},
+      {form.Text_ks[2], "0.8"},
+      {form.Text_kc[2], "0.6"},
+      {form.Text_ks[4], "0.4"},
+      {form.Text_kc[4], "0.9"},
+      {&form.Text_CDi, "0"},
+      {&form.Text_E, ""},
+      {&form.Text_CDiE, "0"},
       {&form.Text_OutFile, ""},
   };
   for (const auto& [box, text] : expected) EXPECT_EQ(box->Text(), text) << box->Name();
@@ -41,7 +56,7 @@ TEST_F(FormStartup, OptionsTicksAndVisibility) {
             std::make_tuple(1, 1, 0, 0, 0));
 
   const std::pair<const Control*, bool> shown[] = {
-      {&form.Frame_Trap, false}, {form.Text_ks[1], false}, {&form.Text_CL, false}, {&form.Frm_IO, false},
+      {&form.Frame_Trap, false}, {form.Text_ks[1], false}, {&form.Text_CL, false},   {&form.Frm_IO, false},
       {&form.File1, false},      {&form.Text_AlfaK, true}, {&form.Label_deg1, true}, {&form.Label7, true},
       {&form.Picture1, true},    {&form.Text_N, true},
   };
@@ -55,7 +70,8 @@ TEST_F(FormStartup, RunsThePlanformCommandOnTheStartValues) {
   EXPECT_EQ(form.Record().Pi, std::numbers::pi);
   EXPECT_EQ(form.Record().DegToRad, std::numbers::pi / 180);
   EXPECT_EQ(form.Record().AszK, 2 * std::numbers::pi);
-  EXPECT_EQ(std::make_tuple(form.Record().S, form.Record().AR, form.Record().b, form.Record().cOrt, form.Record().N, form.Record().nTrap, form.Record().AlfaK, form.Record().Voo),
+  EXPECT_EQ(std::make_tuple(form.Record().S, form.Record().AR, form.Record().b, form.Record().cOrt, form.Record().N,
+                            form.Record().nTrap, form.Record().AlfaK, form.Record().Voo),
             std::make_tuple(10.0, 10.0, 10.0, 1.0, 15.0, 1.0, 10.0, 1.0));
   EXPECT_TRUE(form.Record().PlanformDone);
   EXPECT_TRUE(form.Messages().empty());
@@ -87,8 +103,8 @@ TEST_F(FormStartup, ControlsSitInTheirFramesWithTheirLook) {
 
   const Color lightGreen{0xC0, 0xFF, 0xC0}, peach{0xFF, 0xE0, 0xC0};
   const std::pair<const Control*, Color> colours[] = {
-      {&form.Frame_PlanPar, lightGreen}, {&form.Check_cOrt, lightGreen}, {&form.Label18, lightGreen},
-      {&form.Option_Trapez, lightGreen}, {&form.Frame_Trap, peach},      {form.Label_kc[4], peach},
+      {&form.Frame_PlanPar, lightGreen},    {&form.Check_cOrt, lightGreen},      {&form.Label18, lightGreen},
+      {&form.Option_Trapez, lightGreen},    {&form.Frame_Trap, peach},           {form.Label_kc[4], peach},
       {&form.Picture3, kPictureBackground}, {form.Text_ks[1], kSystemMenuColor},
   };
   for (const auto& [control, colour] : colours) EXPECT_EQ(control->Look().background, colour) << control->Name();

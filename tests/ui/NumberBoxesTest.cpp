@@ -18,10 +18,10 @@ TEST(UnreadableNumberMessage, NamesADecimalCommaOrAnInfiniteValue) {
       {"1e400", std::string(kTooLarge) + "1e400"},
       {"-1D400", std::string(kTooLarge) + "-1D400"},
       {"12.5", std::nullopt},
-      {"12,", std::nullopt},      // nothing after the comma to lose
+      {"12,", std::nullopt},  // nothing after the comma to lose
       {"12,abc", std::nullopt},
-      {"abc,5", std::nullopt},    // letters read as 0, as always
-      {"1e-400", std::nullopt},   // a tiny value is still a value
+      {"abc,5", std::nullopt},   // letters read as 0, as always
+      {"1e-400", std::nullopt},  // a tiny value is still a value
       {"", std::nullopt},
   };
   for (const auto& [text, message] : cases) EXPECT_EQ(UnreadableNumberMessage(text), message) << text;
@@ -34,9 +34,18 @@ TEST_F(NumberBoxes, PlanformCommandRefusesADecimalCommaInEveryBoxItReads) {
       {"area", [](Form_Wing& f) { f.Text_Area.SetText("12,5"); }},
       {"aspect ratio", [](Form_Wing& f) { f.Text_AR.SetText("12,5"); }},
       {"stations", [](Form_Wing& f) { f.Text_N.SetText("12,5"); }},
-      {"panel count", [](Form_Wing& f) { f.Option_Trapez.Click(); f.Text_nTrap.SetText("12,5"); }},
-      {"panel end", [](Form_Wing& f) { f.Option_Trapez.Click(); f.Text_ks[1]->SetText("12,5"); }},
-      {"chord ratio", [](Form_Wing& f) {
+      {"panel count",
+       [](Form_Wing& f) {
+         f.Option_Trapez.Click();
+         f.Text_nTrap.SetText("12,5");
+       }},
+      {"panel end",
+       [](Form_Wing& f) {
+         f.Option_Trapez.Click();
+         f.Text_ks[1]->SetText("12,5");
+       }},
+      {"chord ratio",
+       [](Form_Wing& f) {
          f.Option_Trapez.Click();
          f.Text_nTrap.SetText("2");
          f.Text_kc[2]->SetText("12,5");
@@ -57,9 +66,9 @@ TEST_F(NumberBoxes, PlanformCommandRefusesADecimalCommaInEveryBoxItReads) {
 }
 
 TEST_F(NumberBoxes, BoxesACommandDoesNotReadMayHoldAnything) {
-  form.Text_b.SetText("12,5");             // not ticked
-  form.Text_ks[3]->SetText("12,5");        // a hidden panel row
-  form.Text_CL.SetText("1e400");           // the given-angle mode reads the angle
+  form.Text_b.SetText("12,5");       // not ticked
+  form.Text_ks[3]->SetText("12,5");  // a hidden panel row
+  form.Text_CL.SetText("1e400");     // the given-angle mode reads the angle
   form.Cmd_Planform.Click();
   form.PLL.Click();
   EXPECT_TRUE(form.Messages().empty());

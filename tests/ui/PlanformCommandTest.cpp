@@ -51,14 +51,21 @@ TEST_F(PlanformCommand, RunningTwiceKeepsOnlyTheLastSummary) {
 TEST_F(PlanformCommand, RejectedInputStopsWithItsMessageAndLeavesReportAndPicture) {
   using Spoil = std::function<void(Form_Wing&)>;
   const std::pair<Spoil, std::string> cases[] = {
-      {[](Form_Wing& f) { f.Text_N.SetText("16"); },
-       " İstasyon sayısı simetrik yük dağılımı için ÇİFT SAYI olamaz"},
+      {[](Form_Wing& f) { f.Text_N.SetText("16"); }, " İstasyon sayısı simetrik yük dağılımı için ÇİFT SAYI olamaz"},
       {[](Form_Wing& f) { f.Text_N.SetText("abc"); }, "Yarı-açıklık boyunca istasyon sayısı 2 den küçük olamaz"},
       {[](Form_Wing& f) { f.Check_b.SetValue(1); }, "Üst-görünüm parametrelerinden sadece 2 sini seçebilirsiniz"},
       {[](Form_Wing& f) { f.Text_AR.SetText(""); }, "AR değerini belirleyiniz"},
       {[](Form_Wing& f) { f.Option_Eliptik.SetValue(false); }, "Üst görünüm şeklini seçiniz"},
-      {[](Form_Wing& f) { f.Option_Trapez.Click(); f.Text_nTrap.SetText("5"); }, kPanelCountMessage},
-      {[](Form_Wing& f) { f.Option_Trapez.Click(); f.Text_nTrap.SetText("2.5"); }, kPanelCountMessage},
+      {[](Form_Wing& f) {
+         f.Option_Trapez.Click();
+         f.Text_nTrap.SetText("5");
+       },
+       kPanelCountMessage},
+      {[](Form_Wing& f) {
+         f.Option_Trapez.Click();
+         f.Text_nTrap.SetText("2.5");
+       },
+       kPanelCountMessage},
   };
   for (const auto& [spoil, message] : cases) {
     auto fresh = StartForm();

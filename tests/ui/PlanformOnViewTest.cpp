@@ -67,7 +67,11 @@ TEST_F(PlanformOnView, OtherInputsAndRepeatedClicksKeepThePlanform) {
       {"root slope", [](Form_Wing& f) { f.Text_AszK.SetText("6"); }},
       {"tip zero-lift angle", [](Form_Wing& f) { f.Text_Alfa0U.SetText("-1"); }},
       {"root angle", [](Form_Wing& f) { f.Text_AlfaK.SetText("4"); }},
-      {"mode", [](Form_Wing& f) { f.Option_CL.Click(); f.Option_Alfa.Click(); }},
+      {"mode",
+       [](Form_Wing& f) {
+         f.Option_CL.Click();
+         f.Option_Alfa.Click();
+       }},
       {"report option", [](Form_Wing& f) { f.Check1.SetValue(1); }},
       {"the selected type again", [](Form_Wing& f) { f.Option_Eliptik.Click(); }},
       {"the same text again", [](Form_Wing& f) { f.Text_Area.SetText("10"); }},

@@ -303,7 +303,8 @@ TEST_F(ResultsWindow, TableHoldsEveryStationAtFullPrecision) {
 
   const int rows[] = {14, 0};
   const int columns[] = {0, 3};
-  EXPECT_EQ(results.TableText(rows, columns), "i\tΓ/V∞ (m)\n15\t" + root[3] + "\n1\t" + results.TableRows()[0][3] + "\n");
+  EXPECT_EQ(results.TableText(rows, columns),
+            "i\tΓ/V∞ (m)\n15\t" + root[3] + "\n1\t" + results.TableRows()[0][3] + "\n");
   const std::string csv = results.Csv(ResultsTab::Table);
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "i,y (m),c (m),Γ/V∞ (m),cl,αe (°),αi (°),w/V∞");
 }
@@ -403,8 +404,7 @@ TEST_F(ResultsWindow, PolarRefusesWhatIsNoRangeAndSweepsCLInTheGivenCLMode) {
   EXPECT_EQ(MessagesSince(shown),
             (std::vector<std::string>{
                 "Başlangıç, bitiş ve adım kutularına birer sayı giriniz (ondalık ayırıcı nokta): 0,1",
-                "Polar için adım sıfırdan büyük olmalı.",
-                "Polar için bitiş değeri başlangıç değerinden küçük olamaz.",
+                "Polar için adım sıfırdan büyük olmalı.", "Polar için bitiş değeri başlangıç değerinden küçük olamaz.",
                 "Polar en çok 1000 noktadır: daha büyük bir adım giriniz."}));
   EXPECT_TRUE(results.Charts(ResultsTab::Polar).empty());
 

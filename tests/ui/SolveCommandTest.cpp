@@ -15,9 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kPerformanceHeading = "  Aerodinamik performans";
-const std::vector<std::string> kBlockHeadings = {
-    "  Kanat parametrelerinin açıklık boyunca dağılımları", "  Katsayılar Matrisi", "  Fourier Katsayıları",
-    "  Distributions along wing span", kPerformanceHeading};
+const std::vector<std::string> kBlockHeadings = {"  Kanat parametrelerinin açıklık boyunca dağılımları",
+                                                 "  Katsayılar Matrisi", "  Fourier Katsayıları",
+                                                 "  Distributions along wing span", kPerformanceHeading};
 
 std::vector<std::string> HeadingsIn(const std::string& report) {
   std::vector<std::string> found;
@@ -32,7 +32,7 @@ std::vector<std::string> HeadingsIn(const std::string& report) {
 class SolveCommand : public StartedForm {
  protected:
   std::vector<TextBox*> ResultBoxes() {
-    return {&form.Text_AlfaK, &form.Text_CL, &form.Text_CDi, &form.Text_E,
+    return {&form.Text_AlfaK, &form.Text_CL,   &form.Text_CDi, &form.Text_E,
             &form.Text_CDiE,  &form.Text_AlfE, &form.Text_EE};
   }
   std::vector<std::string> ResultTexts() {
@@ -50,8 +50,8 @@ class SolveCommand : public StartedForm {
 TEST_F(SolveCommand, StartUpWingShowsItsResultsAndWritesOnlyThePerformanceBlock) {
   form.PLL.Click();
 
-  EXPECT_EQ(ResultTexts(), (std::vector<std::string>{"10", "0.91385", "0.026583", "34.377", "0.02658", "10",
-                                                     "34.377"}));
+  EXPECT_EQ(ResultTexts(),
+            (std::vector<std::string>{"10", "0.91385", "0.026583", "34.377", "0.02658", "10", "34.377"}));
   EXPECT_TRUE(form.Messages().empty());
   const fs::path example = fs::path(KELVANE_EXAMPLES_DIR) / "01-default-elliptic";
   EXPECT_EQ(ReadFile("PLL.txt"), ReadFile(example / "PLL.txt"));
@@ -128,8 +128,8 @@ TEST_F(SolveCommand, DrawsBothDistributionPlots) {
   form.PLL.Click();
   const auto& circulation = form.Picture2.Surface();
   const auto& commands = circulation.Commands();
-  const auto scale = std::find_if(commands.begin(), commands.end(),
-                                  [](auto& c) { return c.kind == PlotCommand::Kind::SetUserScale; });
+  const auto scale =
+      std::find_if(commands.begin(), commands.end(), [](auto& c) { return c.kind == PlotCommand::Kind::SetUserScale; });
   ASSERT_NE(scale, commands.end());
   EXPECT_NEAR(scale->b, 0.63995, 1e-5);
   EXPECT_NEAR(scale->d, -0.058178, 1e-6);
@@ -160,12 +160,14 @@ TEST_F(SolveCommand, FaultShowsOneMessageAndChangesNoResult) {
     const char* message;
   };
   const Case cases[] = {
-      {"singular", [](Form_Wing& f) {
+      {"singular",
+       [](Form_Wing& f) {
          f.Option_CL.Click();
          f.Text_CL.SetText("0.5");
          f.Text_AszK.SetText("0");
          f.Text_AszU.SetText("0");
-       }, "Denklem sistemi çözülemedi: katsayılar matrisi tekil. Kesit özelliklerini kontrol ediniz"},
+       },
+       "Denklem sistemi çözülemedi: katsayılar matrisi tekil. Kesit özelliklerini kontrol ediniz"},
       {"elliptic slope", [](Form_Wing& f) { f.Text_AszK.SetText("0"); },
        "Eşdeğer eliptik kanat hesaplanamadı: kök kesitin taşıma eğimi 0 ya da -π·AR olamaz"},
       {"infinite input", [](Form_Wing& f) { f.Text_dAlfa.SetText("1e400"); }, "Bu sayı çok büyük: 1e400"},

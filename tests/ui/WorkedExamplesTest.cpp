@@ -58,9 +58,8 @@ bool Ticked(const UserInputs& inputs, const std::string& name) {
 }
 
 const std::map<std::string, TextBox Form_Wing::*> kResultBoxes{
-    {"Text_AlfaK", &Form_Wing::Text_AlfaK}, {"Text_CL", &Form_Wing::Text_CL},
-    {"Text_CDi", &Form_Wing::Text_CDi},     {"Text_E", &Form_Wing::Text_E},
-    {"Text_AlfE", &Form_Wing::Text_AlfE},   {"Text_CDiE", &Form_Wing::Text_CDiE},
+    {"Text_AlfaK", &Form_Wing::Text_AlfaK}, {"Text_CL", &Form_Wing::Text_CL},     {"Text_CDi", &Form_Wing::Text_CDi},
+    {"Text_E", &Form_Wing::Text_E},         {"Text_AlfE", &Form_Wing::Text_AlfE}, {"Text_CDiE", &Form_Wing::Text_CDiE},
     {"Text_EE", &Form_Wing::Text_EE},
 };
 
@@ -114,8 +113,7 @@ TEST_P(WorkedExamplesThroughForm, ShowsTheExpectedResultsAndWritesTheExpectedFil
   EXPECT_EQ(ReadFile(kLastConfigFileName), example.Expected("LastConfig.cfg"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, WorkedExamplesThroughForm,
-                         ::testing::ValuesIn(testing::LoadWorkedExamples()),
+INSTANTIATE_TEST_SUITE_P(Examples, WorkedExamplesThroughForm, ::testing::ValuesIn(testing::LoadWorkedExamples()),
                          [](const auto& info) { return testing::TestName(info.param); });
 
 }  // namespace

@@ -11,10 +11,10 @@
 namespace kelvane::xfoil {
 
 struct ChildSpec {
-  std::string program;                 // looked up on PATH
-  std::filesystem::path folder;        // its working folder
-  std::filesystem::path input;         // standard input, read from this file
-  std::filesystem::path output;        // standard output and error, written to these files
+  std::string program;           // looked up on PATH
+  std::filesystem::path folder;  // its working folder
+  std::filesystem::path input;   // standard input, read from this file
+  std::filesystem::path output;  // standard output and error, written to these files
   std::filesystem::path errors;
   std::vector<std::string> environment;  // the whole environment, "NAME=value" each
 };

@@ -51,10 +51,9 @@ std::optional<std::filesystem::path> DefaultPolarCacheFolder() {
 }
 
 std::string CachedPolarName(const PolarRequest& request, std::string_view coordinateContent) {
-  const std::string section =
-      request.nacaCode.empty()
-          ? SafeName(request.coordinateFile.stem().string()) + "-" + Hex(ContentHash(coordinateContent))
-          : "naca" + request.nacaCode;
+  const std::string section = request.nacaCode.empty() ? SafeName(request.coordinateFile.stem().string()) + "-" +
+                                                             Hex(ContentHash(coordinateContent))
+                                                       : "naca" + request.nacaCode;
   return section + "-re" + request.reynoldsText + ".txt";
 }
 

@@ -16,8 +16,7 @@
 namespace kelvane::xfoil {
 namespace {
 
-constexpr const char* kNoCacheFolderMessage =
-    "Polar önbelleği için klasör yok: ne XDG_CACHE_HOME ne HOME tanımlı";
+constexpr const char* kNoCacheFolderMessage = "Polar önbelleği için klasör yok: ne XDG_CACHE_HOME ne HOME tanımlı";
 
 Expected<SectionPolar> ComputedSectionPolar(std::string_view argument, const PolarSources& sources) {
   std::variant<PolarRequest, Outcome> request = ParsePolarRequest(argument);

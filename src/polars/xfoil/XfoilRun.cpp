@@ -48,8 +48,10 @@ std::string CleanLine(std::string_view line) {
   std::string clean;
   for (const char c : line) {
     const bool printable = c > ' ' && c < '\x7F';
-    if (printable) clean += c;
-    else if (!clean.empty() && clean.back() != ' ') clean += ' ';
+    if (printable)
+      clean += c;
+    else if (!clean.empty() && clean.back() != ' ')
+      clean += ' ';
   }
   if (!clean.empty() && clean.back() == ' ') clean.pop_back();
   return clean;
@@ -96,8 +98,8 @@ Outcome PrepareFolder(const std::filesystem::path& folder, const PolarRequest& r
     if (Outcome written = WriteFileReplacing((folder / kSectionFile).string(), text); written.IsRefused())
       return written;
   }
-  if (Outcome written = WriteFileReplacing((folder / kScriptFile).string(),
-                                           XfoilScript(section, request.reynoldsText, kPolarFile));
+  if (Outcome written =
+          WriteFileReplacing((folder / kScriptFile).string(), XfoilScript(section, request.reynoldsText, kPolarFile));
       written.IsRefused())
     return written;
   std::error_code error;
@@ -117,12 +119,14 @@ Outcome EndRefusal(const ChildResult& result, const PolarRequest& request, const
                               " saniyede bitirmedi ve durduruldu");
     case ChildEnd::kCancelled: return Outcome::Refused("XFoil'in " + section + " poları iptal edildi");
     case ChildEnd::kSignalled:
-      return Outcome::Refused(WithReason("XFoil " + section + " polarında " + std::to_string(result.code) +
-                                             " sinyaliyle durdu", FailureReason(folder)));
+      return Outcome::Refused(
+          WithReason("XFoil " + section + " polarında " + std::to_string(result.code) + " sinyaliyle durdu",
+                     FailureReason(folder)));
     case ChildEnd::kExited: break;
   }
-  return Outcome::Refused(WithReason("XFoil " + section + " polarında " + std::to_string(result.code) +
-                                         " çıkış koduyla bitti", FailureReason(folder)));
+  return Outcome::Refused(
+      WithReason("XFoil " + section + " polarında " + std::to_string(result.code) + " çıkış koduyla bitti",
+                 FailureReason(folder)));
 }
 
 }  // namespace
@@ -144,10 +148,14 @@ std::variant<std::string, Outcome> RunXfoil(const PolarRequest& request, std::st
   const auto tick = [&] {
     if (const int rows = rowsSoFar(); rows != reportedRows) options.progress(reportedRows = rows);
   };
-  const ChildSpec spec{kXfoilProgram, folder.Path(), folder.Path() / kScriptFile, folder.Path() / kOutputFile,
-                       folder.Path() / kErrorsFile, ChildEnvironment()};
-  const ChildResult result = RunChild(spec, {options.timeLimit, options.cancelled,
-                                             options.progress ? std::function<void()>(tick) : nullptr});
+  const ChildSpec spec{kXfoilProgram,
+                       folder.Path(),
+                       folder.Path() / kScriptFile,
+                       folder.Path() / kOutputFile,
+                       folder.Path() / kErrorsFile,
+                       ChildEnvironment()};
+  const ChildResult result =
+      RunChild(spec, {options.timeLimit, options.cancelled, options.progress ? std::function<void()>(tick) : nullptr});
   if (result.end != ChildEnd::kExited || result.code != 0) return EndRefusal(result, request, options, folder.Path());
 
   std::string polar;

@@ -13,7 +13,8 @@ namespace {
 // The quantity's Turkish title as a chart's title: its first letter (always ASCII) capitalised.
 std::string ChartTitle(const char* title) {
   std::string text = title;
-  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') text.front() = static_cast<char>(text.front() - 'a' + 'A');
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z')
+    text.front() = static_cast<char>(text.front() - 'a' + 'A');
   return text;
 }
 

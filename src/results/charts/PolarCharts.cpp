@@ -84,7 +84,8 @@ Chart DragPolarChart(std::span<const PolarPoint> polar, const SectionPolarSweep&
                                 PointsOf(points, InducedDragOf<PolarSolution>, LiftOf<PolarSolution>), kSecondColor,
                                 Dash::Dashed));
   chart.series.push_back(Dotted(WithSectionPolars("CD"),
-                                PointsOf(points, [](const PolarSolution& p) { return p.CD; }, LiftOf<PolarSolution>),
+                                PointsOf(
+                                    points, [](const PolarSolution& p) { return p.CD; }, LiftOf<PolarSolution>),
                                 kSecondColor));
   return Fitted(std::move(chart), "CDi, CD", kLiftTitle);
 }

@@ -97,7 +97,8 @@ Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise, con
     };
     const auto polarLift = [](const PolarStation& s) { return s.cl; };
     chart.series.push_back(NamedSeries(std::string("cl, ") + kSectionPolarName,
-                                       WholeSpan(PolarStationPoints(sectionPolars->solution, polarLift)), kSecondColor));
+                                       WholeSpan(PolarStationPoints(sectionPolars->solution, polarLift)),
+                                       kSecondColor));
     chart.series.push_back(NamedSeries(kSectionMaxLiftName,
                                        WholeSpan(PolarStationPoints(sectionPolars->solution, blended)), kSecondColor,
                                        Dash::Dotted));
@@ -109,8 +110,8 @@ Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise, con
 Chart ProfileDragChart(const Module_ortak& m, const PolarSolution& solution) {
   Chart chart = SpanwiseChart(m, "Yerel profil sürükleme katsayısı");
   const auto drag = [](const PolarStation& s) { return s.cd; };
-  chart.series.push_back(
-      NamedSeries(std::string("cd, ") + kSectionPolarName, WholeSpan(PolarStationPoints(solution, drag)), kSecondColor));
+  chart.series.push_back(NamedSeries(std::string("cd, ") + kSectionPolarName,
+                                     WholeSpan(PolarStationPoints(solution, drag)), kSecondColor));
   chart.y = ValueAxis("cd", chart.series);
   return chart;
 }
@@ -126,11 +127,12 @@ Chart AnglesChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
   const auto effective = [](const StationValues& v) { return v.AlfaE; };
   const auto induced = [](const StationValues& v) { return v.AlfaI; };
   Chart chart = SpanwiseChart(m, "Hücum açıları");
-  chart.series.push_back(NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise, effective)), kWingColor));
+  chart.series.push_back(
+      NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise, effective)), kWingColor));
   chart.series.push_back(NamedSeries("αi, indüklenmiş hücum açısı", WholeSpan(StationPoints(spanwise, induced)),
                                      kSecondColor, Dash::Dashed));
-  chart.series.push_back(NamedSeries(std::string(kEllipticWingName) + ", αe",
-                                     {{0 - s, m.AlfaEE}, {s, m.AlfaEE}}, kEllipticColor, Dash::Dotted));
+  chart.series.push_back(NamedSeries(std::string(kEllipticWingName) + ", αe", {{0 - s, m.AlfaEE}, {s, m.AlfaEE}},
+                                     kEllipticColor, Dash::Dotted));
   chart.y = ValueAxis("α (°)", chart.series);
   return chart;
 }

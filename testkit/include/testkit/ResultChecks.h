@@ -67,8 +67,7 @@ inline std::vector<std::string> FaultsIn(const ui::Form_Wing& form, const std::s
   for (const double value : {o.S, o.AR, o.b, o.cOrt, o.SemiSpan, o.AlfaK, o.CL, o.CDi, o.E, o.AlfE, o.AlfaEE}) {
     if (!std::isfinite(value)) faults.push_back("a scalar result of the record is not finite");
   }
-  for (const StationTable* table :
-       {&o.y, &o.c, &o.An, &o.Gamma, &o.w, &o.Eps, &o.AlfaE, &o.yE, &o.GammaE, &o.cE}) {
+  for (const StationTable* table : {&o.y, &o.c, &o.An, &o.Gamma, &o.w, &o.Eps, &o.AlfaE, &o.yE, &o.GammaE, &o.cE}) {
     for (const double value : *table) {
       if (!std::isfinite(value)) {
         faults.push_back("a station table of the record holds a non-finite value");

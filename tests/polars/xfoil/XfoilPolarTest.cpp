@@ -96,7 +96,8 @@ TEST(XfoilPolar, ComputesTheShippedPolarsAndServesRepeatsFromTheCache) {
   ASSERT_TRUE(std::holds_alternative<ComputedPolar>(cached)) << std::get<Outcome>(cached).Message();
   EXPECT_TRUE(std::get<ComputedPolar>(cached).fromCache);
   EXPECT_EQ(std::get<ComputedPolar>(cached).rows, 69);
-  std::variant<ComputedPolar, Outcome> refreshed = XfoilPolar(Request("naca0012@1e6"), {folders.cache, true}, Options());
+  std::variant<ComputedPolar, Outcome> refreshed =
+      XfoilPolar(Request("naca0012@1e6"), {folders.cache, true}, Options());
   EXPECT_TRUE(std::holds_alternative<Outcome>(refreshed));
   EXPECT_EQ(FolderEntries(folders.cache), (std::set<std::string>{"naca0012-re1e6.txt", "naca2412-re1e6.txt"}));
 }
