@@ -73,23 +73,23 @@ ChildResult Ended(int status) {
 
 }  // namespace
 
-ChildResult RunChild(const ChildSpec& spec, const ChildWatch& watch) {
+ChildResult RunChild(const ChildCommand& command, const ChildWatch& watch) {
   SpawnSetup setup;
-  posix_spawn_file_actions_addchdir_np(&setup.actions, spec.folder.c_str());
-  posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, spec.input.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&setup.actions, STDOUT_FILENO, spec.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+  posix_spawn_file_actions_addchdir_np(&setup.actions, command.folder.c_str());
+  posix_spawn_file_actions_addopen(&setup.actions, STDIN_FILENO, command.input.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&setup.actions, STDOUT_FILENO, command.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    kPrivateFileMode);
-  posix_spawn_file_actions_addopen(&setup.actions, STDERR_FILENO, spec.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+  posix_spawn_file_actions_addopen(&setup.actions, STDERR_FILENO, command.errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
                                    kPrivateFileMode);
   ResetSignals(setup.attributes);
 
-  std::vector<std::string> arguments{spec.program};
-  std::vector<std::string> environment = spec.environment;
+  std::vector<std::string> arguments{command.program};
+  std::vector<std::string> environment = command.environment;
   std::vector<char*> argv = NullTerminated(arguments);
   std::vector<char*> envp = NullTerminated(environment);
   pid_t child = 0;
   if (const int failure =
-          posix_spawnp(&child, spec.program.c_str(), &setup.actions, &setup.attributes, argv.data(), envp.data());
+          posix_spawnp(&child, command.program.c_str(), &setup.actions, &setup.attributes, argv.data(), envp.data());
       failure != 0)
     return {failure == ENOENT ? ChildEnd::kNotFound : ChildEnd::kNotStarted, failure};
 

@@ -10,7 +10,7 @@
 
 namespace kelvane::xfoil {
 
-struct ChildSpec {
+struct ChildCommand {
   std::string program;           // looked up on PATH
   std::filesystem::path folder;  // its working folder
   std::filesystem::path input;   // standard input, read from this file
@@ -40,6 +40,6 @@ struct ChildResult {
 };
 
 // Starts the child and waits for its end, killing it past the time limit or when cancelled.
-ChildResult RunChild(const ChildSpec& spec, const ChildWatch& watch);
+ChildResult RunChild(const ChildCommand& command, const ChildWatch& watch);
 
 }  // namespace kelvane::xfoil

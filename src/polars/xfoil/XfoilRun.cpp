@@ -148,14 +148,14 @@ std::variant<std::string, Outcome> RunXfoil(const PolarRequest& request, std::st
   const auto tick = [&] {
     if (const int rows = rowsSoFar(); rows != reportedRows) options.progress(reportedRows = rows);
   };
-  const ChildSpec spec{kXfoilProgram,
-                       folder.Path(),
-                       folder.Path() / kScriptFile,
-                       folder.Path() / kOutputFile,
-                       folder.Path() / kErrorsFile,
-                       ChildEnvironment()};
-  const ChildResult result =
-      RunChild(spec, {options.timeLimit, options.cancelled, options.progress ? std::function<void()>(tick) : nullptr});
+  const ChildCommand command{kXfoilProgram,
+                             folder.Path(),
+                             folder.Path() / kScriptFile,
+                             folder.Path() / kOutputFile,
+                             folder.Path() / kErrorsFile,
+                             ChildEnvironment()};
+  const ChildResult result = RunChild(
+      command, {options.timeLimit, options.cancelled, options.progress ? std::function<void()>(tick) : nullptr});
   if (result.end != ChildEnd::kExited || result.code != 0) return EndRefusal(result, request, options, folder.Path());
 
   std::string polar;
