@@ -24,20 +24,12 @@ constexpr const char* kSectionMaxLiftName = "clmax, kesit polarlarından";
 constexpr double kLeadingEdge = 0.25;
 constexpr double kTrailingEdge = -0.75;
 
-template <typename Value>
-std::vector<ChartPoint> StationPoints(const SpanwiseResults& spanwise, Value value) {
+// A value of each station, linear or of a section-polar solution, from the tip in to the root.
+template <typename Station, typename Value>
+std::vector<ChartPoint> StationPoints(const std::vector<Station>& stations, Value value) {
   std::vector<ChartPoint> points;
-  points.reserve(spanwise.stations.size());
-  for (const StationValues& station : spanwise.stations) points.push_back({station.y, value(station)});
-  return points;
-}
-
-// A value of each station of a section-polar solution, from the tip in to the root.
-template <typename Value>
-std::vector<ChartPoint> PolarStationPoints(const PolarSolution& solution, Value value) {
-  std::vector<ChartPoint> points;
-  points.reserve(solution.stations.size());
-  for (const PolarStation& station : solution.stations) points.push_back({station.y, value(station)});
+  points.reserve(stations.size());
+  for (const Station& station : stations) points.push_back({station.y, value(station)});
   return points;
 }
 
@@ -60,7 +52,7 @@ std::vector<ChartPoint> Outline(const std::vector<std::pair<double, double>>& ch
 
 Chart CirculationChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
   std::vector<ChartPoint> wing{{m.y[0], 0}};  // no wing carries circulation past its tip
-  for (const ChartPoint& point : StationPoints(spanwise, [](const StationValues& s) { return s.Gamma; }))
+  for (const ChartPoint& point : StationPoints(spanwise.stations, [](const StationValues& s) { return s.Gamma; }))
     wing.push_back(point);
   std::vector<ChartPoint> elliptic;
   for (int k = 0; k <= static_cast<int>(m.nE); ++k) elliptic.push_back({m.yE[k], m.GammaE[k]});
@@ -76,10 +68,11 @@ Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise, con
                      const SectionPolarSpan* sectionPolars) {
   Chart chart = SpanwiseChart(m, "Yerel kaldırma katsayısı");
   const auto cl = [](const StationValues& s) { return s.cl; };
-  chart.series.push_back(NamedSeries("cl", WholeSpan(StationPoints(spanwise, cl)), kWingColor));
+  chart.series.push_back(NamedSeries("cl", WholeSpan(StationPoints(spanwise.stations, cl)), kWingColor));
   if (spanwise.maxLift) {
     const auto clmax = [](const StationValues& s) { return s.clmax.value_or(NAN); };
-    chart.series.push_back(NamedSeries("clmax", WholeSpan(StationPoints(spanwise, clmax)), kLimitColor, Dash::Dashed));
+    chart.series.push_back(
+        NamedSeries("clmax", WholeSpan(StationPoints(spanwise.stations, clmax)), kLimitColor, Dash::Dashed));
     if (stall) {
       chart.markers.push_back(
           {.name = StallOnsetText(*stall),
@@ -97,11 +90,11 @@ Chart LocalLiftChart(const Module_ortak& m, const SpanwiseResults& spanwise, con
     };
     const auto polarLift = [](const PolarStation& s) { return s.cl; };
     chart.series.push_back(NamedSeries(std::string("cl, ") + kSectionPolarName,
-                                       WholeSpan(PolarStationPoints(sectionPolars->solution, polarLift)),
+                                       WholeSpan(StationPoints(sectionPolars->solution.stations, polarLift)),
                                        kSecondColor));
     chart.series.push_back(NamedSeries(kSectionMaxLiftName,
-                                       WholeSpan(PolarStationPoints(sectionPolars->solution, blended)), kSecondColor,
-                                       Dash::Dotted));
+                                       WholeSpan(StationPoints(sectionPolars->solution.stations, blended)),
+                                       kSecondColor, Dash::Dotted));
   }
   chart.y = ValueAxis("cl", chart.series);
   return chart;
@@ -111,7 +104,7 @@ Chart ProfileDragChart(const Module_ortak& m, const PolarSolution& solution) {
   Chart chart = SpanwiseChart(m, "Yerel profil sürükleme katsayısı");
   const auto drag = [](const PolarStation& s) { return s.cd; };
   chart.series.push_back(NamedSeries(std::string("cd, ") + kSectionPolarName,
-                                     WholeSpan(PolarStationPoints(solution, drag)), kSecondColor));
+                                     WholeSpan(StationPoints(solution.stations, drag)), kSecondColor));
   chart.y = ValueAxis("cd", chart.series);
   return chart;
 }
@@ -128,9 +121,9 @@ Chart AnglesChart(const Module_ortak& m, const SpanwiseResults& spanwise) {
   const auto induced = [](const StationValues& v) { return v.AlfaI; };
   Chart chart = SpanwiseChart(m, "Hücum açıları");
   chart.series.push_back(
-      NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise, effective)), kWingColor));
-  chart.series.push_back(NamedSeries("αi, indüklenmiş hücum açısı", WholeSpan(StationPoints(spanwise, induced)),
-                                     kSecondColor, Dash::Dashed));
+      NamedSeries("αe, etkin hücum açısı", WholeSpan(StationPoints(spanwise.stations, effective)), kWingColor));
+  chart.series.push_back(NamedSeries("αi, indüklenmiş hücum açısı",
+                                     WholeSpan(StationPoints(spanwise.stations, induced)), kSecondColor, Dash::Dashed));
   chart.series.push_back(NamedSeries(std::string(kEllipticWingName) + ", αe", {{0 - s, m.AlfaEE}, {s, m.AlfaEE}},
                                      kEllipticColor, Dash::Dotted));
   chart.y = ValueAxis("α (°)", chart.series);
