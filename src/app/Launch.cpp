@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QProxyStyle>
 #include <QTimer>
+#include <QTranslator>
 
 namespace kelvane::app {
 namespace {
@@ -12,6 +15,8 @@ namespace {
 constexpr const char* kDesktopEntryName = "kelvane";
 constexpr const char* kDesignFontFamily = "DejaVu Sans Condensed";
 constexpr double kDesignFontPoints = 8;
+// Qt's translation of its base texts, as Debian's qt6-translations-l10n installs it.
+constexpr const char* kQtTextsFile = "qtbase";
 // Between a check box's or option's mark and its caption; the layout has no room for the usual six pixels.
 constexpr int kMarkSpacing = 3;
 
@@ -32,12 +37,21 @@ void UseDesignLook(QApplication& application) {
   QApplication::setStyle(new DesignStyle);  // the application owns it
 }
 
+void UseTurkishQtTexts(QApplication& application) {
+  auto* translator = new QTranslator(&application);  // the application owns it
+  if (translator->load(QLocale(QLocale::Turkish, QLocale::Turkey), kQtTextsFile, "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(translator);
+  }
+}
+
 int RunKelvane(int argc, char** argv, std::function<void(ui::Form_Wing&, MainWindow&)> started) {
   QApplication application(argc, argv);
   // Desktops match the window to the installed kelvane.desktop and its icon.
   QGuiApplication::setDesktopFileName(kDesktopEntryName);
   QApplication::setWindowIcon(QIcon::fromTheme(kDesktopEntryName));
   UseDesignLook(application);
+  UseTurkishQtTexts(application);
   ui::Form_Wing form;
   MainWindow window(form);
   // The widgets and hooks exist now, so start-up shows its texts and its planform.

@@ -1,9 +1,11 @@
 // The window as it comes up: every control mirrored at its place, with its start text and state.
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "WindowFixture.h"
@@ -128,6 +130,12 @@ TEST_F(WindowTest, FilePanelLiesOverThePictures) {
   const QImage client = window_->centralWidget()->grab().toImage();
   const QColor seen = client.pixelColor(bare);
   EXPECT_LT(seen.red() - seen.blue(), 20) << "the yellow picture shows through";
+}
+
+// Qt's own texts are Turkish like the window's: a standard button of any dialog, the file dialog's too.
+TEST(QtTexts, StandardButtonsSpeakTurkish) {
+  QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove('&').toStdString(), "İptal");
 }
 
 }  // namespace

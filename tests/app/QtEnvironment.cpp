@@ -21,6 +21,7 @@ class QtEnvironment : public ::testing::Environment {
     setenv("LC_ALL", kTurkishLocale, 1);
     application_ = new QApplication(argc_, argv_);
     kelvane::app::UseDesignLook(*application_);
+    kelvane::app::UseTurkishQtTexts(*application_);
     ASSERT_TRUE(kelvane::testing::TurkishNumbersActive()) << "the window tests must run under " << kTurkishLocale;
   }
   void TearDown() override { delete application_; }

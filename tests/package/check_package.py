@@ -88,7 +88,7 @@ class UnpackedPackage(unittest.TestCase):
         self.assertRegex(self.field("Maintainer"), r".+ <.+@.+>")
         # Computed from the programs' libraries.
         depends = self.field("Depends")
-        for library in ("libqt6widgets6", "libqt6svg6", "libstdc++6", "libc6"):
+        for library in ("libqt6widgets6", "libqt6svg6", "libstdc++6", "libc6", "qt6-translations-l10n"):
             self.assertIn(library, depends)
         if ARGS.python:
             self.assertIn("python3-numpy", depends)
