@@ -46,15 +46,10 @@ void AppendLoadsJson(std::string& text, const SpanLoads& loads) {
     AppendJsonMember(text, kLoadQuantities[k].name, loads.*kLoadQuantities[k].member);
     text += ", ";
   }
-  AppendJsonKey(text, "stations");
-  text += '[';
-  for (const StationLoad& station : loads.stations) {
-    if (&station != &loads.stations.front()) text += ", ";
-    text += '{';
-    AppendJsonMembers(text, kStationLoadQuantities, station);
-    text += '}';
-  }
-  text += "]}";
+  AppendJsonStations(text, loads.stations, [](std::string& into, const StationLoad& station) {
+    AppendJsonMembers(into, kStationLoadQuantities, station);
+  });
+  text += '}';
 }
 
 std::string LoadsCsv(const SpanLoads& loads) {

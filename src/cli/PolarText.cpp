@@ -42,17 +42,12 @@ std::string PolarResultsJson(const PolarSolution& solution, const SpanLoads& loa
   text += ", ";
   AppendForcesJson(text, loads);
   text += ", ";
-  AppendJsonKey(text, "stations");
-  text += '[';
-  for (const PolarStation& station : solution.stations) {
-    if (&station != &solution.stations.front()) text += ", ";
-    text += '{';
-    AppendJsonMembers(text, kPolarStationQuantities, station);
-    text += ", ";
-    AppendJsonBool(text, kStalledName, station.stalled);
-    text += '}';
-  }
-  text += "], ";
+  AppendJsonStations(text, solution.stations, [](std::string& into, const PolarStation& station) {
+    AppendJsonMembers(into, kPolarStationQuantities, station);
+    into += ", ";
+    AppendJsonBool(into, kStalledName, station.stalled);
+  });
+  text += ", ";
   AppendLoadsJson(text, loads);
   if (clmax) {
     text += ", ";

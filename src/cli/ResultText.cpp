@@ -19,14 +19,12 @@ constexpr int kStallPositionDecimals = 3;
 // Room for one station's JSON object or CSV line, so the text grows once.
 constexpr std::size_t kCharsPerStation = 256;
 
-void AppendStationJson(std::string& text, const StationValues& station) {
-  text += '{';
+void AppendStationMembers(std::string& text, const StationValues& station) {
   AppendJsonMembers(text, kStationQuantities, station);
   if (station.clmax) {
     text += ", ";
     AppendJsonMember(text, kMaxLiftKey, *station.clmax);
   }
-  text += '}';
 }
 
 void AppendStallJson(std::string& text, const std::optional<StallOnset>& stall) {
@@ -76,13 +74,8 @@ std::string ResultsJson(const OperatingPoint& point, const SpanwiseResults& span
   text += ", ";
   AppendForcesJson(text, loads);
   text += ", ";
-  AppendJsonKey(text, "stations");
-  text += '[';
-  for (const StationValues& station : spanwise.stations) {
-    if (&station != &spanwise.stations.front()) text += ", ";
-    AppendStationJson(text, station);
-  }
-  text += "], ";
+  AppendJsonStations(text, spanwise.stations, AppendStationMembers);
+  text += ", ";
   AppendLoadsJson(text, loads);
   if (spanwise.maxLift) {
     text += ", ";

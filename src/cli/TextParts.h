@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "results/Quantities.h"
 
@@ -35,6 +36,20 @@ void AppendJsonMembers(std::string& text, const std::array<Quantity<Of>, N>& tab
     if (&quantity != &table.front()) text += ", ";
     AppendJsonMember(text, quantity.name, values.*quantity.member);
   }
+}
+
+// "stations": [ ... ], each station's members written by appendMembers inside its own braces.
+template <typename Station, typename AppendMembers>
+void AppendJsonStations(std::string& text, const std::vector<Station>& stations, AppendMembers appendMembers) {
+  AppendJsonKey(text, "stations");
+  text += '[';
+  for (const Station& station : stations) {
+    if (&station != &stations.front()) text += ", ";
+    text += '{';
+    appendMembers(text, station);
+    text += '}';
+  }
+  text += ']';
 }
 
 // The table's names separated by commas, for a CSV header.
