@@ -207,17 +207,17 @@ Outcome ReadDocument(const Json& document, Project& project) {
   if (!document.contains("wing")) return Fault(Key("wing") + " eksik");
   Wing& wing = project.wing;
   Outcome read = ReadWing(document["wing"], wing);
-  const auto optional = [&document, &read](const char* key, const auto& take) {
+  const auto ifGiven = [&document, &read](const char* key, const auto& take) {
     if (!read.IsRefused() && document.contains(key)) read = take(document[key]);
   };
-  optional("stations", [&](const Json& value) { return Stations(value, wing); });
-  optional("inputs", [&](const Json& value) { return Inputs(value, wing.given); });
-  optional("given_cl", [&](const Json& value) { return Truth(value, "given_cl", project.givenCL); });
-  optional("detail", [&](const Json& value) { return Truth(value, "detail", project.detail); });
-  optional("clmax", [&](const Json& value) { return MaxLift(value, project.clmax); });
-  optional("polar", [&](const Json& value) { return Polars(value, project.polar); });
-  optional("rho", [&](const Json& value) { return Density(value, project.rho); });
-  optional("flaps", [&](const Json& value) { return Flaps(value, wing.flaps); });
+  ifGiven("stations", [&](const Json& value) { return Stations(value, wing); });
+  ifGiven("inputs", [&](const Json& value) { return Inputs(value, wing.given); });
+  ifGiven("given_cl", [&](const Json& value) { return Truth(value, "given_cl", project.givenCL); });
+  ifGiven("detail", [&](const Json& value) { return Truth(value, "detail", project.detail); });
+  ifGiven("clmax", [&](const Json& value) { return MaxLift(value, project.clmax); });
+  ifGiven("polar", [&](const Json& value) { return Polars(value, project.polar); });
+  ifGiven("rho", [&](const Json& value) { return Density(value, project.rho); });
+  ifGiven("flaps", [&](const Json& value) { return Flaps(value, wing.flaps); });
   return read;
 }
 

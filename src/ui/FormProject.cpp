@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "model/Numbers.h"
 #include "planform/Chords.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectPaths.h"

@@ -1,6 +1,7 @@
 // The results window's part of a project file: the clmax and density boxes, the section polars and the flaps.
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "model/RoundTripNumber.h"
 #include "project/ProjectPaths.h"
@@ -31,19 +32,24 @@ void ResultsForm::ShowProject(const project::Project& project, const std::filesy
   Text_clmaxU.SetText(maxLift ? ShortestNumberText(maxLift->clmaxU) : "");
   Text_Rho.SetText(ShortestNumberText(project.rho));
 
-  const std::vector<Flap>& flaps = project.wing.flaps;
-  for (std::size_t k = 0; k < Text_Flaps.size(); ++k) {
-    FlapBoxes& row = Text_Flaps[k];
-    const bool filled = k < flaps.size();
-    row.y1.SetText(filled ? ShortestNumberText(flaps[k].y1) : "");
-    row.y2.SetText(filled ? ShortestNumberText(flaps[k].y2) : "");
-    row.E.SetText(filled ? ShortestNumberText(flaps[k].E) : "");
-    row.delta.SetText(filled ? ShortestNumberText(flaps[k].delta) : "");
-  }
-  Cmd_Flaps.Click();
+  // The window's own flaps and polars go first, so that none stays on when the project's are refused.
+  const auto showFlaps = [this](const std::vector<Flap>& flaps) {
+    for (std::size_t k = 0; k < Text_Flaps.size(); ++k) {
+      FlapBoxes& row = Text_Flaps[k];
+      const bool filled = k < flaps.size();
+      row.y1.SetText(filled ? ShortestNumberText(flaps[k].y1) : "");
+      row.y2.SetText(filled ? ShortestNumberText(flaps[k].y2) : "");
+      row.E.SetText(filled ? ShortestNumberText(flaps[k].E) : "");
+      row.delta.SetText(filled ? ShortestNumberText(flaps[k].delta) : "");
+    }
+    Cmd_Flaps.Click();
+  };
+  showFlaps({});
+  if (!project.wing.flaps.empty()) showFlaps(project.wing.flaps);
 
   projectXfoil_.clear();
-  if (!project.polar) return Cmd_PolarClear.Click();
+  Cmd_PolarClear.Click();
+  if (!project.polar) return;
   const project::ProjectPolars polars = project::PolarsFromProject(*project.polar, projectFolder);
   // A polar file goes into its box; an XFoil request waits its turn for XFoil, which then fills the box.
   const auto put = [this](const std::string& polar, TextBox& box, OptionButton& end) {
