@@ -233,6 +233,8 @@ Expected<Project> ReadProjectText(const std::string& fileName, std::string_view 
     document = Json::parse(content);
   } catch (const Json::parse_error& error) {
     return Refusal(fileName, "JSON hatası (" + Place(content, error.byte) + ")");
+  } catch (const Json::out_of_range&) {  // a number past the range of a double
+    return Refusal(fileName, "bir sayı çok büyük");
   }
   Project project;
   if (Outcome read = ReadDocument(document, project); read.IsRefused()) return Refusal(fileName, read.Message());

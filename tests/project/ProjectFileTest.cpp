@@ -29,6 +29,7 @@ TEST(ProjectFile, RefusesEveryFaultNamingIt) {
   const RefusedFile cases[] = {
       {"bad JSON", "{\"kelvane\": 1,\n  \"wing\": }", "JSON hatası (2. satır, 11. sütun)"},
       {"not an object", "[1]", "bir JSON nesnesi değil"},
+      {"number too large", WithWing(R"(, "rho": 1e400)"), "bir sayı çok büyük"},
       {"no version", R"({"wing": {}})", "\"kelvane\" anahtarı yok"},
       {"another version", R"({"kelvane": 2, "wing": {}})", "proje sürümü 1 olmalı, dosyadaki: 2"},
       {"unknown key", WithWing(R"(, "colour": "red")"), "bilinmeyen anahtar \"colour\""},
