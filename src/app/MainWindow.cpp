@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -13,6 +14,7 @@
 #include "app/AboutWidget.h"
 #include "app/ControlWidgets.h"
 #include "app/ResultsWidget.h"
+#include "app/SaveDialog.h"
 
 namespace kelvane::app {
 namespace {
@@ -20,6 +22,7 @@ namespace {
 constexpr const char* kMessageTitle = "Kelvane";
 constexpr const char* kYes = "Evet";
 constexpr const char* kNo = "Hayır";
+constexpr const char* kOpenProject = "Projeyi aç";
 
 }  // namespace
 
@@ -37,6 +40,7 @@ MainWindow::MainWindow(ui::Form_Wing& form) : form_(form) {
   form_.SetMessageHook([this](const std::string& text) { ShowMessage(text); });
   form_.SetQuestionHook([this](const std::string& text) { return AskYesNo(text); });
   form_.SetAboutHook([this](ui::AboutWindow& about) { ShowAbout(about); });
+  form_.SetPathHook([this](ui::PathRequest request) { return AskProjectPath(request); });
   form_.Form_Results.SetOpenHook([this] { ShowResults(); });
 }
 
@@ -46,6 +50,7 @@ MainWindow::~MainWindow() {
   form_.SetMessageHook({});
   form_.SetQuestionHook({});
   form_.SetAboutHook({});
+  form_.SetPathHook({});
   form_.Form_Results.SetOpenHook({});
 }
 
@@ -122,6 +127,14 @@ void MainWindow::ShowResults() {
   results_->show();
   results_->raise();
   results_->activateWindow();
+}
+
+// A name that does not end in ".kelvane" gets it: kelvane-solve and the Python module know a project by it.
+std::optional<std::string> MainWindow::AskProjectPath(ui::PathRequest request) {
+  const QString path = request == ui::PathRequest::OpenProject ? AskOpenPath(this, kOpenProject, kProjectFile)
+                                                               : AskSavePath(this, QString(), {kProjectFile});
+  if (path.isEmpty()) return std::nullopt;
+  return QFile::encodeName(path).toStdString();  // the file system's bytes, as the form opens them
 }
 
 void MainWindow::ShowAbout(const ui::AboutWindow& about) {

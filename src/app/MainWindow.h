@@ -2,6 +2,7 @@
 // every reaction; this window forwards the user's actions to it and shows what it changed.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -37,6 +38,8 @@ class MainWindow : public QMainWindow {
   bool AskYesNo(const std::string& text);
   void ShowAbout(const ui::AboutWindow& about);
   void ShowResults();
+  // Qt's file dialog for a project file; nothing when the user cancelled.
+  std::optional<std::string> AskProjectPath(ui::PathRequest request);
 
   ui::Form_Wing& form_;
   std::unordered_map<const ui::Control*, QWidget*> widgets_;

@@ -1,4 +1,4 @@
-// Saving a chart or a table from the results window through Qt's file dialog.
+// Saving a chart, a table or a project, and opening a project, through Qt's file dialogs.
 #include "app/SaveDialog.h"
 
 #include <QFileDialog>
@@ -30,6 +30,10 @@ QString AskSavePath(QWidget* parent, const QString& suggestedName, const QList<F
   for (const FileType& type : types)
     if (Filter(type) == chosenFilter) return path + "." + type.suffix;
   return path;
+}
+
+QString AskOpenPath(QWidget* parent, const QString& title, const FileType& type) {
+  return QFileDialog::getOpenFileName(parent, title, QString(), Filter(type));
 }
 
 void SaveOrTell(QWidget* parent, const QString& path, const std::function<QString(const QString&)>& save) {

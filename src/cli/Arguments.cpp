@@ -10,6 +10,7 @@
 #include "cli/NumberArgument.h"
 #include "cli/Sweep.h"
 #include "model/MessageText.h"
+#include "project/Project.h"
 #include "results/charts/ImageFormat.h"
 #include "solver/Flaps.h"
 
@@ -105,7 +106,8 @@ std::variant<std::optional<PolarArguments>, UsageError> PolarsOf(const std::opti
   return std::optional<PolarArguments>();
 }
 
-// The options that do not go together, and those that need another; nothing when none of them is met.
+}  // namespace
+
 std::optional<UsageError> CombinationFault(const Arguments& parsed) {
   // A polar is many solutions and every other chart one: each goes with its own kind of run.
   for (const PlotRequest& plot : parsed.plots) {
@@ -130,8 +132,6 @@ std::optional<UsageError> CombinationFault(const Arguments& parsed) {
   }
   return std::nullopt;
 }
-
-}  // namespace
 
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   Arguments parsed;
@@ -219,6 +219,7 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
   parsed.polars = std::get<std::optional<PolarArguments>>(std::move(polars));
   if (const Outcome flaps = CheckFlapValues(parsed.flaps); flaps.IsRefused())
     return Usage("--flap: " + flaps.Message());
+  if (project::NamesProjectFile(parsed.config)) return parsed;
   if (auto fault = CombinationFault(parsed)) return std::move(*fault);
   return parsed;
 }

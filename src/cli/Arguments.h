@@ -35,8 +35,8 @@ struct PolarArguments {
 };
 
 struct Arguments {
-  std::optional<std::string> stations;  // the text for the station box, unchecked: the planform judges it
-  PlanformInputs inputs;
+  std::optional<std::string> stations;   // the text for the station box, unchecked: the planform judges it
+  std::optional<PlanformInputs> inputs;  // nothing: the window's own, S and AR (or a project's)
   bool givenCL = false;
   bool detail = false;
   bool json = false;
@@ -48,12 +48,15 @@ struct Arguments {
   std::optional<PolarArguments> polars;  // nothing: the linear model
   bool findCLmax = false;
   bool refreshPolars = false;
-  std::optional<double> rho;         // the air density when given
-  std::vector<Flap> flaps;           // checked on their own; whether they fit the wing is the planform's to say
-  std::optional<std::string> loads;  // the path of the loads table
+  std::optional<double> rho;                // the air density when given
+  double defaultRho = kSeaLevelAirDensity;  // the density without --rho: sea level's, or a project's
+  std::vector<Flap> flaps;                  // checked on their own; whether they fit the wing is the planform's to say
+  std::optional<std::string> loads;         // the path of the loads table
   std::string config;
+  std::optional<Wing> wing;  // a project's wing, taken in place of reading config (cli/ProjectInput.h)
 
-  double AirDensity() const { return rho.value_or(kSeaLevelAirDensity); }
+  PlanformInputs Inputs() const { return inputs.value_or(PlanformInputs{}); }
+  double AirDensity() const { return rho.value_or(defaultRho); }
   // Whether the run reports loads: in the JSON object, in the --loads file or, with --rho, in the text.
   bool WantsLoads() const { return json || loads || rho; }
 };
@@ -68,7 +71,11 @@ struct UsageError {
 
 using ParsedCommandLine = std::variant<Arguments, HelpRequest, VersionRequest, UsageError>;
 
-// The arguments after the program name.
+// The arguments after the program name. The options that do not go together are refused here, unless the
+// file is a project: its settings join the command line's first (cli/ProjectInput.h), then CombinationFault.
 ParsedCommandLine ParseArguments(std::span<const std::string_view> args);
+
+// The options that do not go together, and those that need another; nothing when none of them is met.
+std::optional<UsageError> CombinationFault(const Arguments& parsed);
 
 }  // namespace kelvane::cli

@@ -8,6 +8,7 @@
 #include "batch/BatchSession.h"
 #include "cli/PlotFiles.h"
 #include "cli/PolarRun.h"
+#include "cli/ProjectInput.h"
 #include "cli/ResultText.h"
 #include "cli/SolutionOutput.h"
 #include "cli/UsageText.h"
@@ -16,9 +17,16 @@
 #include "model/Outcome.h"
 #include "model/TextFile.h"
 #include "model/Version.h"
+#include "project/Project.h"
 
 namespace kelvane::cli {
 namespace {
+
+// What is wrong with the command line, then the help text.
+ExitStatus ShowUsageError(const UsageError& error, std::ostream& err) {
+  err << LimitMessage(kProgramPrefix + error.Reason()) << "\n\n" << UsageText();
+  return kUsageError;
+}
 
 // The session's refusal, on its own line.
 ExitStatus ShowRefusal(const batch::BatchSession& session, std::ostream& err) { return Reject(session.Refusal(), err); }
@@ -49,7 +57,8 @@ ExitStatus WriteNamedFile(const std::string& path, const std::string& content, s
 ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err) {
   const Expected<Wing> wing = ReadWing(args);
   if (!wing) return Reject(wing.Refusal(), err);
-  if (const Outcome fit = CheckFlapsFit(*wing); fit.IsRefused()) {
+  // A project's flaps that do not fit are the wing's fault, refused when it is planned.
+  if (const Outcome fit = args.flaps.empty() ? Outcome::Done() : CheckFlapsFit(*wing); fit.IsRefused()) {
     err << LimitMessage(kProgramPrefix + ("--flap: " + fit.Message())) << '\n';
     return kUsageError;
   }
@@ -57,7 +66,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
 
   // The files go to the working directory, as the window writes them.
   batch::BatchSession session({.stations = args.stations,
-                               .inputs = args.inputs,
+                               .inputs = args.Inputs(),
                                .givenCL = args.givenCL,
                                .detail = args.detail,
                                .outputFolder = {},
@@ -103,11 +112,15 @@ ExitStatus SolveMain(std::span<const std::string_view> args, std::ostream& out, 
     out << "kelvane-solve " << kVersion << '\n';
     return Flushed(out, err, kSuccess);
   }
-  if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    err << LimitMessage(kProgramPrefix + error->Reason()) << "\n\n" << UsageText();
-    return kUsageError;
+  if (const auto* error = std::get_if<UsageError>(&parsed)) return ShowUsageError(*error, err);
+  Arguments run = std::get<Arguments>(parsed);
+  if (project::NamesProjectFile(run.config)) {
+    Expected<Arguments> joined = WithProject(std::move(run));
+    if (!joined) return Reject(joined.Refusal(), err);
+    if (const auto fault = CombinationFault(*joined)) return ShowUsageError(*fault, err);
+    run = std::move(*joined);
   }
-  const ExitStatus status = RunBatch(std::get<Arguments>(parsed), out, err);
+  const ExitStatus status = RunBatch(run, out, err);
   return status == kSuccess ? Flushed(out, err, status) : status;
 }
 

@@ -9,11 +9,13 @@
 namespace kelvane::cli {
 
 Expected<Wing> ReadWing(const Arguments& args) {
-  Expected<Wing> wing = config::ReadConfigFile(batch::PanelPath(args.config), Wing{});
+  Expected<Wing> wing =
+      args.wing ? Expected<Wing>(*args.wing) : config::ReadConfigFile(batch::PanelPath(args.config), Wing{});
   if (!wing) return wing;
   if (args.stations) wing->stations = *args.stations;
-  wing->given = args.inputs;
-  wing->flaps = args.flaps;
+  wing->given = args.Inputs();
+  // --flap replaces a project's flaps.
+  if (!args.flaps.empty()) wing->flaps = args.flaps;
   return wing;
 }
 

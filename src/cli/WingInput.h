@@ -1,5 +1,5 @@
-// The wing kelvane-solve solves: the configuration file read as the window's file panel reads it, with the
-// command line's station count, planform inputs and flaps.
+// The wing kelvane-solve solves: the configuration file read as the window's file panel reads it (or a
+// project's wing), with the command line's station count, planform inputs and flaps.
 #pragma once
 
 #include "cli/Arguments.h"
@@ -8,7 +8,8 @@
 
 namespace kelvane::cli {
 
-// The configuration's wing with the arguments' settings; refused as the configuration reader refuses.
+// The configuration's (or the project's) wing with the arguments' settings; refused as the configuration
+// reader refuses.
 Expected<Wing> ReadWing(const Arguments& args);
 
 // Refuses flaps that reach past the wing's half span or overlap, as the planform command would, so that

@@ -212,6 +212,31 @@ double Module_ortak::*RecordField(ConfigItem item) {
   return nullptr;
 }
 
+double Wing::*WingField(ConfigItem item) {
+  for (const ConfigField& field : kConfigFields)
+    if (field.item == item) return field.value;
+  return nullptr;
+}
+
+void ForEachConfigValue(const Wing& wing, const ConfigProgress& progress) {
+  const PlanformOptions options = OptionsOf(wing.planform);
+  for (const ConfigField& field : kConfigFields) {
+    switch (field.item) {
+      case ConfigItem::EllipticOption: progress(field.item, 0, options.elliptic ? 1 : 0); break;
+      case ConfigItem::TrapezoidOption: progress(field.item, 0, options.trapezoidal ? 1 : 0); break;
+      case ConfigItem::PanelCount:
+        if (!options.trapezoidal) break;
+        progress(ConfigItem::PanelCount, 0, wing.nTrap);
+        for (int row = 1; row <= wing.nTrap && row <= kMaxPanels; ++row) {
+          progress(ConfigItem::PanelEnd, row, wing.ks[row]);
+          progress(ConfigItem::PanelChord, row, wing.kc[row]);
+        }
+        break;
+      default: progress(field.item, 0, wing.*field.value); break;
+    }
+  }
+}
+
 double AsSavedInConfig(double value) {
   const std::string line = ConfigNumberLine(value);
   ConfigValueReader reader(line);

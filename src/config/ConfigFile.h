@@ -50,8 +50,14 @@ enum class ConfigItem {
 // user sees them arrive.
 using ConfigProgress = std::function<void(ConfigItem item, int row, double value)>;
 
-// The record's field that a number item is saved from; nothing for the option lines and the panels.
+// The record's field that a number item is saved from, and the wing's that it is read into; nothing for the
+// option lines and the panels.
 double Module_ortak::*RecordField(ConfigItem item);
+double Wing::*WingField(ConfigItem item);
+
+// Tells progress the wing's values in the order of a file saved from it, as the reader tells those of the
+// file: a window shows a wing that did not come from a file as it shows one that did.
+void ForEachConfigValue(const Wing& wing, const ConfigProgress& progress);
 
 // The wing that start, the wing on view, becomes with the file's values. The option lines act as clicks
 // on the two option buttons: the later line that selects wins, and a line that deselects the type on

@@ -7,22 +7,12 @@
 
 #include "config/ConfigFile.h"
 #include "planform/Chords.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectPaths.h"
+
+namespace py = pybind11;
 
 namespace kelvane::python {
-
-const std::array<std::pair<const char*, double Wing::*>, 11> kConfigNumbers{{
-    {"S", &Wing::S},
-    {"AR", &Wing::AR},
-    {"b", &Wing::b},
-    {"cOrt", &Wing::cOrt},
-    {"AszK", &Wing::AszK},
-    {"Alfa0K", &Wing::Alfa0K},
-    {"AszU", &Wing::AszU},
-    {"Alfa0U", &Wing::Alfa0U},
-    {"dAlfa", &Wing::dAlfa},
-    {"CL", &Wing::CL},
-    {"AlfaK", &Wing::AlfaK},
-}};
 
 void UseMapping(CallArguments& args, const std::map<std::string, double>& numbers, bool trapezoidal,
                 const std::vector<double>& ks, const std::vector<double>& kc) {
@@ -45,6 +35,37 @@ void UseMapping(CallArguments& args, const std::map<std::string, double>& number
   args.wing = wing;
 }
 
+py::tuple UseProject(CallArguments& args, const std::string& path) {
+  // Named in messages as a configuration file is.
+  const std::string named = batch::PanelPath(path);
+  const Expected<project::Project> read = project::ReadProjectFile(named);
+  if (!read) return py::make_tuple(read.Message(), py::none());
+  const project::Project& project = *read;
+  args.wing = project.wing;
+  py::dict settings;
+  settings["stations"] = project.wing.stations;
+  py::list inputs;
+  for (const auto& [name, tick] : project::kInputNames)
+    if (project.wing.given.*tick) inputs.append(name);
+  settings["inputs"] = py::tuple(inputs);
+  settings["given_cl"] = project.givenCL;
+  settings["detail"] = project.detail;
+  settings["clmax"] =
+      project.clmax ? py::object(py::make_tuple(project.clmax->clmaxK, project.clmax->clmaxU)) : py::object(py::none());
+  py::object polar = py::none();
+  if (project.polar) {
+    // As the file system's bytes, as every path reaches this module.
+    const auto polars = project::PolarsFromProject(*project.polar, project::ProjectFolder(named));
+    polar = py::make_tuple(py::bytes(polars.root), py::bytes(polars.tip));
+  }
+  settings["polar"] = polar;
+  settings["rho"] = project.rho;
+  py::list flaps;
+  for (const Flap& flap : project.wing.flaps) flaps.append(py::make_tuple(flap.y1, flap.y2, flap.E, flap.delta));
+  settings["flaps"] = flaps;
+  return py::make_tuple(py::none(), settings);
+}
+
 batch::SessionSettings Settings(const CallArguments& args, std::function<void(const std::string&)> notify) {
   return {.stations = args.stations,
           .inputs = {.S = args.inputs[0], .AR = args.inputs[1], .b = args.inputs[2], .cOrt = args.inputs[3]},
@@ -61,6 +82,8 @@ Expected<Wing> WingToSolve(const CallArguments& args) {
   const batch::SessionSettings settings = Settings(args, nullptr);
   read->stations = *settings.stations;
   read->given = settings.inputs;
+  // The call's flaps, a project's among them when the call gives none.
+  read->flaps.clear();
   for (const auto& [y1, y2, E, delta] : args.flaps) read->flaps.push_back({.y1 = y1, .y2 = y2, .E = E, .delta = delta});
   return read;
 }

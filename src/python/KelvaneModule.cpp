@@ -77,6 +77,8 @@ PYBIND11_MODULE(_kelvane, module) {
            py::arg("step_not_positive"), py::arg("empty"), py::arg("too_many_points"));
   module.def("use_mapping", &UseMapping, py::arg("args"), py::arg("numbers"), py::arg("trapezoidal"), py::arg("ks"),
              py::arg("kc"));
+  module.def("use_project", &UseProject, py::arg("args"), py::arg("path"));
+  module.attr("PROJECT_EXTENSION") = std::string(project::kProjectExtension);
   // The tables of result quantities: (name, title, unit) rows.
   module.attr("POINT_QUANTITIES") = Describe(kPointQuantities);
   module.attr("STATION_QUANTITIES") = Describe(kStationQuantities);

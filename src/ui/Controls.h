@@ -123,6 +123,9 @@ class TextBox : public Control {
   bool locked_ = false;
 };
 
+// The check box state that ticks it; the greyed state 2 does not count as ticked.
+inline constexpr int kTicked = 1;
+
 class CheckBox : public Control {
  public:
   CheckBox(std::string name, Control* parent, Geometry geometry, std::string caption);

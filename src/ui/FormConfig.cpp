@@ -1,16 +1,30 @@
 // The window's configuration files: its values saved through the writer, a file's values shown one by one
-// as the reader takes them.
+// as the reader takes them; and the wing its boxes hold.
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "config/ConfigFile.h"
 #include "model/MessageText.h"
+#include "model/Numbers.h"
 #include "model/TextFile.h"
 #include "planform/Chords.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::ui {
+namespace {
+
+// The box of each number of a configuration.
+constexpr std::pair<config::ConfigItem, TextBox Form_Wing::*> kNumberBoxes[] = {
+    {config::ConfigItem::S, &Form_Wing::Text_Area},        {config::ConfigItem::AR, &Form_Wing::Text_AR},
+    {config::ConfigItem::cOrt, &Form_Wing::Text_cOrt},     {config::ConfigItem::b, &Form_Wing::Text_b},
+    {config::ConfigItem::dAlfa, &Form_Wing::Text_dAlfa},   {config::ConfigItem::AszK, &Form_Wing::Text_AszK},
+    {config::ConfigItem::Alfa0K, &Form_Wing::Text_Alfa0K}, {config::ConfigItem::AszU, &Form_Wing::Text_AszU},
+    {config::ConfigItem::Alfa0U, &Form_Wing::Text_Alfa0U}, {config::ConfigItem::CL, &Form_Wing::Text_CL},
+    {config::ConfigItem::AlfaK, &Form_Wing::Text_AlfaK},
+};
+
+}  // namespace
 
 std::optional<std::string> Form_Wing::WindowConfigText() {
   const config::PlanformOptions options{.elliptic = Option_Eliptik.Value(), .trapezoidal = Option_Trapez.Value()};
@@ -58,19 +72,28 @@ void Form_Wing::ShowConfigValue(config::ConfigItem item, int row, double value) 
       return;
     default: break;
   }
-  static constexpr std::pair<ConfigItem, TextBox Form_Wing::*> kNumberBoxes[] = {
-      {ConfigItem::S, &Form_Wing::Text_Area},        {ConfigItem::AR, &Form_Wing::Text_AR},
-      {ConfigItem::cOrt, &Form_Wing::Text_cOrt},     {ConfigItem::b, &Form_Wing::Text_b},
-      {ConfigItem::dAlfa, &Form_Wing::Text_dAlfa},   {ConfigItem::AszK, &Form_Wing::Text_AszK},
-      {ConfigItem::Alfa0K, &Form_Wing::Text_Alfa0K}, {ConfigItem::AszU, &Form_Wing::Text_AszU},
-      {ConfigItem::Alfa0U, &Form_Wing::Text_Alfa0U}, {ConfigItem::CL, &Form_Wing::Text_CL},
-      {ConfigItem::AlfaK, &Form_Wing::Text_AlfaK},
-  };
   for (const auto& [number, box] : kNumberBoxes) {
     if (number != item) continue;
     ortak.*config::RecordField(item) = value;
     (this->*box).ShowNumber(value);
   }
+}
+
+Wing Form_Wing::BoxWing() const {
+  Wing wing;
+  for (const auto& [item, box] : kNumberBoxes) wing.*config::WingField(item) = ReadNumber((this->*box).Text());
+  wing.planform = PlanformBoxTexts().type;
+  wing.nTrap = ReadNumber(Text_nTrap.Text());
+  for (int row = 1; row <= kMaxPanels; ++row) {
+    wing.ks[row] = ReadNumber(Text_ks[row]->Text());
+    wing.kc[row] = ReadNumber(Text_kc[row]->Text());
+  }
+  wing.stations = Text_N.Text();
+  wing.given = {.S = Check_Area.Value() == kTicked,
+                .AR = Check_AR.Value() == kTicked,
+                .b = Check_b.Value() == kTicked,
+                .cOrt = Check_cOrt.Value() == kTicked};
+  return wing;
 }
 
 bool Form_Wing::ReadAnExistingConfig_from_aFile() {

@@ -143,7 +143,10 @@ Form_Wing::Form_Wing()
       Mn_Open("Mn_Open", "Mevcut bir dosyadan oku", &Mn_Param),
       Mn_Save("Mn_Save", "Bir dosyaya yaz", &Mn_Param),
       Mn_Results("Mn_Results", "Sonuçlar"),
-      Mn_Charts("Mn_Charts", "Grafikler ve tablo", &Mn_Results, "Ctrl+R") {
+      Mn_Charts("Mn_Charts", "Grafikler ve tablo", &Mn_Results, "Ctrl+R"),
+      Mn_Project("Mn_Project", "Proje"),
+      Mn_OpenProject("Mn_OpenProject", "Projeyi aç…", &Mn_Project, "Ctrl+O"),
+      Mn_SaveProject("Mn_SaveProject", "Projeyi kaydet…", &Mn_Project, "Ctrl+S") {
   // The panel rows are children of Frame_Trap, created after its count box.
   auto keep = [this](auto control) {
     auto* raw = control.get();
@@ -193,7 +196,9 @@ Form_Wing::Form_Wing()
        std::initializer_list<Control*>{&Frame_PlanPar, &Frame3, &Frame5, &Frame4, &Frame7, &Cmd_Planform, &Check1,
                                        &Picture1, &Picture2, &Picture3, &Frame1, &PLL, &Frame2, &Frame6, &Frm_IO})
     Register(*topLevel);
-  for (MenuItem* item : {&Mn_About, &Mn_Param, &Mn_Open, &Mn_Save, &Mn_Results, &Mn_Charts}) Register(*item);
+  for (MenuItem* item : {&Mn_About, &Mn_Param, &Mn_Open, &Mn_Save, &Mn_Results, &Mn_Charts, &Mn_Project,
+                         &Mn_OpenProject, &Mn_SaveProject})
+    Register(*item);
 
   Cmd_Planform.OnClick = [this] { Cmd_Planform_Click(); };
   PLL.OnClick = [this] { PLL_Click(); };
@@ -206,6 +211,8 @@ Form_Wing::Form_Wing()
   Mn_Open.OnClick = [this] { Mn_Open_Click(); };
   Mn_Save.OnClick = [this] { Mn_Save_Click(); };
   Mn_Charts.OnClick = [this] { Mn_Charts_Click(); };
+  Mn_OpenProject.OnClick = [this] { Mn_OpenProject_Click(); };
+  Mn_SaveProject.OnClick = [this] { Mn_SaveProject_Click(); };
   Form_Results.SetMessageHook([this](const std::string& text) { MsgBox(text); });
   Drive1.OnChange = [this] { Drive1_Change(); };
   Dir1.OnChange = [this] { Dir1_Change(); };

@@ -31,6 +31,10 @@ using MessageHook = std::function<void(const std::string&)>;
 // Asks a question that the user answers with yes (true) or no.
 using QuestionHook = std::function<bool(const std::string&)>;
 using AboutHook = std::function<void(AboutWindow&)>;
+// What a file's path is asked for.
+enum class PathRequest { OpenProject, SaveProject };
+// Asks the user for a file's path; nothing when the user cancelled.
+using PathHook = std::function<std::optional<std::string>(PathRequest)>;
 
 class Form_Wing {
  public:
@@ -49,6 +53,8 @@ class Form_Wing {
   void SetChangeHook(ChangeHook hook) { changeHook_ = std::move(hook); }
   // Called when the About window is to be shown (a front end creates its window once, then shows it).
   void SetAboutHook(AboutHook hook) { aboutHook_ = std::move(hook); }
+  // Asks for the path of a project file to open or save; without it the project menu does nothing.
+  void SetPathHook(PathHook hook) { pathHook_ = std::move(hook); }
   // Every control, parents before children, in the order they were created.
   const std::vector<Control*>& AllControls() const { return controls_; }
   const std::vector<MenuItem*>& AllMenuItems() const { return menuItems_; }
@@ -66,6 +72,8 @@ class Form_Wing {
   void Mn_Open_Click();
   void Mn_Save_Click();
   void Mn_Charts_Click();
+  void Mn_OpenProject_Click();
+  void Mn_SaveProject_Click();
   void Drive1_Change();
   void Dir1_Change();
   void File1_Click();
@@ -81,6 +89,10 @@ class Form_Wing {
   bool WriteExistingConfig_in_aFile();
   void Gama_Distr_Ciz(const StationTable& Gamma, const StationTable& GammaE);
   void AlfaE_Distr_Ciz();
+  // Project files (FormProject.cpp). Opening fills the boxes, ticks and options of both windows as a user
+  // would, runs the planform command and loads the polars and flaps; saving writes what the windows hold now.
+  bool OpenProject(const std::string& path);
+  bool SaveProject(const std::string& path);
 
   void MsgBox(const std::string& text);
   // A message box with yes and no buttons; true for yes.
@@ -158,6 +170,8 @@ class Form_Wing {
   MenuItem Mn_About, Mn_Param, Mn_Open, Mn_Save;
   // The results window's menu, after the About and file menus.
   MenuItem Mn_Results, Mn_Charts;
+  // Whole designs, after the results window's menu.
+  MenuItem Mn_Project, Mn_OpenProject, Mn_SaveProject;
 
   AboutWindow Form_About;
   // Labelled charts, the polar and the station table of the latest solution, in a window of their own.
@@ -179,6 +193,8 @@ class Form_Wing {
   std::optional<std::string> WindowConfigText();
   // The planform command's texts, from the boxes.
   PlanformTexts PlanformBoxTexts() const;
+  // The wing the boxes and ticks hold, each number as a command would read it.
+  Wing BoxWing() const;
   // Shows a value the configuration reader took, in the record and its box.
   void ShowConfigValue(config::ConfigItem item, int row, double value);
   // The files the commands write; a failure is shown as a message.
@@ -190,6 +206,7 @@ class Form_Wing {
   QuestionHook questionHook_;
   ChangeHook changeHook_;
   AboutHook aboutHook_;
+  PathHook pathHook_;
   std::vector<std::string> messages_;
   std::vector<std::string> questions_;
   std::vector<Control*> controls_;

@@ -17,8 +17,6 @@ namespace {
 
 constexpr const char* kNoSolution =
     "Henüz bir çözüm yok: ana pencerede \"Aerodinamik katsayıları hesapla\" düğmesine basınız.";
-constexpr const char* kMaxLiftUnreadable =
-    "clmax kutularına birer pozitif sayı giriniz (ondalık ayırıcı nokta); boş bir kutu ötekinin değerini alır.";
 constexpr const char* kNoStallOnset = "Hiçbir istasyonun kaldırması kök açısıyla artmıyor: tutunma kaybı yok.";
 constexpr const char* kPolarPrompt = "Aralığı girip \"Polar hesapla\" düğmesine basınız.";
 constexpr const char* kPolarNeedsSolution = "Önce ana pencerede bir çözüm yapınız.";
@@ -50,21 +48,6 @@ constexpr PolarRange kAnglePolar{"-4", "12", "1"};
 constexpr PolarRange kLiftPolar{"0", "1.2", "0.1"};
 
 std::string FlapBoxName(int row, const char* value) { return "Text_Flap" + std::to_string(row) + "_" + value; }
-
-struct MaxLiftBoxes {
-  std::optional<SectionMaxLift> maxLift;
-  bool unreadable = false;
-};
-
-// Both boxes empty: no maximum lift. One empty: it takes the other's value.
-MaxLiftBoxes ReadMaxLift(const TextBox& root, const TextBox& tip) {
-  const std::string rootText = Trimmed(root.Text()), tipText = Trimmed(tip.Text());
-  if (rootText.empty() && tipText.empty()) return {};
-  const auto clmaxK = StrictNumber(rootText.empty() ? tipText : rootText);
-  const auto clmaxU = StrictNumber(tipText.empty() ? rootText : tipText);
-  if (!clmaxK || !clmaxU || !(*clmaxK > 0) || !(*clmaxU > 0)) return {.maxLift = std::nullopt, .unreadable = true};
-  return {.maxLift = SectionMaxLift{.clmaxK = *clmaxK, .clmaxU = *clmaxU}, .unreadable = false};
-}
 
 std::string Joined(const std::vector<std::string>& cells, std::span<const int> columns, char separator) {
   std::string line;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "model/Module_ortak.h"
 #include "polars/SectionPolar.h"
 #include "polars/xfoil/PolarRequest.h"
+#include "project/Project.h"
 #include "results/Polar.h"
 #include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
@@ -157,6 +159,14 @@ class ResultsForm {
   void Cmd_XfoilCancel_Click();
   void Cmd_Flaps_Click();
 
+  // --- Projects (ResultsFormProject.cpp) --------------------------------------------------------------
+  // Puts the window's part of a project into it, polars named as a project in projectFolder names them;
+  // refused, with the message for the user, when a box cannot be read.
+  Outcome TakeProject(project::Project& project, const std::filesystem::path& projectFolder) const;
+  // Shows a project's part as a user would put it in: the boxes filled, the polars loaded (XFoil's computed
+  // first) and the flaps applied.
+  void ShowProject(const project::Project& project, const std::filesystem::path& projectFolder);
+
  private:
   void Register(Control& control);
   std::vector<charts::Chart>& ChartsOf(ResultsTab tab) { return charts_[static_cast<std::size_t>(tab)]; }
@@ -186,6 +196,8 @@ class ResultsForm {
   bool LoadPolars();
   // Every view that follows from the polars, after they changed.
   void PolarsChanged();
+  // Starts XFoil, from its boxes, on the next polar a project asked it for; false when none is left.
+  bool StartProjectXfoil();
   // The loads tab at the density in its box (ResultsFormLoads.cpp).
   void RebuildLoads();
   std::string LoadsCsv() const;
@@ -218,6 +230,8 @@ class ResultsForm {
   bool xfoilCancelled_ = false;  // the user asked the run to stop
   xfoil::PolarRequest xfoilRequest_;
   TextBox* xfoilTarget_ = nullptr;  // the box XFoil's polar goes into
+  // The XFoil polars an opened project still waits for, each with the option of the end it is for.
+  std::vector<std::pair<std::string, OptionButton*>> projectXfoil_;
   SpanwiseResults spanwise_;
   std::array<std::vector<charts::Chart>, kResultsTabs.size()> charts_;
   std::vector<double> sweep_;  // the polar's values, while it is on view

@@ -26,6 +26,15 @@ std::optional<double> StrictNumber(const std::string& text) {
   return value;
 }
 
+MaxLiftBoxes ReadMaxLift(const TextBox& root, const TextBox& tip) {
+  const std::string rootText = Trimmed(root.Text()), tipText = Trimmed(tip.Text());
+  if (rootText.empty() && tipText.empty()) return {};
+  const auto clmaxK = StrictNumber(rootText.empty() ? tipText : rootText);
+  const auto clmaxU = StrictNumber(tipText.empty() ? rootText : tipText);
+  if (!clmaxK || !clmaxU || !(*clmaxK > 0) || !(*clmaxU > 0)) return {.maxLift = std::nullopt, .unreadable = true};
+  return {.maxLift = SectionMaxLift{.clmaxK = *clmaxK, .clmaxU = *clmaxU}, .unreadable = false};
+}
+
 std::string SignificantText(double value, int digits) {
   char buffer[64];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);

@@ -225,6 +225,7 @@ void ResultsForm::XfoilFinished(XfoilResult result) {
   Cmd_XfoilCancel.SetVisible(false);
   Cmd_Xfoil.SetVisible(true);
   if (const Outcome* refused = std::get_if<Outcome>(&result)) {
+    projectXfoil_.clear();
     Label_Xfoil.SetCaption(refused->Message());
     if (!xfoilCancelled_) MsgBox(refused->Message());  // a cancelled run needs no message box
     return;
@@ -234,7 +235,7 @@ void ResultsForm::XfoilFinished(XfoilResult result) {
                          std::to_string(polar.rows) + " açılık polar" + (polar.fromCache ? ", önbellekten" : "") +
                          " → " + (xfoilTarget_ == &Text_PolarTip ? "uç" : "kök") + ".");
   xfoilTarget_->SetText(polar.file.string());
-  Cmd_PolarLoad_Click();
+  if (!StartProjectXfoil()) Cmd_PolarLoad_Click();
 }
 
 }  // namespace kelvane::ui

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QImage>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -108,15 +109,22 @@ TEST_F(WindowTest, ShowsCaptionsAndColours) {
 
 TEST_F(WindowTest, BuildsTheMenuBarFromTheForm) {
   const QList<QAction*> top = window_->menuBar()->actions();
-  ASSERT_EQ(top.size(), 3);
+  ASSERT_EQ(top.size(), 4);
   EXPECT_EQ(top[0]->text(), "About");
   EXPECT_EQ(top[1]->text(), "Kanat konfigürasyonu");
   EXPECT_EQ(top[2]->text(), "Sonuçlar");
+  EXPECT_EQ(top[3]->text(), "Proje");
   ASSERT_NE(top[1]->menu(), nullptr);
   const QList<QAction*> sub = top[1]->menu()->actions();
   ASSERT_EQ(sub.size(), 2);
   EXPECT_EQ(sub[0]->text(), "Mevcut bir dosyadan oku");
   EXPECT_EQ(sub[1]->text(), "Bir dosyaya yaz");
+  ASSERT_NE(top[3]->menu(), nullptr);
+  const QList<QAction*> project = top[3]->menu()->actions();
+  ASSERT_EQ(project.size(), 2);
+  EXPECT_EQ(project[0]->text(), "Projeyi aç…");
+  EXPECT_EQ(project[0]->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(project[1]->shortcut(), QKeySequence("Ctrl+S"));
 }
 
 TEST_F(WindowTest, FilePanelLiesOverThePictures) {

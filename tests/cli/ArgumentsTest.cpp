@@ -20,7 +20,7 @@ TEST(ParseArguments, DefaultsLeaveTheWindowsOwnSettings) {
   const Arguments& args = std::get<Arguments>(parsed);
   EXPECT_EQ(args.config, "wing.cfg");
   EXPECT_FALSE(args.stations);
-  EXPECT_EQ(args.inputs, (PlanformInputs{.S = true, .AR = true}));
+  EXPECT_EQ(args.Inputs(), (PlanformInputs{.S = true, .AR = true}));
   EXPECT_FALSE(args.givenCL || args.detail || args.json || args.sweep);
   EXPECT_EQ(args.lockTimeout, std::chrono::seconds(60));
 }

@@ -155,6 +155,29 @@ def test_a_mapping_and_its_cfg_file_give_identical_results(path):
     assert_identical(kelvane.solve(cfg_mapping(path), stations=21, clmax=1.2), from_file)
 
 
+def test_a_project_solves_as_its_wing_and_settings_do_and_keywords_override_them(tmp_path):
+    (tmp_path / "polars").mkdir()
+    shutil.copy(NACA0012, tmp_path / "polars" / "section.txt")
+    design = {"kelvane": 1, "wing": cfg_mapping(TWISTED), "stations": 13, "inputs": ["AR", "b"], "given_cl": True,
+              "detail": True, "clmax": [1.4, 1.2], "polar": "polars/section.txt", "rho": 1.1,
+              "flaps": [[0.5, 2, 0.25, 10]]}
+    project = tmp_path / "design.kelvane"
+    project.write_text(json.dumps(design))
+    settings = {"inputs": ("AR", "b"), "given_cl": True, "rho": 1.1, "flaps": [(0.5, 2, 0.25, 10)]}
+
+    def assert_same(first, second):
+        for name in first.__slots__:
+            mine, theirs = getattr(first, name), getattr(second, name)
+            if isinstance(mine, dict):
+                assert mine.keys() == theirs.keys() and all(np.array_equal(mine[key], theirs[key]) for key in mine)
+            else:
+                assert mine == theirs, name
+
+    assert_same(kelvane.solve(project), kelvane.solve(TWISTED, stations=13, polar=NACA0012, **settings))
+    assert_same(kelvane.solve(project, polar=None, stations=9, workdir=tmp_path),
+                kelvane.solve(TWISTED, stations=9, detail=True, clmax=(1.4, 1.2), **settings))
+
+
 def test_the_start_up_wing_as_a_mapping_is_the_tools_start_up_wing(tmp_path):
     assert_same_as_tool(kelvane.solve(START_UP_MAPPING), tool_json([START_UP], tmp_path))
 

@@ -94,6 +94,13 @@ bool NamesXfoilPolar(std::string_view argument) {
   return IsNacaWord(section) || IsCoordinateFile(section);
 }
 
+std::optional<std::string_view> RequestCoordinateFile(std::string_view argument) {
+  if (!NamesXfoilPolar(argument)) return std::nullopt;
+  const std::string_view section = argument.substr(0, argument.rfind(kReynoldsMark));
+  if (IsNacaWord(section)) return std::nullopt;
+  return section;
+}
+
 std::variant<PolarRequest, Outcome> ParsePolarRequest(std::string_view argument) {
   if (!NamesXfoilPolar(argument)) return FormatRefusal(argument);
   const std::size_t mark = argument.rfind(kReynoldsMark);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -26,6 +27,10 @@ struct PolarRequest {
 // Whether a polar argument asks for XFoil's polar rather than naming a polar file: it ends in "@..." after
 // a NACA word or a ".dat" name. A request that this accepts may still be refused by ParsePolarRequest.
 bool NamesXfoilPolar(std::string_view argument);
+
+// The coordinate file a request names, "wing.dat" of "wing.dat@3e5"; nothing for a NACA section or for an
+// argument that names no request.
+std::optional<std::string_view> RequestCoordinateFile(std::string_view argument);
 
 // The request, or a refusal naming what is wrong: no "@", a NACA code XFoil cannot make, a Reynolds number
 // that is not a number in [kMinReynolds, kMaxReynolds], or a coordinate file that cannot be found.

@@ -6,6 +6,7 @@
     >>> polar = kelvane.sweep("wing.cfg", 0, 10, 1)
     >>> viscous = kelvane.solve("wing.cfg", polar="naca2412@1e6", find_clmax=True)
     >>> viscous.CD, viscous.LD, viscous.CLmax
+    >>> design = kelvane.solve("design.kelvane", stations=31)
 
 Every call runs the same engine as the batch tool kelvane-solve, in the same order, so its numbers are
 the tool's ``--json`` numbers bit for bit. Each call works on a record of its own and runs without the
@@ -44,6 +45,7 @@ _SWEEP_MESSAGES = (
     "a sweep from {start!r} to {stop!r} by {step!r} has more than {most} points",
 )
 _LINEAR_ONLY = ("detail", "clmax", "workdir")
+_PROJECT_EXTENSION = os.fsencode(_kelvane.PROJECT_EXTENSION)
 _POLAR_EXAMPLE = "a polar file, or an XFoil request such as 'naca2412@1e6'"
 # The trap switch XFoil runs with (see the README), copied beside this file; where it is missing, the
 # program looks for an installed one.
@@ -131,6 +133,17 @@ PolarResult.__doc__ += ("\n\nThe wing's values:\n" + _quantity_lines(_kelvane.PO
                         _quantity_lines(_kelvane.POLAR_STATION_QUANTITIES) + _LOADS_DOC)
 
 
+class _Default:
+    """A keyword's default, which a project's setting takes the place of: a keyword given, even with this
+    value, overrides the project."""
+
+    def __init__(self, value):
+        self.value = value
+
+    def __repr__(self):
+        return repr(self.value)
+
+
 class _Calls:
     """The calls in progress. They run without the interpreter lock, so another thread may fork meanwhile;
     os.fork waits until no other thread is inside a call, so that a child never inherits one cut in half:
@@ -180,13 +193,17 @@ os.register_at_fork(before=_CALLS.before_fork, after_in_parent=_CALLS.after_fork
                     after_in_child=_CALLS.after_fork_in_child)
 
 
-def solve(config, *, stations=15, inputs=("S", "AR"), given_cl=False, detail=False, clmax=None, workdir=None,
-          rho=_kelvane.SEA_LEVEL_AIR_DENSITY, flaps=(), polar=None, find_clmax=False, refresh_polars=False):
+def solve(config, *, stations=_Default(15), inputs=_Default(("S", "AR")), given_cl=_Default(False),
+          detail=_Default(False), clmax=_Default(None), workdir=None, rho=_Default(_kelvane.SEA_LEVEL_AIR_DENSITY),
+          flaps=_Default(()), polar=_Default(None), find_clmax=False, refresh_polars=False):
     """Solves one wing at its configuration's operating point, as ``kelvane-solve --json`` does.
 
     config    the path of a ".cfg" file, or a mapping of its fields: S, AR, b, cOrt, planform
               ("elliptic" or "trapezoid"), AszK, Alfa0K, AszU, Alfa0U, dAlfa, CL, AlfaK, and for a
-              trapezoid ks and kc (one value per panel, 1 to 4 panels; nTrap, if given, must agree)
+              trapezoid ks and kc (one value per panel, 1 to 4 panels; nTrap, if given, must agree);
+              or the path of a project, a ".kelvane" file the window saved: its wing with its settings,
+              which stand in for the keywords stations, inputs, given_cl, detail, clmax, rho, flaps and
+              polar that the call leaves out (a project's detail and clmax only without polar)
     stations  the station count on one half of the wing (odd, 3 to 99), or the station box's text as
               ``kelvane-solve --stations`` takes it
     inputs    the planform parameters taken as given, two of S, AR, b and cOrt
@@ -206,8 +223,10 @@ def solve(config, *, stations=15, inputs=("S", "AR"), given_cl=False, detail=Fal
     Returns a Result, or with polar a PolarResult. Raises InputError with the window's message when the
     program refuses the input.
     """
-    args = _call_arguments(config, stations, inputs, given_cl, detail, flaps)
-    density = _number("rho", rho)
+    args, given = _call_arguments(config, stations=stations, inputs=inputs, given_cl=given_cl, detail=detail,
+                                  flaps=flaps, clmax=clmax, rho=rho, polar=polar)
+    detail, clmax, polar = given["detail"], given["clmax"], given["polar"]
+    density = _number("rho", given["rho"])
     find_clmax = _flag("find_clmax", find_clmax)
     if polar is None:
         if find_clmax:
@@ -219,11 +238,12 @@ def solve(config, *, stations=15, inputs=("S", "AR"), given_cl=False, detail=Fal
     return PolarResult(_answer(lambda: _kelvane.solve_polar(args, polars, find_clmax, density)))
 
 
-def sweep(config, start, stop, step, *, stations=15, inputs=("S", "AR"), given_cl=False, detail=False,
-          workdir=None, flaps=(), polar=None, refresh_polars=False):
+def sweep(config, start, stop, step, *, stations=_Default(15), inputs=_Default(("S", "AR")),
+          given_cl=_Default(False), detail=_Default(False), workdir=None, flaps=_Default(()), polar=_Default(None),
+          refresh_polars=False):
     """Solves the wing at every root angle (or CL with given_cl) from start to stop by step, the points of
-    ``kelvane-solve --sweep``, and returns the polar as a dict of numpy arrays. The keywords are those of
-    solve.
+    ``kelvane-solve --sweep``, and returns the polar as a dict of numpy arrays. The config and the keywords
+    are those of solve, a project's settings too.
 
     Without polar, the columns
         {linear_columns}, e
@@ -241,7 +261,9 @@ def sweep(config, start, stop, step, *, stations=15, inputs=("S", "AR"), given_c
     points, fault = _kelvane.make_sweep(start, stop, step, _kelvane.SweepMessages(*messages))
     if fault is not None:
         raise ValueError(fault)
-    args = _call_arguments(config, stations, inputs, given_cl, detail, flaps)
+    args, given = _call_arguments(config, stations=stations, inputs=inputs, given_cl=given_cl, detail=detail,
+                                  flaps=flaps, polar=polar)
+    detail, polar = given["detail"], given["polar"]
     if polar is None:
         return _in_output_folder(args, workdir, lambda: _kelvane.sweep(args, points))
     _refuse_linear_only(detail=detail, workdir=workdir)
@@ -285,18 +307,29 @@ def _in_output_folder(args, workdir, call):
         return _answer(call)
 
 
-def _call_arguments(config, stations, inputs, given_cl, detail, flaps):
+def _call_arguments(config, **keywords):
+    """The wing and settings of a call, and its keywords: each as given, or else a project's setting, or
+    else its default."""
     args = _kelvane.CallArguments()
+    project = {}
     if isinstance(config, Mapping):
         _use_mapping(args, config)
     else:
-        args.config = _path("config", config, "a .cfg file or a mapping of its fields")
-    args.stations = _station_count(stations)
-    args.inputs = _ticks(inputs)
-    args.given_cl = _flag("given_cl", given_cl)
-    args.detail = _flag("detail", detail)
-    args.flaps = _flaps(flaps)
-    return args
+        path = args.config = _path("config", config, "a .cfg or .kelvane file or a mapping of a configuration's fields")
+        if path.endswith(_PROJECT_EXTENSION):
+            project = _answer(lambda: _kelvane.use_project(args, path))
+    given = {name: project.get(name, value.value) if isinstance(value, _Default) else value
+             for name, value in keywords.items()}
+    # What a project keeps for the linear model does not go with polars; a keyword given is refused instead.
+    if given.get("polar") is not None:
+        given.update((name, keywords[name].value) for name in _LINEAR_ONLY
+                     if isinstance(keywords.get(name), _Default))
+    args.stations = _station_count(given["stations"])
+    args.inputs = _ticks(given["inputs"])
+    args.given_cl = _flag("given_cl", given["given_cl"])
+    args.detail = _flag("detail", given["detail"])
+    args.flaps = _flaps(given["flaps"])
+    return args, given
 
 
 def _refuse_linear_only(**given):
