@@ -1,6 +1,6 @@
 // Box texts that the reading rule would take otherwise than the user meant are refused with a message
 // that quotes them, by the command that reads them.
-#include "ui/NumberBoxes.h"
+#include "model/UnreadableNumber.h"
 
 #include "StartedForm.h"
 
@@ -60,8 +60,8 @@ TEST_F(NumberBoxes, PlanformCommandRefusesADecimalCommaInEveryBoxItReads) {
     EXPECT_EQ(std::vector<std::string>(started->Messages().begin() + static_cast<std::ptrdiff_t>(shown),
                                        started->Messages().end()),
               std::vector<std::string>{std::string(kUseThePoint) + "12,5"});
-    EXPECT_FALSE(form.Record().PlanformDone);
-    EXPECT_EQ(form.Record().S, 10);
+    EXPECT_FALSE(started->Record().PlanformDone);
+    EXPECT_EQ(started->Record().S, 10);
   }
 }
 
