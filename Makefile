@@ -54,7 +54,7 @@ test-asan: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKELVANE_FUZZ=ON \
 	  -DKELVANE_GUI=OFF -DKELVANE_TESTS=OFF -DKELVANE_BENCHMARKS=OFF -DKELVANE_PYTHON=OFF
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numbers fuzz_config fuzz_polar
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_numbers fuzz_config fuzz_polar fuzz_project
 	FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_SECONDS=$(FUZZ_SECONDS) scripts/fuzz
 
 screenshot: build
