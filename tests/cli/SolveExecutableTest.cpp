@@ -204,6 +204,45 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
   EXPECT_TRUE(blocked.err.starts_with("kelvane-solve: cannot write c.png: ")) << blocked.err;
 }
 
+// The wings of --compare are solved as the own one is and drawn on its charts, a legend entry each naming
+// its file; one that is refused stops the run before anything is written.
+TEST(SolveTool, ComparesOtherWingsOnTheSameChartsNamedByTheirFiles) {
+  ScopedWorkDir workDir;
+  for (const auto& [example, name] :
+       {std::pair{"04-two-panels-twist-detail", "uav.cfg"}, std::pair{"05-three-panels-b-cOrt", "uav-2.cfg"}})
+    std::filesystem::copy_file(std::string(KELVANE_EXAMPLES_DIR) + "/" + example + "/input.cfg", workDir.Path() / name);
+  const std::vector<std::string> compare{"--compare", "uav.cfg", "--compare", "uav-2.cfg", kDefaultWing};
+  std::vector<std::string> solution{"--plot", "circulation:c.svg"}, sweep{"--sweep", "0:8:2", "--plot", "polar:p.svg"};
+  solution.insert(solution.end(), compare.begin(), compare.end());
+  sweep.insert(sweep.end(), compare.begin(), compare.end());
+  for (const auto& args : {solution, sweep}) {
+    const ProcessResult result = RunSolve(args, workDir.Path());
+    ASSERT_EQ(result.status, 0) << result.err;
+  }
+  const auto count = [](const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
+    return found;
+  };
+  const std::string circulation = ReadFile(workDir.Path() / "c.svg");
+  EXPECT_EQ(count(circulation, "input.cfg · "), 1u);  // the subtitle
+  EXPECT_EQ(count(circulation, ">uav.cfg · "), 1u);   // the legend, with the operating point
+  EXPECT_EQ(count(circulation, ">uav-2.cfg · "), 1u);
+  const std::string polar = ReadFile(workDir.Path() / "p.svg");
+  EXPECT_EQ(count(polar, ">uav.cfg<"), 2u);  // on the lift curve and the drag polar
+  EXPECT_EQ(count(polar, ">uav-2.cfg<"), 2u);
+
+  std::filesystem::remove(workDir.Path() / "c.svg");
+  std::filesystem::remove(workDir.Path() / "PLL.txt");
+  const ProcessResult refused =
+      RunSolve({"--plot", "circulation:c.svg", "--compare", "yok.cfg", kDefaultWing}, workDir.Path());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_TRUE(refused.err.starts_with("kelvane-solve: --compare yok.cfg: ")) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg"));
+  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "PLL.txt"));
+}
+
 // The chart module is loaded for --plot alone: a copy of the tool with no module in reach solves as before,
 // and asked for a chart it says where it looked. Laid out below the tool's folder as an installation lays
 // it out, under whatever prefix, the module draws; one beside the tool comes first, even a broken one.
