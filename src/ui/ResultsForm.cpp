@@ -373,14 +373,14 @@ std::string ResultsForm::Csv(ResultsTab tab) const {
   if (!record_) return {};
   switch (tab) {
     case ResultsTab::Table: {
-      std::string csv = CsvPreambleOf(tab) + CsvLine(TableHeader());
+      std::string csv = charts::CsvPreamble(SourceOf(tab)) + CsvLine(TableHeader());
       for (const auto& row : TableRows()) csv += CsvLine(row);
       return csv;
     }
     case ResultsTab::Polar: return PolarCsv();
     default: {
       const auto& tabCharts = Charts(tab);
-      return tabCharts.empty() ? std::string() : charts::ChartsCsv(tabCharts, CsvPreambleOf(tab));
+      return tabCharts.empty() ? std::string() : charts::ChartsCsv(tabCharts, charts::CsvPreamble(SourceOf(tab)));
     }
   }
 }

@@ -1,8 +1,8 @@
 // The results window, toolkit neutral: which solution it shows, its charts and station table, the clmax
 // boxes of the local lift tab, the polar's boxes and button, the loads' air density, the section polars'
-// group, the flap table and the solutions pinned to compare with the one on view. A front end shows it and forwards the
-// user's actions to its controls, as for the main window; XFoil alone runs away from the window's thread, started and
-// reported by the front end.
+// group, the flap table and the solutions pinned to compare with the one on view. A front end shows it and
+// forwards the user's actions to its controls, as for the main window; XFoil alone runs away from the
+// window's thread, started and reported by the front end.
 #pragma once
 
 #include <array>
@@ -22,6 +22,7 @@
 #include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
 #include "results/charts/Chart.h"
+#include "results/charts/ChartSource.h"
 #include "results/charts/PolarCharts.h"
 #include "solver/Flaps.h"
 #include "solver/LiftingLine.h"
@@ -172,13 +173,14 @@ class ResultsForm {
   void Cmd_ClearPins_Click();
 
  private:
-  // What a pinned solution keeps: its legend text, its own charts, its polar and its main values.
+  // A solution's main values, as the table's column group gives them.
   struct SolutionValues {
     double CL = 0;
     double CDi = 0;
     std::optional<double> e;       // nothing at zero lift
     std::optional<double> CD, LD;  // with section polars
   };
+  // What a pinned solution keeps: its legend text, its own charts, its polar and its main values.
   struct PinnedSolution {
     std::string label;
     std::array<std::vector<charts::Chart>, kResultsTabs.size()> charts;
@@ -207,8 +209,8 @@ class ResultsForm {
   void ComposeTable();
   SolutionValues ValuesOnView() const;
   std::string OnViewLabel() const;
-  // The CSV's "# " lines for the tab.
-  std::string CsvPreambleOf(ResultsTab tab) const;
+  // What the tab's charts and export show: the wing and the solution's operating point, or the polar's range.
+  charts::ChartSource SourceOf(ResultsTab tab) const;
   // The polar boxes start from a range that suits the mode.
   void ShowPolarDefaults(SolutionMode mode);
   // The polar tab at the sweep's values: the linear polar, and the section polars' through stall.

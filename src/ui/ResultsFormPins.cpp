@@ -61,9 +61,7 @@ void ResultsForm::Cmd_ClearPins_Click() {
   ShowViews();
 }
 
-std::string ResultsForm::OnViewLabel() const {
-  return charts::Subtitle(charts::SolutionSource(wingName_, *record_, mode_));
-}
+std::string ResultsForm::OnViewLabel() const { return charts::Subtitle(SourceOf(ResultsTab::Circulation)); }
 
 ResultsForm::SolutionValues ResultsForm::ValuesOnView() const {
   SolutionValues values{
@@ -76,20 +74,18 @@ ResultsForm::SolutionValues ResultsForm::ValuesOnView() const {
   return values;
 }
 
-std::string ResultsForm::CsvPreambleOf(ResultsTab tab) const {
-  if (tab == ResultsTab::Polar) return charts::CsvPreamble(charts::SweepSource(wingName_, mode_, sweep_, record_->N));
-  return charts::CsvPreamble(charts::SolutionSource(wingName_, *record_, mode_));
+charts::ChartSource ResultsForm::SourceOf(ResultsTab tab) const {
+  if (tab == ResultsTab::Polar) return charts::SweepSource(wingName_, mode_, sweep_, record_->N);
+  return charts::SolutionSource(wingName_, *record_, mode_);
 }
 
 void ResultsForm::ComposeViews() {
   shownCharts_ = charts_;
-  if (record_) {
-    const std::string solution = OnViewLabel();
-    const std::string polar = charts::Subtitle(charts::SweepSource(wingName_, mode_, sweep_, record_->N));
-    for (const ResultsTab tab : kResultsTabs)
-      for (charts::Chart& chart : shownCharts_[static_cast<std::size_t>(tab)])
-        chart.subtitle = tab == ResultsTab::Polar ? polar : solution;
-  }
+  if (record_)
+    for (const ResultsTab tab : kResultsTabs) {
+      const std::string subtitle = charts::Subtitle(SourceOf(tab));
+      for (charts::Chart& chart : shownCharts_[static_cast<std::size_t>(tab)]) chart.subtitle = subtitle;
+    }
   for (std::size_t pin = 0; pin < pins_.size(); ++pin)
     for (std::size_t tab = 0; tab < shownCharts_.size(); ++tab)
       charts::LayOver(shownCharts_[tab], pins_[pin].charts[tab], pins_[pin].label, charts::kOverlayStyles[pin]);

@@ -176,7 +176,7 @@ std::string ResultsForm::PolarCsv() const {
       for (std::size_t k = 0; k < linear.size(); ++k)
         columns.push_back(
             {ColumnTitle(kPolarQuantities[k + 1]) + " [" + pin.label + "]", byAngle(pin.polar, linear[k])});
-  return CsvPreambleOf(ResultsTab::Polar) + charts::WideCsv(ColumnTitle(kPolarQuantities[0]), columns);
+  return charts::CsvPreamble(SourceOf(ResultsTab::Polar)) + charts::WideCsv(ColumnTitle(kPolarQuantities[0]), columns);
 }
 
 void ResultsForm::SetXfoilStarter(XfoilStarter starter) { xfoilStarter_ = std::move(starter); }

