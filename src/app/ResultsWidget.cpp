@@ -79,7 +79,7 @@ ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner) : QWidget
   for (ui::Control* control : results_.AllControls()) widgets_[control] = CreateControlWidget(*control, this);
   for (const ui::Label* note :
        {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar, &results_.Label_Loads,
-        &results_.Label_Polars, &results_.Label_Xfoil, &results_.Label_Flaps})
+        &results_.Label_Polars, &results_.Label_Xfoil, &results_.Label_Flaps, &results_.Label_Pins})
     static_cast<QLabel*>(WidgetOf(*note))->setWordWrap(true);
 
   tabs_ = new QTabWidget(this);
@@ -132,6 +132,7 @@ QWidget* ResultsWidget::SidePanel() {
   panel->setFixedWidth(kSidePanelWidth);
   auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(PinsGroup());
   layout->addWidget(PolarsGroup());
   layout->addWidget(FlapsGroup());
   layout->addStretch();
@@ -181,6 +182,19 @@ QGroupBox* ResultsWidget::PolarsGroup() {
   grid->addLayout(row({WidgetOf(r.Cmd_Xfoil), WidgetOf(r.Cmd_XfoilCancel), xfoilProgress_}), 6, 0, 1, 3);
   grid->addWidget(WidgetOf(r.Label_Xfoil), 7, 0, 1, 3);
   grid->setColumnStretch(1, 1);
+  return group;
+}
+
+QGroupBox* ResultsWidget::PinsGroup() {
+  ui::ResultsForm& r = results_;
+  auto* group = static_cast<QGroupBox*>(WidgetOf(r.Frame_Pins));
+  auto* grid = new QGridLayout(group);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(WidgetOf(r.Cmd_Pin));
+  buttons->addWidget(WidgetOf(r.Cmd_ClearPins));
+  buttons->addStretch();
+  grid->addLayout(buttons, 0, 0);
+  grid->addWidget(WidgetOf(r.Label_Pins), 1, 0);
   return group;
 }
 

@@ -1,6 +1,7 @@
 // The results window: a modeless, resizable window with a tab per chart, the polar, the loads and the
-// station table, beside the section polars' group and the flap table. The form holds its state and runs
-// its reactions; this widget shows them, asks for files, runs XFoil off the window's thread and exports.
+// station table, beside the pins' group, the section polars' group and the flap table. The form holds its
+// state and runs its reactions; this widget shows them, asks for files, runs XFoil off the window's thread
+// and exports.
 #pragma once
 
 #include <unordered_map>
@@ -47,6 +48,8 @@ class ResultsWidget : public QWidget {
   QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);
   QWidget* TableTab();
   QWidget* SidePanel();
+  // The two pin buttons and how many are pinned.
+  QGroupBox* PinsGroup();
   QGroupBox* PolarsGroup();
   QGroupBox* FlapsGroup();
   // A button that asks for a file to open and puts its name into the box, then runs `then` if given.

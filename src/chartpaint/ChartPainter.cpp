@@ -44,6 +44,8 @@ Qt::PenStyle ToPenStyle(Dash dash) {
   switch (dash) {
     case Dash::Dashed: return Qt::DashLine;
     case Dash::Dotted: return Qt::DotLine;
+    case Dash::DashDot: return Qt::DashDotLine;
+    case Dash::DashDotDot: return Qt::DashDotDotLine;
     case Dash::Solid: break;
   }
   return Qt::SolidLine;
@@ -109,6 +111,7 @@ double WidestTickLabel(const Axis& axis, const QFontMetricsF& metrics) {
 struct Layout {
   Chart chart;  // with equal scales, its ranges fitted to the plot
   QRectF title;
+  QRectF subtitle;  // empty when the chart has none
   std::vector<LegendItem> legend;
   QRectF plot;
 };
@@ -116,12 +119,14 @@ struct Layout {
 Layout LayOut(const Chart& original, const QRectF& area, const Fonts& fonts) {
   const QFontMetricsF metrics(fonts.text);
   const double pad = fonts.size;
-  Layout layout{.chart = original, .title = {}, .legend = {}, .plot = {}};
+  Layout layout{.chart = original, .title = {}, .subtitle = {}, .legend = {}, .plot = {}};
   layout.title =
       QRectF(area.left() + pad, area.top() + pad / 2, area.width() - 2 * pad, QFontMetricsF(fonts.title).height());
-  layout.legend = LayOutLegend(original, fonts, QPointF(area.left() + pad, layout.title.bottom() + pad / 2),
+  layout.subtitle = QRectF(layout.title.left(), layout.title.bottom(), layout.title.width(),
+                           original.subtitle.empty() ? 0 : metrics.height());
+  layout.legend = LayOutLegend(original, fonts, QPointF(area.left() + pad, layout.subtitle.bottom() + pad / 2),
                                area.width() - 2 * pad);
-  const double top = LegendBottom(layout.legend, layout.title.bottom()) + pad;
+  const double top = LegendBottom(layout.legend, layout.subtitle.bottom()) + pad;
   const double bottom = area.bottom() - pad / 2 - 2 * metrics.height() - pad / 2;
   const double right = area.right() - pad - WidestTickLabel(original.x, metrics) / 2;
   // Fitting equal scales changes the ticks and so the room their labels take: settle it in two rounds.
@@ -269,6 +274,8 @@ void PaintChartWith(QPainter& painter, const QRectF& area, const Chart& chart, c
   painter.setFont(fonts.title);
   painter.setPen(kText);
   painter.drawText(layout.title, Qt::AlignCenter, ToQString(chart.title));
+  painter.setFont(fonts.text);
+  painter.drawText(layout.subtitle, Qt::AlignCenter, ToQString(chart.subtitle));
   PaintGrid(painter, layout, map, area, fonts);
   PaintAxisTitles(painter, layout, area, fonts);
   PaintSeries(painter, layout, map, lineWidth);

@@ -11,7 +11,7 @@ class QPainter;
 
 namespace kelvane::chartpaint {
 
-// The chart fills the area: white background, title, legend, grid, tick labels, axis titles and the
+// The chart fills the area: white background, title and subtitle, legend, grid, tick labels, axis titles and the
 // series; fonts and lines grow with the area, so that a small window and a large image both read well.
 void PaintChart(QPainter& painter, const QRectF& area, const charts::Chart& chart);
 

@@ -11,6 +11,7 @@
 #include "cli/Sweep.h"
 #include "model/MessageText.h"
 #include "project/Project.h"
+#include "results/charts/ChartStyle.h"
 #include "results/charts/ImageFormat.h"
 #include "solver/Flaps.h"
 
@@ -109,6 +110,8 @@ std::variant<std::optional<PolarArguments>, UsageError> PolarsOf(const std::opti
 }  // namespace
 
 std::optional<UsageError> CombinationFault(const Arguments& parsed) {
+  if (!parsed.compare.empty() && parsed.plots.empty())
+    return Usage("--compare draws other wings on the charts of --plot; it needs --plot KIND:FILE");
   // A polar is many solutions and every other chart one: each goes with its own kind of run.
   for (const PlotRequest& plot : parsed.plots) {
     if (plot.kind == PlotKind::Polar && !parsed.sweep) return Usage("--plot polar:FILE needs --sweep");
@@ -142,7 +145,7 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     const bool takesValue = arg == "--stations" || arg == "--inputs" || arg == "--sweep" || arg == "--clmax" ||
                             arg == "--spanwise" || arg == "--plot" || arg == "--lock-timeout" || arg == "--polar" ||
                             arg == "--polar-root" || arg == "--polar-tip" || arg == "--rho" || arg == "--flap" ||
-                            arg == "--loads";
+                            arg == "--loads" || arg == "--compare";
     if (takesValue && i + 1 == args.size()) return Usage(std::string(arg) + " needs a value");
     const std::string_view value = takesValue ? args[++i] : std::string_view();
 
@@ -192,6 +195,11 @@ ParsedCommandLine ParseArguments(std::span<const std::string_view> args) {
     } else if (arg == "--loads") {
       if (value.empty()) return Usage("--loads needs a file name");
       parsed.loads = std::string(value);
+    } else if (arg == "--compare") {
+      if (value.empty()) return Usage("--compare needs a configuration file");
+      if (parsed.compare.size() == charts::kMaxOverlays)
+        return Usage("--compare takes at most " + std::to_string(charts::kMaxOverlays) + " other wings");
+      parsed.compare.emplace_back(value);
     } else if (arg == "--find-clmax") {
       parsed.findCLmax = true;
     } else if (arg == "--refresh-polars") {

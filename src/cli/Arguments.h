@@ -44,6 +44,7 @@ struct Arguments {
   std::optional<std::string> spanwise;  // the path of the station table
   std::optional<std::vector<double>> sweep;
   std::vector<PlotRequest> plots;
+  std::vector<std::string> compare;  // other wings' configuration files, drawn on the same charts
   std::chrono::milliseconds lockTimeout = batch::kDefaultLockTimeout;
   std::optional<PolarArguments> polars;  // nothing: the linear model
   bool findCLmax = false;

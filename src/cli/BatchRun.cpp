@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "batch/BatchSession.h"
+#include "cli/ComparedWings.h"
 #include "cli/PlotFiles.h"
 #include "cli/PolarRun.h"
 #include "cli/ProjectInput.h"
@@ -74,13 +75,16 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
                                .notify = [&err](const std::string& line) { err << line << '\n'; }},
                               *wing);
   if (session.Refused()) return ShowRefusal(session, err);
+  // The other wings are solved before anything is printed or written: one refused stops the run.
+  const Expected<std::vector<ComparedWing>> compared = SolveComparedWings(args, *wing);
+  if (!compared) return Reject(compared.Refusal(), err);
 
   // Every output asked for comes first; "PLL.txt" and "LastConfig.cfg" are replaced only once they are out.
   ExitStatus status = kSuccess;
   if (!args.sweep) {
     const std::optional<batch::SolvedWing> solved = session.Solve(args.clmax);
     if (!solved) return ShowRefusal(session, err);
-    status = ReportSolution(args, *solved, session, out, err);
+    status = ReportSolution(args, *solved, session, *compared, out, err);
   } else {
     out << PolarHeader();
     std::vector<PolarPoint> polar;
@@ -93,7 +97,7 @@ ExitStatus RunBatch(const Arguments& args, std::ostream& out, std::ostream& err)
     if (!swept) return ShowRefusal(session, err);
     // Draw no picture of a polar cut short, and keep the earlier files.
     if (!out) return Flushed(out, err, kSuccess);
-    status = WritePolarPlots(args, polar, err);
+    status = WritePolarPlots(args, session.Record(), polar, *compared, err);
   }
   if (status != kSuccess) return status;
   // Standard output is one of the outputs: results that never reached their reader keep the earlier files.

@@ -1,4 +1,5 @@
-// The chart files of --plot: the same charts as the results window, as PNG or SVG.
+// The chart files of --plot: the same charts as the results window, as PNG or SVG, subtitled with the wing
+// and its operating point, with the wings of --compare laid over them.
 #pragma once
 
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/BatchRun.h"
+#include "cli/ComparedWings.h"
 #include "results/Polar.h"
 #include "results/SpanwiseResults.h"
 #include "results/StallOnset.h"
@@ -17,9 +19,10 @@ namespace kelvane::cli {
 // and ends the run with kRejected.
 ExitStatus WriteSolutionPlots(const Arguments& args, const Module_ortak& record, PlanformType planform,
                               const SpanwiseResults& spanwise, const std::optional<StallOnset>& stall,
-                              std::ostream& err);
+                              std::span<const ComparedWing> compared, std::ostream& err);
 
-// The requested polar charts of a sweep, likewise.
-ExitStatus WritePolarPlots(const Arguments& args, std::span<const PolarPoint> polar, std::ostream& err);
+// The requested polar charts of a sweep, likewise; the record gives the station count.
+ExitStatus WritePolarPlots(const Arguments& args, const Module_ortak& record, std::span<const PolarPoint> polar,
+                           std::span<const ComparedWing> compared, std::ostream& err);
 
 }  // namespace kelvane::cli

@@ -9,6 +9,7 @@
 #include "cli/LoadText.h"
 #include "cli/PolarInput.h"
 #include "cli/PolarText.h"
+#include "cli/Sweep.h"
 #include "model/MessageText.h"
 #include "model/Numbers.h"
 #include "results/PolarWing.h"
@@ -17,9 +18,6 @@
 
 namespace kelvane::cli {
 namespace {
-
-// A sweep's value as a box would show it, as the linear sweep takes it: 0.30000000000000004 is 0.3.
-double AsTyped(double value) { return ReadNumber(PlainNumberText(value)); }
 
 ExitStatus SolvePoint(const Arguments& args, const WingSolver& solver, PolarLiftingLine& line, std::ostream& out,
                       std::ostream& err) {

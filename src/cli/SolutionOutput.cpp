@@ -12,7 +12,7 @@
 namespace kelvane::cli {
 
 ExitStatus ReportSolution(const Arguments& args, const batch::SolvedWing& solved, const batch::BatchSession& session,
-                          std::ostream& out, std::ostream& err) {
+                          std::span<const ComparedWing> compared, std::ostream& out, std::ostream& err) {
   std::optional<SpanLoads> loads;
   if (args.WantsLoads()) {
     Expected<SpanLoads> computed = LinearSpanLoads(session.Record(), args.AirDensity());
@@ -27,8 +27,8 @@ ExitStatus ReportSolution(const Arguments& args, const batch::SolvedWing& solved
   if (args.loads)
     if (const ExitStatus written = WriteNamedFile(*args.loads, LoadsCsv(*loads), err); written != kSuccess)
       return written;
-  if (const ExitStatus plotted =
-          WriteSolutionPlots(args, session.Record(), *session.GetWing().planform, solved.spanwise, solved.stall, err);
+  if (const ExitStatus plotted = WriteSolutionPlots(args, session.Record(), *session.GetWing().planform,
+                                                    solved.spanwise, solved.stall, compared, err);
       plotted != kSuccess)
     return plotted;
 

@@ -4,8 +4,11 @@
 #include <string>
 
 #include "cli/NumberArgument.h"
+#include "model/Numbers.h"
 
 namespace kelvane::cli {
+
+double AsTyped(double value) { return ReadNumber(PlainNumberText(value)); }
 
 Expected<std::vector<double>> ParseSweep(std::string_view text) {
   const std::size_t first = text.find(':');

@@ -9,6 +9,9 @@
 
 namespace kelvane::cli {
 
+// A sweep's value as a box would show it, as the window's sweep takes it: 0.30000000000000004 is 0.3.
+double AsTyped(double value);
+
 // FROM + k*STEP for k = 0, 1, ... while within TO, where a point that misses TO only by rounding counts.
 // Refuses malformed text, a step that is not positive, an empty sweep or one over kMaxSweepPoints, saying
 // which rule failed.

@@ -7,6 +7,7 @@
 
 #include "model/Numbers.h"
 #include "results/Quantities.h"
+#include "results/charts/ChartStyle.h"
 #include "solver/Flaps.h"
 
 namespace kelvane::cli {
@@ -53,7 +54,8 @@ std::string UsageText() {
          "                     [--clmax ROOT[:TIP]] [--spanwise FILE.csv] [--sweep FROM:TO:STEP]\n"
          "                     [--polar POLAR | --polar-root POLAR --polar-tip POLAR] [--find-clmax]\n"
          "                     [--refresh-polars] [--rho RHO] [--flap Y1:Y2:E:DELTA]... [--loads FILE.csv]\n"
-         "                     [--plot KIND:FILE]... [--lock-timeout SECONDS] CONFIG.cfg|PROJECT.kelvane\n"
+         "                     [--plot KIND:FILE]... [--compare OTHER.cfg]... [--lock-timeout SECONDS]\n"
+         "                     CONFIG.cfg|PROJECT.kelvane\n"
          "\n"
          "Reads the wing configuration CONFIG.cfg, solves it with Prandtl's lifting-line model and prints\n"
          "the results; PLL.txt and LastConfig.cfg are written in the working directory (not with polars).\n"
@@ -90,6 +92,11 @@ std::string UsageText() {
          "                        KIND is planform, circulation, lift (with clmax and the stall onset\n"
          "                        under --clmax), angles, or polar (with --sweep, the only kind there:\n"
          "                        CL against the root angle and against CDi); repeatable, no display needed\n"
+         "  --compare OTHER.cfg   draw the wing of OTHER.cfg (or of a project) on the same --plot charts,\n"
+         "                        named by its file: solved with the same options and flaps, at the same\n"
+         "                        root angle (CL with --given-cl) or over the same sweep; up to " +
+         std::to_string(charts::kMaxOverlays) +
+         " wings\n"
          "  --lock-timeout SECONDS\n"
          "                        how long to wait while another kelvane-solve run writes in the same\n"
          "                        folder, then give up (default: 60)\n"

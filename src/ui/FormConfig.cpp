@@ -9,6 +9,7 @@
 #include "model/Numbers.h"
 #include "model/TextFile.h"
 #include "planform/Chords.h"
+#include "results/charts/ChartSource.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::ui {
@@ -104,6 +105,7 @@ bool Form_Wing::ReadAnExistingConfig_from_aFile() {
     MsgBox(read.Message());
     return false;
   }
+  SetWingName(charts::WingNameOf(ConfigFileName));
   Frm_IO.SetVisible(false);
   return Planform();
 }

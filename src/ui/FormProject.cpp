@@ -6,6 +6,7 @@
 #include "planform/Chords.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectPaths.h"
+#include "results/charts/ChartSource.h"
 #include "ui/Form_Wing.h"
 
 namespace kelvane::ui {
@@ -26,6 +27,7 @@ bool Form_Wing::OpenProject(const std::string& path) {
     MsgBox(read.Message());
     return false;
   }
+  SetWingName(charts::WingNameOf(path));
   const Wing& wing = read->wing;
   config::ForEachConfigValue(
       wing, [this](config::ConfigItem item, int row, double value) { ShowConfigValue(item, row, value); });

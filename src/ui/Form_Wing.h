@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/ConfigFile.h"
@@ -26,6 +27,8 @@ inline constexpr const char* kWindowCaption = "Kelvane - Prandtl's Lifting Line 
 inline constexpr int kClientWidth = 766;
 inline constexpr int kClientHeight = 550;
 inline constexpr const char* kLastConfigFileName = "LastConfig.cfg";
+// What the wing in the boxes is called before any configuration file was read.
+inline constexpr const char* kStartWingName = "başlangıç kanadı";
 
 using MessageHook = std::function<void(const std::string&)>;
 // Asks a question that the user answers with yes (true) or no.
@@ -106,6 +109,11 @@ class Form_Wing {
   // Where the form writes its own files, "PLL.txt" and "LastConfig.cfg": empty for the process's working
   // directory, as the window and kelvane-solve use it; a library caller gives a folder of its own.
   std::filesystem::path OutputFolder;
+
+  // The name the wing in the boxes goes by, which the results window shows with its solutions: the last
+  // configuration file read, or kStartWingName before any.
+  const std::string& WingName() const { return wingName_; }
+  void SetWingName(std::string name) { wingName_ = std::move(name); }
 
   // The window's model record, which its commands compute on.
   Module_ortak& Record() { return *record_; }
@@ -209,6 +217,7 @@ class Form_Wing {
   PathHook pathHook_;
   std::vector<std::string> messages_;
   std::vector<std::string> questions_;
+  std::string wingName_ = kStartWingName;
   std::vector<Control*> controls_;
   std::vector<MenuItem*> menuItems_;
   // Storage for the panel rows that Label_ks, Text_ks, Label_kc and Text_kc point into.

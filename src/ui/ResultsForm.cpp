@@ -59,10 +59,10 @@ std::string Joined(const std::vector<std::string>& cells, std::span<const int> c
   return line + '\n';
 }
 
-std::vector<int> AllIndices(std::size_t count) {
-  std::vector<int> indices(count);
-  for (std::size_t k = 0; k < count; ++k) indices[k] = static_cast<int>(k);
-  return indices;
+std::string CsvLine(const std::vector<std::string>& cells) {
+  std::string line;
+  for (std::size_t k = 0; k < cells.size(); ++k) line += (k > 0 ? "," : "") + charts::CsvField(cells[k]);
+  return line + '\n';
 }
 
 }  // namespace
@@ -131,7 +131,11 @@ ResultsForm::ResultsForm()
       Text_Flaps{
           {FlapBoxes(Frame_Flaps, 1), FlapBoxes(Frame_Flaps, 2), FlapBoxes(Frame_Flaps, 3), FlapBoxes(Frame_Flaps, 4)}},
       Cmd_Flaps("Cmd_Flaps", &Frame_Flaps, kButtonSize, "Flapları uygula"),
-      Label_Flaps("Label_Flaps", &Frame_Flaps, kNoteSize, kNoFlapsNote) {
+      Label_Flaps("Label_Flaps", &Frame_Flaps, kNoteSize, kNoFlapsNote),
+      Frame_Pins("Frame_Pins", nullptr, {}, "Karşılaştırma"),
+      Cmd_Pin("Cmd_Pin", &Frame_Pins, kButtonSize, "Sabitle"),
+      Cmd_ClearPins("Cmd_ClearPins", &Frame_Pins, kButtonSize, "Sabitlenenleri temizle"),
+      Label_Pins("Label_Pins", &Frame_Pins, kNoteSize, "") {
   for (Control* control :
        std::initializer_list<Control*>{&Label_NoSolution,  &Label_clmaxK,    &Label_clmaxU,        &Text_clmaxK,
                                        &Text_clmaxU,       &Label_Stall,     &Label_PolarVariable, &Label_PolarFrom,
@@ -148,6 +152,7 @@ ResultsForm::ResultsForm()
     for (TextBox* box : {&row.y1, &row.y2, &row.E, &row.delta}) Register(*box);
   Register(Cmd_Flaps);
   Register(Label_Flaps);
+  ConnectPins();
   ShowPolarDefaults(SolutionMode::GivenAngle);
   Option_XfoilRoot.SetValue(true);
   Cmd_XfoilCancel.SetVisible(false);
@@ -182,10 +187,11 @@ void ResultsForm::ShowPolarDefaults(SolutionMode mode) {
   polarBoxesMode_ = mode;
 }
 
-void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mode) {
+void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mode, const std::string& wingName) {
   if (!given_) given_ = std::make_unique<Module_ortak>();
   *given_ = record;
   mode_ = mode;
+  wingName_ = wingName;
   ++solutionNumber_;
   Label_NoSolution.SetVisible(false);
   if (polarBoxesMode_ != mode) ShowPolarDefaults(mode);
@@ -239,7 +245,6 @@ void ResultsForm::ForgetPolar() {
   sweep_.clear();
   polar_.clear();
   sectionSweep_ = {};
-  sectionAngles_.clear();
   ChartsOf(ResultsTab::Polar).clear();
 }
 
@@ -289,6 +294,7 @@ void ResultsForm::RebuildLocalLift() {
 }
 
 void ResultsForm::ShowViews() {
+  ComposeViews();
   if (viewHook_) viewHook_();
 }
 
@@ -334,7 +340,6 @@ Polar ResultsForm::RebuildPolarTab() {
   polar_ = polar.points;
   std::string note = std::to_string(polar_.size()) + " nokta hesaplandı.";
   sectionSweep_ = {};
-  sectionAngles_.clear();
   if (sectionLine_) note += " " + SweepSectionPolars();
   auto& tabCharts = ChartsOf(ResultsTab::Polar);
   tabCharts = {charts::LiftCurveChart(polar_, sectionSweep_), charts::DragPolarChart(polar_, sectionSweep_)};
@@ -344,31 +349,30 @@ Polar ResultsForm::RebuildPolarTab() {
 }
 
 const std::vector<charts::Chart>& ResultsForm::Charts(ResultsTab tab) const {
-  return charts_[static_cast<std::size_t>(tab)];
+  return shownCharts_[static_cast<std::size_t>(tab)];
 }
 
 std::string ResultsForm::Csv(ResultsTab tab) const {
+  if (!record_) return {};
   switch (tab) {
     case ResultsTab::Table: {
-      const std::vector<int> columns = AllIndices(tableHeader_.size());
-      std::string csv = Joined(tableHeader_, columns, ',');
-      for (const auto& row : tableRows_) csv += Joined(row, columns, ',');
+      std::string csv = charts::CsvPreamble(SourceOf(tab)) + CsvLine(TableHeader());
+      for (const auto& row : TableRows()) csv += CsvLine(row);
       return csv;
     }
     case ResultsTab::Polar: return PolarCsv();
-    case ResultsTab::Loads: return LoadsCsv();
     default: {
       const auto& tabCharts = Charts(tab);
-      return tabCharts.empty() ? std::string() : charts::ChartCsv(tabCharts.front());
+      return tabCharts.empty() ? std::string() : charts::ChartsCsv(tabCharts, charts::CsvPreamble(SourceOf(tab)));
     }
   }
 }
 
 std::string ResultsForm::TableText(std::span<const int> rows, std::span<const int> columns) const {
-  std::string text = Joined(tableHeader_, columns, kCellSeparator);
+  std::string text = Joined(TableHeader(), columns, kCellSeparator);
   for (const int row : rows)
-    if (row >= 0 && static_cast<std::size_t>(row) < tableRows_.size())
-      text += Joined(tableRows_[row], columns, kCellSeparator);
+    if (row >= 0 && static_cast<std::size_t>(row) < TableRows().size())
+      text += Joined(TableRows()[row], columns, kCellSeparator);
   return text;
 }
 

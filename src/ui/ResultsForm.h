@@ -1,7 +1,8 @@
 // The results window, toolkit neutral: which solution it shows, its charts and station table, the clmax
 // boxes of the local lift tab, the polar's boxes and button, the loads' air density, the section polars'
-// group and the flap table. A front end shows it and forwards the user's actions to its controls, as for
-// the main window; XFoil alone runs away from the window's thread, started and reported by the front end.
+// group, the flap table and the solutions pinned to compare with the one on view. A front end shows it and
+// forwards the user's actions to its controls, as for the main window; XFoil alone runs away from the
+// window's thread, started and reported by the front end.
 #pragma once
 
 #include <array>
@@ -23,6 +24,7 @@
 #include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
 #include "results/charts/Chart.h"
+#include "results/charts/ChartSource.h"
 #include "results/charts/PolarCharts.h"
 #include "solver/Flaps.h"
 #include "solver/LiftingLine.h"
@@ -77,8 +79,9 @@ class ResultsForm {
   const std::vector<Control*>& AllControls() const { return controls_; }
 
   // --- What the main window tells it ------------------------------------------------------------------
-  // A solution completed in the given mode: the window takes a copy of its record and follows it.
-  void SolutionCompleted(const Module_ortak& record, SolutionMode mode);
+  // A solution completed in the given mode on the wing of that name: the window takes a copy of its record
+  // and follows it.
+  void SolutionCompleted(const Module_ortak& record, SolutionMode mode, const std::string& wingName);
   // The solution on view was taken off the main window.
   void SolutionRemoved();
   // The menu item: the window is created the first time, then shown and raised.
@@ -104,14 +107,20 @@ class ResultsForm {
   const std::optional<PolarSolution>& SectionPolarSolution() const { return sectionSolution_; }
 
   // The charts of a tab: one each, two for the polar (three with section polars), one more for the local
-  // lift with section polars, three for the loads; none for the table or without a solution.
+  // lift with section polars, three for the loads; none for the table or without a solution. Each is
+  // subtitled with the wing and its operating point (the polar's with its range), and carries the pinned
+  // solutions' own series (ResultsFormPins.cpp).
   const std::vector<charts::Chart>& Charts(ResultsTab tab) const;
-  // A chart tab's points as CSV; the polar's and the loads' values, or the station table, as a table.
+  // A tab's export as CSV after "# " lines naming the wing, the operating point and the program's version:
+  // a chart tab's series, or the loads', as a wide table against y; the polar's values against the root
+  // angle; the station table.
   std::string Csv(ResultsTab tab) const;
 
-  // The station table, every number at full precision.
-  const std::vector<std::string>& TableHeader() const { return tableHeader_; }
-  const std::vector<std::vector<std::string>>& TableRows() const { return tableRows_; }
+  // The station table, every number at full precision. With pinned solutions a column group follows the
+  // stations' columns: "Çözüm", CL, CDi, e, and CD and L/D when any of them has section polars, one row a
+  // solution, the one on view first, then the pinned ones in their order; cells without a value are empty.
+  const std::vector<std::string>& TableHeader() const { return shownTableHeader_; }
+  const std::vector<std::vector<std::string>>& TableRows() const { return shownTableRows_; }
   // The given rows and columns of the table, in their order, under the header of those columns:
   // tab-separated, one line each, as a spreadsheet takes them from the clipboard.
   std::string TableText(std::span<const int> rows, std::span<const int> columns) const;
@@ -148,6 +157,10 @@ class ResultsForm {
   std::array<FlapBoxes, kMaxFlaps> Text_Flaps;
   CommandButton Cmd_Flaps;
   Label Label_Flaps;  // what the flaps changed, or why they were not applied
+  // Pinning: the solution on view stays on every chart, in a style of its own, until the pins are cleared.
+  Frame Frame_Pins;
+  CommandButton Cmd_Pin, Cmd_ClearPins;
+  Label Label_Pins;  // how many are pinned
 
   // --- Reactions --------------------------------------------------------------------------------------
   void Text_clmax_Change();
@@ -158,6 +171,8 @@ class ResultsForm {
   void Cmd_Xfoil_Click();
   void Cmd_XfoilCancel_Click();
   void Cmd_Flaps_Click();
+  void Cmd_Pin_Click();
+  void Cmd_ClearPins_Click();
 
   // --- Projects (ResultsFormProject.cpp) --------------------------------------------------------------
   // Puts the window's part of a project into it, polars named as a project in projectFolder names them;
@@ -168,6 +183,21 @@ class ResultsForm {
   void ShowProject(const project::Project& project, const std::filesystem::path& projectFolder);
 
  private:
+  // A solution's main values, as the table's column group gives them.
+  struct SolutionValues {
+    double CL = 0;
+    double CDi = 0;
+    std::optional<double> e;       // nothing at zero lift
+    std::optional<double> CD, LD;  // with section polars
+  };
+  // What a pinned solution keeps: its legend text, its own charts, its polar and its main values.
+  struct PinnedSolution {
+    std::string label;
+    std::array<std::vector<charts::Chart>, kResultsTabs.size()> charts;
+    std::vector<PolarPoint> polar;
+    SolutionValues values;
+  };
+
   void Register(Control& control);
   std::vector<charts::Chart>& ChartsOf(ResultsTab tab) { return charts_[static_cast<std::size_t>(tab)]; }
   void MsgBox(const std::string& text);
@@ -182,6 +212,15 @@ class ResultsForm {
   void RebuildSolution();
   void RebuildLocalLift();
   void ShowViews();
+  // The pins' controls wired (ResultsFormPins.cpp).
+  void ConnectPins();
+  // The charts and table shown: the solution's own, subtitled, with the pinned solutions over them.
+  void ComposeViews();
+  void ComposeTable();
+  SolutionValues ValuesOnView() const;
+  std::string OnViewLabel() const;
+  // What the tab's charts and export show: the wing and the solution's operating point, or the polar's range.
+  charts::ChartSource SourceOf(ResultsTab tab) const;
   // The polar boxes start from a range that suits the mode.
   void ShowPolarDefaults(SolutionMode mode);
   // The polar tab at the sweep's values: the linear polar, and the section polars' through stall.
@@ -200,7 +239,6 @@ class ResultsForm {
   bool StartProjectXfoil();
   // The loads tab at the density in its box (ResultsFormLoads.cpp).
   void RebuildLoads();
-  std::string LoadsCsv() const;
   std::string PolarCsv() const;
 
   ChangeHook changeHook_;
@@ -217,6 +255,7 @@ class ResultsForm {
   bool stale_ = false;                    // a solution arrived while the window was never opened
   std::unique_ptr<Module_ortak> given_;   // the record as the main window's solution left it
   std::unique_ptr<Module_ortak> record_;  // the solution on view: that one, solved again with the flaps
+  std::string wingName_;                  // the wing of the solution on view
   SystemCache systemCache_;               // for the polar and the stall onset of that solution
   SolutionMode mode_ = SolutionMode::GivenAngle;
   std::optional<SolutionMode> polarBoxesMode_;
@@ -237,15 +276,13 @@ class ResultsForm {
   std::vector<double> sweep_;  // the polar's values, while it is on view
   std::vector<PolarPoint> polar_;
   charts::SectionPolarSweep sectionSweep_;
-  // The root angles the section polars' sweep asked for: the linear polar's first, then those past them.
-  struct SweepAngle {
-    double AlfaK = 0;
-    bool solved = false;
-  };
-  std::vector<SweepAngle> sectionAngles_;
   std::optional<SpanLoads> loads_, sectionLoads_;
   std::vector<std::string> tableHeader_;
   std::vector<std::vector<std::string>> tableRows_;
+  std::vector<PinnedSolution> pins_;
+  std::array<std::vector<charts::Chart>, kResultsTabs.size()> shownCharts_;
+  std::vector<std::string> shownTableHeader_;
+  std::vector<std::vector<std::string>> shownTableRows_;
 };
 
 }  // namespace kelvane::ui

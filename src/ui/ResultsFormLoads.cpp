@@ -3,7 +3,6 @@
 #include <string>
 
 #include "model/Numbers.h"
-#include "model/RoundTripNumber.h"
 #include "results/PolarWing.h"
 #include "results/Quantities.h"
 #include "results/charts/LoadCharts.h"
@@ -16,9 +15,6 @@ namespace {
 // Enough digits for a designer to read a force off, not the full precision of the CSV.
 constexpr int kLoadDigits = 5;
 constexpr const char* kDensityUnreadable = " (ondalık ayırıcı nokta).";
-// The series of the CSV, without commas.
-constexpr const char* kLinearSeries = "doğrusal";
-constexpr const char* kSectionPolarSeries = "kesit polarlı";
 
 std::string Force(const char* symbol, double value, const char* unit) {
   return std::string(symbol) + " = " + SignificantText(value, kLoadDigits) + " " + unit;
@@ -31,17 +27,6 @@ std::string LoadsText(const SpanLoads& loads) {
     text += (text.empty() ? "" : ", ") + Force(quantity.symbol, loads.*quantity.member, quantity.unit);
   if (loads.Dp && loads.D) text += ", " + Force("Dp", *loads.Dp, "N") + ", " + Force("D", *loads.D, "N");
   return text;
-}
-
-void AppendRows(std::string& csv, const char* series, const SpanLoads& loads) {
-  for (std::size_t k = 0; k < loads.stations.size(); ++k) {
-    csv += std::string(series) + ',' + std::to_string(k + 1);
-    for (const auto& quantity : kStationLoadQuantities) {
-      csv += ',';
-      AppendShortestNumberText(csv, loads.stations[k].*quantity.member);
-    }
-    csv += '\n';
-  }
 }
 
 }  // namespace
@@ -78,17 +63,6 @@ void ResultsForm::Text_Rho_Change() {
   if (!record_ || stale_) return;
   RebuildLoads();
   ShowViews();
-}
-
-// The stations' loads, one row each: the linear solution's, then those with section polars.
-std::string ResultsForm::LoadsCsv() const {
-  if (!loads_) return {};
-  std::string csv = "seri,i";
-  for (const auto& quantity : kStationLoadQuantities) csv += ',' + ColumnTitle(quantity);
-  csv += '\n';
-  AppendRows(csv, kLinearSeries, *loads_);
-  if (sectionLoads_) AppendRows(csv, kSectionPolarSeries, *sectionLoads_);
-  return csv;
 }
 
 }  // namespace kelvane::ui

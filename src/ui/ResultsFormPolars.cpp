@@ -1,12 +1,12 @@
 // The results window's section polars: the root and tip polar files or XFoil's polars, the lifting line
 // with them on the solution on view, its solution at the root angle on view and its sweep through stall.
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <string>
 #include <vector>
 
 #include "model/Counts.h"
-#include "model/RoundTripNumber.h"
 #include "polars/PolarFile.h"
 #include "results/Quantities.h"
 #include "solver/PolarSearch.h"
@@ -142,7 +142,6 @@ std::string ResultsForm::SweepSectionPolars() {
   std::string firstRefusal;
   std::vector<PolarSolve> solves = SweepAngles(*sectionLine_, angles);
   for (std::size_t k = 0; k < solves.size(); ++k) {
-    sectionAngles_.push_back({.AlfaK = angles[k], .solved = !solves[k].IsRefused()});
     if (solves[k]) {
       sectionSweep_.points.push_back(std::move(*solves[k]));
     } else if (refused++ == 0) {
@@ -154,35 +153,30 @@ std::string ResultsForm::SweepSectionPolars() {
   return note + ". " + maxLiftNote;
 }
 
-// The polar's points by root angle: the linear polar's, and beside them, at the same angles and on through
-// stall, those with section polars; a cell stays empty where its point was not solved.
+// The polar's values against the root angle: the linear polar's, beside them those with section polars at
+// the same angles and on through stall, then each pinned solution's polar; a cell stays empty where its
+// column has no point.
 std::string ResultsForm::PolarCsv() const {
-  std::string csv;
-  for (std::size_t k = 0; k < kLinearPolarColumns; ++k) csv += (k ? "," : "") + ColumnTitle(kPolarQuantities[k]);
-  const bool withSections = sectionLine_.has_value();
-  if (withSections)
+  if (sweep_.empty()) return {};
+  const auto byAngle = [](const auto& points, const auto member) {
+    std::vector<charts::ChartPoint> column;
+    for (const auto& point : points) column.push_back({point.AlfaK, point.*member});
+    return column;
+  };
+  std::vector<charts::CsvColumn> columns;
+  const std::array<double PolarPoint::*, 2> linear{&PolarPoint::CL, &PolarPoint::CDi};
+  for (std::size_t k = 0; k < linear.size(); ++k)
+    columns.push_back({ColumnTitle(kPolarQuantities[k + 1]), byAngle(polar_, linear[k])});
+  if (sectionLine_)
     for (std::size_t k = 1; k < kPolarQuantities.size(); ++k)
-      csv += ',' + ColumnTitle(kPolarQuantities[k]) + (k < kLinearPolarColumns ? kSectionPolarColumn : "");
-  csv += '\n';
-  const std::size_t rows = withSections ? sectionAngles_.size() : polar_.size();
-  std::size_t solved = 0;
-  for (std::size_t row = 0; row < rows; ++row) {
-    AppendShortestNumberText(csv, withSections ? sectionAngles_[row].AlfaK : polar_[row].AlfaK);
-    for (const auto value : {&PolarPoint::CL, &PolarPoint::CDi}) {
-      csv += ',';
-      if (row < polar_.size()) AppendShortestNumberText(csv, polar_[row].*value);
-    }
-    if (withSections) {
-      const bool hasPoint = sectionAngles_[row].solved;
-      for (std::size_t k = 1; k < kPolarQuantities.size(); ++k) {
-        csv += ',';
-        if (hasPoint) AppendShortestNumberText(csv, sectionSweep_.points[solved].*kPolarQuantities[k].member);
-      }
-      solved += hasPoint;
-    }
-    csv += '\n';
-  }
-  return csv;
+      columns.push_back({ColumnTitle(kPolarQuantities[k]) + (k < kLinearPolarColumns ? kSectionPolarColumn : ""),
+                         byAngle(sectionSweep_.points, kPolarQuantities[k].member)});
+  for (const PinnedSolution& pin : pins_)
+    if (!pin.polar.empty())
+      for (std::size_t k = 0; k < linear.size(); ++k)
+        columns.push_back(
+            {ColumnTitle(kPolarQuantities[k + 1]) + " [" + pin.label + "]", byAngle(pin.polar, linear[k])});
+  return charts::CsvPreamble(SourceOf(ResultsTab::Polar)) + charts::WideCsv(ColumnTitle(kPolarQuantities[0]), columns);
 }
 
 void ResultsForm::SetXfoilStarter(XfoilStarter starter) { xfoilStarter_ = std::move(starter); }

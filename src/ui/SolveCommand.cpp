@@ -82,7 +82,7 @@ void Form_Wing::PLL_Click() {
   ShowRounded(Text_CDi, ortak.CDi);
   ShowRounded(Text_E, ortak.E);
 
-  Form_Results.SolutionCompleted(ortak, mode);
+  Form_Results.SolutionCompleted(ortak, mode, wingName_);
 
   AppendReport(solved->report);
   ConfigFileName = (OutputFolder / kLastConfigFileName).string();

@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -56,6 +57,12 @@ TEST_F(ResultsWindowTest, ThirdMenuOpensOneWindowByMenuOrCtrlR) {
   const char* captions[] = {"Dolaşım", "Yerel kaldırma katsayısı", "Hücum açıları", "Polar", "Yükler", "Tablo"};
   for (int tab = 0; tab < tabs->count(); ++tab) EXPECT_EQ(tabs->tabText(tab), captions[tab]);
   EXPECT_TRUE(ResultsWidgetOf(form_->Form_Results.Label_NoSolution)->isVisible());
+
+  // The pin buttons beside the tabs press the form's.
+  Click(form_->PLL);
+  qobject_cast<QAbstractButton*>(ResultsWidgetOf(form_->Form_Results.Cmd_Pin))->click();
+  EXPECT_EQ(qobject_cast<QLabel*>(ResultsWidgetOf(form_->Form_Results.Label_Pins))->text(),
+            "1 çözüm sabitlendi (en çok 6).");
 }
 
 TEST_F(ResultsWindowTest, FollowsEveryNewSolution) {
@@ -132,7 +139,9 @@ TEST_F(ResultsWindowTest, ExportsChartsAsPngSvgAndCsv) {
   EXPECT_NE(ReadFile("a.svg").find("Hücum açıları"), std::string::npos);
 
   EXPECT_EQ(ReadFile("c.csv"), form_->Form_Results.Csv(ResultsTab::Circulation));
-  EXPECT_TRUE(ReadFile("c.csv").starts_with("seri,y (m),Γ/V∞ (m)\nKanat,-5,0\n"));
+  EXPECT_TRUE(ReadFile("c.csv").starts_with("# Kanat: başlangıç kanadı\n# Çalışma noktası: αkök = 10° · CL = "));
+  EXPECT_NE(ReadFile("c.csv").find("\ny (m),Γ/V∞ (m) [Kanat],Γ/V∞ (m) [Eşdeğer eliptik kanat]\n-5,0,0\n"),
+            std::string::npos);
   EXPECT_EQ(ReadFile("t.csv"), form_->Form_Results.Csv(ResultsTab::Table));
 }
 

@@ -66,9 +66,11 @@ TEST(ParseArguments, PlotsAreRepeatableAndKeepTheirOrder) {
   ASSERT_TRUE(std::holds_alternative<Arguments>(parsed));
   EXPECT_EQ(std::get<Arguments>(parsed).plots,
             (std::vector<PlotRequest>{{PlotKind::Lift, "a/b.PNG"}, {PlotKind::Planform, "c:d.svg"}}));
-  const auto polar = Parse({"--sweep", "0:4:1", "--plot", "polar:p.svg", "wing.cfg"});
+  const auto polar =
+      Parse({"--sweep", "0:4:1", "--plot", "polar:p.svg", "--compare", "b.cfg", "wing.cfg", "--compare", "c/d.cfg"});
   ASSERT_TRUE(std::holds_alternative<Arguments>(polar));
   EXPECT_EQ(std::get<Arguments>(polar).plots.front().kind, PlotKind::Polar);
+  EXPECT_EQ(std::get<Arguments>(polar).compare, (std::vector<std::string>{"b.cfg", "c/d.cfg"}));
 }
 
 TEST(ParseArguments, PolarsFlapsAndLoadsKeepTheirValues) {
@@ -156,6 +158,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCommandLine{"FlapFiveValues", {"--flap", "0:1:0.25:10:1", "wing.cfg"}},
         BadCommandLine{"FlapNotANumber", {"--flap", "0:1:nan:10", "wing.cfg"}},
         BadCommandLine{"FlapChordRatioOne", {"--flap", "0:1:1:10", "wing.cfg"}},
+        BadCommandLine{"CompareWithoutPlot", {"--compare", "b.cfg", "wing.cfg"}},
+        BadCommandLine{"EmptyCompare", {"--plot", "lift:l.svg", "--compare", "", "wing.cfg"}},
+        BadCommandLine{
+            "SevenCompares",
+            {"--plot", "lift:l.svg", "--compare", "1.cfg", "--compare", "2.cfg", "--compare", "3.cfg", "--compare",
+             "4.cfg", "--compare", "5.cfg", "--compare", "6.cfg", "--compare", "7.cfg", "wing.cfg"}},
         BadCommandLine{"FiveFlaps",
                        {"--flap", "0:1:0.2:5", "--flap", "1:2:0.2:5", "--flap", "2:3:0.2:5", "--flap", "3:4:0.2:5",
                         "--flap", "4:5:0.2:5", "wing.cfg"}}),

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ComparedWings.h"
+#include "cli/ProjectInput.h"
 #include "cli/SolveProcess.h"
 #include "config/ConfigFile.h"
 #include "project/ProjectFile.h"
@@ -74,6 +76,25 @@ TEST(ProjectTool, PolarFilesAreFoundFromTheProjectsFolder) {
   const ProcessResult broken = RunSolve({"designs/design.kelvane"}, workDir.Path());
   EXPECT_EQ(broken.status, 1);
   EXPECT_NE(broken.err.find("design.kelvane projesi okunamadı"), std::string::npos) << broken.err;
+}
+
+// Beside a project, or as one, a compared wing is its own file's wing, solved with the run's flaps.
+TEST(ProjectTool, ComparedWingsAreTheirOwnFilesWings) {
+  ScopedWorkDir workDir;
+  WriteFile(workDir.Path() / "design.kelvane", project::ProjectText(Design()));
+  const std::string elliptic = std::string(KELVANE_EXAMPLES_DIR) + "/01-default-elliptic/input.cfg";
+  cli::Arguments args;
+  args.config = (workDir.Path() / "design.kelvane").string();
+  args.compare = {elliptic, args.config};
+  const auto joined = cli::WithProject(args);
+  ASSERT_TRUE(joined) << joined.Message();
+  const auto compared = cli::SolveComparedWings(*joined, *joined->wing);
+  ASSERT_TRUE(compared) << compared.Message();
+  ASSERT_EQ(compared->size(), 2u);
+  EXPECT_EQ((*compared)[0].planform, PlanformType::Elliptic);
+  EXPECT_EQ((*compared)[1].planform, PlanformType::Trapezoidal);
+  EXPECT_EQ((*compared)[1].name, "design.kelvane");
+  EXPECT_EQ((*compared)[0].record->N, 13);  // the project's stations, as for its own wing
 }
 
 }  // namespace

@@ -204,6 +204,36 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
   EXPECT_TRUE(blocked.err.starts_with("kelvane-solve: cannot write c.png: ")) << blocked.err;
 }
 
+// The wings of --compare are solved as the own one is and drawn on its charts, a legend entry each naming
+// its file; one that is refused stops the run before anything is written.
+TEST(SolveTool, ComparesOtherWingsOnTheSameChartsNamedByTheirFiles) {
+  ScopedWorkDir workDir;
+  std::filesystem::copy_file(std::string(KELVANE_EXAMPLES_DIR) + "/04-two-panels-twist-detail/input.cfg",
+                             workDir.Path() / "uav.cfg");
+  for (const std::vector<std::string>& plot :
+       {std::vector<std::string>{"--plot", "circulation:c.svg"}, {"--sweep", "0:8:2", "--plot", "polar:p.svg"}}) {
+    std::vector<std::string> args = plot;
+    args.insert(args.end(), {"--compare", "uav.cfg", "--compare", "uav.cfg", kDefaultWing});
+    const ProcessResult result = RunSolve(args, workDir.Path());
+    ASSERT_EQ(result.status, 0) << result.err;
+  }
+  const std::string circulation = ReadFile(workDir.Path() / "c.svg");
+  EXPECT_NE(circulation.find(">input.cfg · "), std::string::npos);  // the subtitle
+  // The legend, with the operating point; the same file twice, in two styles.
+  EXPECT_NE(circulation.find(">uav.cfg · "), circulation.rfind(">uav.cfg · "));
+  EXPECT_NE(ReadFile(workDir.Path() / "p.svg").find(">uav.cfg<"), std::string::npos);
+
+  std::filesystem::remove(workDir.Path() / "c.svg");
+  std::filesystem::remove(workDir.Path() / "PLL.txt");
+  const ProcessResult refused =
+      RunSolve({"--plot", "circulation:c.svg", "--compare", "yok.cfg", kDefaultWing}, workDir.Path());
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_TRUE(refused.err.starts_with("kelvane-solve: --compare yok.cfg: ")) << refused.err;
+  EXPECT_FALSE(std::filesystem::exists(workDir.Path() / "c.svg") ||
+               std::filesystem::exists(workDir.Path() / "PLL.txt"));
+}
+
 // The chart module is loaded for --plot alone: a copy of the tool with no module in reach solves as before,
 // and asked for a chart it says where it looked. Laid out below the tool's folder as an installation lays
 // it out, under whatever prefix, the module draws; one beside the tool comes first, even a broken one.

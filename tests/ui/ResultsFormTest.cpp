@@ -48,6 +48,13 @@ std::vector<std::string> SeriesNames(const Chart& chart) {
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
+// A CSV export's table, after the "# " lines that name what it shows.
+std::string TableOf(const std::string& csv) {
+  std::size_t start = 0;
+  while (csv.compare(start, 2, "# ") == 0) start = csv.find('\n', start) + 1;
+  return csv.substr(start);
+}
+
 // The results window of a solved start-up wing, open, with the shipped NACA 2412 polar for both sections.
 class ResultsWithPolars : public ResultsWindow {
  protected:
@@ -96,7 +103,7 @@ TEST_F(ResultsWithPolars, DriveCurvesBesideTheLinearOnesThroughStall) {
   EXPECT_EQ(lift.series[2].name, charts::WingMaxLiftText(*expectedCLmax));
   EXPECT_EQ(results.Label_Polar.Caption().rfind("17 nokta hesaplandı. Kesit polarlarıyla", 0), 0u);
 
-  const std::string csv = results.Csv(ResultsTab::Polar);
+  const std::string csv = TableOf(results.Csv(ResultsTab::Polar));
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "αkök (°),CL,CDi,CL (kesit polarlı),CDi (kesit polarlı),CDp,CD,L/D");
   const std::string last = csv.substr(csv.rfind('\n', csv.size() - 2) + 1);
   EXPECT_GT(std::stod(last), 12);  // a row past the linear polar, its linear cells empty
@@ -141,9 +148,9 @@ TEST_F(ResultsWindow, LoadsFollowTheDensityBox) {
   // The root carries half the wing's lift, 1/2 rho V^2 S CL / 2.
   EXPECT_NEAR(rootShear, 0.5 * 1.225 * 10 * form.Record().CL / 2, 1e-12);
   EXPECT_TRUE(Contains(results.Label_Loads.Caption(), "Q0 = ")) << results.Label_Loads.Caption();
-  const std::string csv = results.Csv(ResultsTab::Loads);
-  EXPECT_EQ(csv.substr(0, csv.find('\n')), "seri,i,y (m),l (N/m),Q (N),M (N·m)");
-  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 16);
+  const std::string csv = TableOf(results.Csv(ResultsTab::Loads));
+  EXPECT_EQ(csv.substr(0, csv.find('\n')), "y (m),l (N/m) [Kanat],Q (N) [Kanat],M (N·m) [Kanat]");
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 1 + 31);  // tip to tip, the root once
 
   results.Text_Rho.SetText("2.45");
   EXPECT_DOUBLE_EQ(results.Charts(ResultsTab::Loads)[1].series[0].points[15].y, 2 * rootShear);
@@ -305,7 +312,7 @@ TEST_F(ResultsWindow, TableHoldsEveryStationAtFullPrecision) {
   const int columns[] = {0, 3};
   EXPECT_EQ(results.TableText(rows, columns),
             "i\tΓ/V∞ (m)\n15\t" + root[3] + "\n1\t" + results.TableRows()[0][3] + "\n");
-  const std::string csv = results.Csv(ResultsTab::Table);
+  const std::string csv = TableOf(results.Csv(ResultsTab::Table));
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "i,y (m),c (m),Γ/V∞ (m),cl,αe (°),αi (°),w/V∞");
 }
 
@@ -367,7 +374,7 @@ TEST_F(ResultsWindow, PolarLeavesTheMainWindowAndItsFilesUntouched) {
   ASSERT_EQ(points.size(), 3u);
   EXPECT_EQ(points[2], (charts::ChartPoint{10, before.CL}));
   EXPECT_EQ(results.Label_Polar.Caption(), "3 nokta hesaplandı.");
-  EXPECT_EQ(results.Csv(ResultsTab::Polar).rfind("αkök (°),CL,CDi\n0,", 0), 0u);
+  EXPECT_EQ(TableOf(results.Csv(ResultsTab::Polar)).rfind("αkök (°),CL,CDi\n0,", 0), 0u);
 
   EXPECT_EQ(ReadFile("PLL.txt"), report);
   EXPECT_EQ(ReadFile(kLastConfigFileName), lastConfig);

@@ -1,7 +1,9 @@
 // What every chart description shares: axes from their data and the ranges they hold.
 #include "results/charts/Chart.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "model/RoundTripNumber.h"
 #include "results/charts/NiceScale.h"
@@ -9,26 +11,19 @@
 namespace kelvane::charts {
 namespace {
 
-constexpr const char* kSeriesColumn = "seri";
-
-// A CSV field in quotes where it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + '"';
+// "Γ/V∞ (m) [Kanat]": what the column holds, then whose it is.
+std::string ColumnTitle(const Axis& y, const Series& series) {
+  return series.name.empty() ? y.title : y.title + " [" + series.name + "]";
 }
 
-void AppendRow(std::string& csv, const std::string& name, double x, const double* y) {
-  csv += CsvField(name);
-  csv += ',';
-  AppendShortestNumberText(csv, x);
-  csv += ',';
-  if (y) AppendShortestNumberText(csv, *y);
-  csv += '\n';
+// "# Tutunma kaybı başlangıcı: y (m) = -3.909; 3.909"
+std::string MarkerLine(const MarkerLines& marker, const std::string& xTitle) {
+  std::string line = "# " + marker.name + ": " + xTitle + " = ";
+  for (std::size_t k = 0; k < marker.xs.size(); ++k) {
+    if (k > 0) line += "; ";
+    AppendShortestNumberText(line, marker.xs[k]);
+  }
+  return line + '\n';
 }
 
 // The axis made `factor` times as long about its middle, with its ticks inside.
@@ -39,6 +34,16 @@ Axis Widened(const Axis& axis, double factor) {
 }
 
 }  // namespace
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
 
 std::vector<LegendEntry> Legend(const Chart& chart) {
   std::vector<LegendEntry> entries;
@@ -64,14 +69,46 @@ Chart FittedToArea(const Chart& chart, double width, double height) {
   return fitted;
 }
 
-std::string ChartCsv(const Chart& chart) {
-  std::string csv = CsvField(kSeriesColumn) + ',' + CsvField(chart.x.title) + ',' + CsvField(chart.y.title) + '\n';
-  for (const Series& series : chart.series)
-    for (const ChartPoint& point : series.points)
-      if (std::isfinite(point.x) && std::isfinite(point.y)) AppendRow(csv, series.name, point.x, &point.y);
-  for (const MarkerLines& marker : chart.markers)
-    for (const double x : marker.xs) AppendRow(csv, marker.name, x, nullptr);
-  return csv;
+std::string WideCsv(std::string_view xTitle, std::span<const CsvColumn> columns) {
+  std::string csv = CsvField(xTitle);
+  // Each column's finite points by ascending x, those at one x in their order.
+  std::vector<std::vector<ChartPoint>> sorted;
+  for (const CsvColumn& column : columns) {
+    csv += ',' + CsvField(column.title);
+    std::vector<ChartPoint>& points = sorted.emplace_back();
+    for (const ChartPoint& point : column.points)
+      if (std::isfinite(point.x) && std::isfinite(point.y)) points.push_back(point);
+    std::stable_sort(points.begin(), points.end(), [](const ChartPoint& a, const ChartPoint& b) { return a.x < b.x; });
+  }
+  csv += '\n';
+  // Each row takes the smallest x still waiting in any column, and the next value of every column there.
+  std::vector<std::size_t> next(sorted.size(), 0);
+  for (;;) {
+    std::optional<double> x;
+    for (std::size_t k = 0; k < sorted.size(); ++k)
+      if (next[k] < sorted[k].size() && (!x || sorted[k][next[k]].x < *x)) x = sorted[k][next[k]].x;
+    if (!x) return csv;
+    AppendShortestNumberText(csv, *x);
+    for (std::size_t k = 0; k < sorted.size(); ++k) {
+      csv += ',';
+      if (next[k] < sorted[k].size() && sorted[k][next[k]].x == *x)
+        AppendShortestNumberText(csv, sorted[k][next[k]++].y);
+    }
+    csv += '\n';
+  }
+}
+
+std::string ChartsCsv(std::span<const Chart> charts, std::string_view preamble) {
+  std::string csv(preamble);
+  if (charts.empty()) return csv;
+  const std::string& xTitle = charts.front().x.title;
+  std::vector<CsvColumn> columns;
+  for (const Chart& chart : charts) {
+    if (chart.x.title != xTitle) continue;
+    for (const MarkerLines& marker : chart.markers) csv += MarkerLine(marker, xTitle);
+    for (const Series& series : chart.series) columns.push_back({ColumnTitle(chart.y, series), series.points});
+  }
+  return csv + WideCsv(xTitle, columns);
 }
 
 }  // namespace kelvane::charts

@@ -2,14 +2,17 @@
 // Built from the results of a solution without any toolkit; a painter turns it into pixels or SVG.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "graphics/PlotSurface.h"
 
 namespace kelvane::charts {
 
-enum class Dash { Solid, Dashed, Dotted };
+enum class Dash { Solid, Dashed, Dotted, DashDot, DashDotDot };
 
 struct ChartPoint {
   double x = 0;
@@ -44,12 +47,15 @@ struct Axis {
 
 struct Chart {
   std::string title;
+  std::string subtitle;  // what it shows: the wing and its operating point
   Axis x;
   Axis y;
   std::vector<Series> series;
   std::vector<MarkerLines> markers;
   // One metre is as long across as up: a planform keeps its shape.
   bool equalScales = false;
+  // The series that stands for the wing itself when other wings' charts are laid over this one.
+  std::size_t wingSeries = 0;
 };
 
 struct LegendEntry {
@@ -66,8 +72,23 @@ std::vector<LegendEntry> Legend(const Chart& chart);
 // about its middle so that a metre is as long across as up. Any other chart as it is.
 Chart FittedToArea(const Chart& chart, double width, double height);
 
-// The points as drawn, one line each: the series' name, x and y, under a header of the axis titles; a
-// marker line gives its x alone. Numbers at full precision.
-std::string ChartCsv(const Chart& chart);
+// A CSV field as it is, or in quotes where it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+
+// One column of a wide CSV table: values at their x.
+struct CsvColumn {
+  std::string title;
+  std::vector<ChartPoint> points;
+};
+
+// A wide CSV table: x first, then a column each. A row for every x any column has, in ascending order, its
+// cells empty where a column has no value there; an x that a column holds k times takes k rows. Points that
+// are not finite are left out; numbers at full precision.
+std::string WideCsv(std::string_view xTitle, std::span<const CsvColumn> columns);
+
+// The charts' points as drawn, after the given preamble ("# " lines): each marker line as a "# " line of
+// its name and xs, then a wide table against the first chart's x of every series of the charts that share
+// it, each column titled with its chart's y-axis title and, in brackets, its series' name.
+std::string ChartsCsv(std::span<const Chart> charts, std::string_view preamble);
 
 }  // namespace kelvane::charts

@@ -145,6 +145,7 @@ Chart PlanformChart(const Module_ortak& m, PlanformType type) {
     }
   }
   chart.series.push_back(std::move(chords));
+  chart.wingSeries = chart.series.size();  // the outline, next
 
   if (type == PlanformType::Trapezoidal) {
     std::vector<std::pair<double, double>> panels;
