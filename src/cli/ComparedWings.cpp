@@ -3,10 +3,10 @@
 
 #include <utility>
 
+#include "batch/BatchSession.h"
 #include "cli/BatchRun.h"
 #include "cli/Sweep.h"
 #include "cli/WingInput.h"
-#include "batch/BatchSession.h"
 #include "model/MessageText.h"
 #include "project/ProjectFile.h"
 #include "results/WingSolver.h"
