@@ -46,6 +46,11 @@ inline constexpr const char* kNoFlapsNote =
 // A polar this long keeps the window waiting for seconds; the batch tool takes longer ones.
 inline constexpr std::size_t kMaxWindowPolarPoints = 1000;
 
+// The significant digits of a number in the station table as the window shows it.
+inline constexpr int kTableDigits = 6;
+// A table cell as the window shows it: a number to kTableDigits significant digits, any other text as it is.
+std::string TableCellText(const std::string& cell);
+
 // Starts XFoil for the request; the front end reports back with XfoilProgress and XfoilFinished.
 using XfoilStarter = std::function<void(const xfoil::PolarRequest&)>;
 
@@ -79,6 +84,9 @@ class ResultsForm {
   void SolutionCompleted(const Module_ortak& record, SolutionMode mode);
   // The solution on view was taken off the main window.
   void SolutionRemoved();
+  // The names of the main window's inputs that the solution on view read and that have changed since; none
+  // when they hold what it read again. Until the next solution, the window says its results are the last's.
+  void InputsChanged(const std::vector<std::string>& names);
   // The menu item: the window is created the first time, then shown and raised.
   void Open();
   // What the front end reports of the XFoil run it started: the rows of the polar so far, and its end.
@@ -107,7 +115,8 @@ class ResultsForm {
   // A chart tab's points as CSV; the polar's and the loads' values, or the station table, as a table.
   std::string Csv(ResultsTab tab) const;
 
-  // The station table, every number at full precision.
+  // The station table, every number at full precision: copies and CSV take the cells as they are, the
+  // window shows them with TableCellText.
   const std::vector<std::string>& TableHeader() const { return tableHeader_; }
   const std::vector<std::vector<std::string>>& TableRows() const { return tableRows_; }
   // The given rows and columns of the table, in their order, under the header of those columns:
@@ -116,6 +125,8 @@ class ResultsForm {
 
   // --- Controls ---------------------------------------------------------------------------------------
   Label Label_NoSolution;
+  Label Label_Summary;        // the wing's main values at a glance (ResultsFormSummary.cpp)
+  Label Label_InputsChanged;  // which inputs changed since the solution on view
   Label Label_clmaxK, Label_clmaxU;
   TextBox Text_clmaxK, Text_clmaxU;
   Label Label_Stall;          // the stall onset, or why there is none
@@ -170,12 +181,16 @@ class ResultsForm {
   void ForgetPolar();
   // Every view that follows from the solution on view, the polar sweep too if there is one.
   void RebuildSolution();
+  // The views of the solution on view but the polar's.
+  void RebuildSolutionViews();
+  void ShowSummary();
   void RebuildLocalLift();
   void ShowViews();
   // The polar boxes start from a range that suits the mode.
   void ShowPolarDefaults(SolutionMode mode);
   // The polar tab at the sweep's values: the linear polar, and the section polars' through stall.
   Polar RebuildPolarTab();
+
   // The section polars' sweep over the polar's root angles, on through stall; a note of what it found.
   std::string SweepSectionPolars();
   // The lifting line of the section polars on the solution on view, and its solution at its root angle
