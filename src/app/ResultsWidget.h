@@ -46,6 +46,8 @@ class ResultsWidget : public QWidget {
  private:
   QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);
   QWidget* TableTab();
+  // The summary and the notes above the tabs.
+  QWidget* Header();
   QWidget* SidePanel();
   QGroupBox* PolarsGroup();
   QGroupBox* FlapsGroup();

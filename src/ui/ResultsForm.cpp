@@ -31,6 +31,9 @@ constexpr const char* kLiftVariable = "CL";
 
 constexpr char kCellSeparator = '\t';
 
+// The inputs-changed note stands out in a dark orange.
+constexpr Color kWarningColor{0xA0, 0x30, 0x00};
+
 // The window is resizable and lays its controls out itself; these are their natural sizes. A note is
 // two lines high, so that a long one wraps.
 constexpr Geometry kCaptionSize{0, 0, 110, 19};
@@ -169,6 +172,7 @@ ResultsForm::ResultsForm()
   Register(Label_Flaps);
   Register(Label_Summary);
   Register(Label_InputsChanged);
+  Label_InputsChanged.Look().foreground = kWarningColor;
   ShowPolarDefaults(SolutionMode::GivenAngle);
   Option_XfoilRoot.SetValue(true);
   Cmd_XfoilCancel.SetVisible(false);
