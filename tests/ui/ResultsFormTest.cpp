@@ -118,7 +118,7 @@ TEST_F(ResultsWithPolars, TellWhyThereIsNoSolutionWithThem) {
   form.Text_AlfaK.SetText("40");
   form.PLL.Click();
   EXPECT_FALSE(results.SectionPolarSolution());
-  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "polar range")) << results.Label_Polars.Caption();
+  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "polarların aralığı")) << results.Label_Polars.Caption();
   EXPECT_EQ(results.Charts(ResultsTab::LocalLift).size(), 1u);
   EXPECT_EQ(results.Charts(ResultsTab::Loads)[0].series.size(), 1u);
   EXPECT_TRUE(form.Messages().empty());
