@@ -260,10 +260,8 @@ QWidget* ResultsWidget::TableTab() {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->verticalHeader()->hide();
-  // Each column as wide as its widest cell, six significant digits: all fit at the window's start size, the
-  // last one taking what room is left.
+  // Each column as wide as its widest cell of six significant digits: all fit at the window's start size.
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setStretchLastSection(true);
   table_->installEventFilter(this);
   layout->addWidget(table_, 1);
 
