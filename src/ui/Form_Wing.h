@@ -172,7 +172,7 @@ class Form_Wing {
   // The change reaction of every input a solution reads: the results window names those that differ from
   // what the solution on view read (FormSolvedInputs.cpp).
   void SolvedInput_Change();
-  // Keeps the state of every input the solution just made read.
+  // Remembers what each input held when the new solution read it.
   void RememberSolvedInputs();
   // Puts the result boxes and pictures back as they were before any solution.
   void ClearResults();

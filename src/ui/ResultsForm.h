@@ -190,7 +190,6 @@ class ResultsForm {
   void ShowPolarDefaults(SolutionMode mode);
   // The polar tab at the sweep's values: the linear polar, and the section polars' through stall.
   Polar RebuildPolarTab();
-
   // The section polars' sweep over the polar's root angles, on through stall; a note of what it found.
   std::string SweepSectionPolars();
   // The lifting line of the section polars on the solution on view, and its solution at its root angle
