@@ -1,6 +1,8 @@
 // The Qt widgets that stand for the form's controls: text boxes, check boxes, options, buttons, labels.
 #include "app/ControlWidgets.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -51,14 +53,25 @@ void FitLabel(const ui::Control& control, QLabel& label) {
 
 // A one-line caption wider than the room its control gives it is condensed until it fits, so that its end
 // (often an "=") is not hidden under the box beside it. The layout's sizes were made for a narrower font.
+// The widest stretch that fits is taken. Each stretch is a font to load (a good part of the start-up), so
+// the search starts where the width, in proportion to the stretch, meets the room.
 void FitCaption(QWidget& widget) {
   const QString caption = CaptionText(widget);
   if (caption.isEmpty()) return;
   const int room = CaptionRect(widget).width();
   QFont font = widget.font();
-  for (int stretch = QFont::Unstretched - 1;
-       QFontMetricsF(font).horizontalAdvance(caption) > room && stretch >= kNarrowestStretch; --stretch)
+  const auto widthAt = [&font, &caption](int stretch) {
     font.setStretch(stretch);
+    return QFontMetricsF(font).horizontalAdvance(caption);
+  };
+  if (QFontMetricsF(font).horizontalAdvance(caption) > room) {
+    constexpr int kWidest = QFont::Unstretched - 1;
+    int stretch = std::clamp(static_cast<int>(QFont::Unstretched * room / widthAt(QFont::Unstretched)),
+                             kNarrowestStretch, kWidest);
+    while (stretch < kWidest && widthAt(stretch + 1) <= room) ++stretch;
+    while (stretch > kNarrowestStretch && widthAt(stretch) > room) --stretch;
+    font.setStretch(stretch);
+  }
   widget.setFont(font);
 }
 

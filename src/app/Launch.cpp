@@ -26,6 +26,12 @@ class DesignStyle : public QProxyStyle {
     if (metric == PM_CheckBoxLabelSpacing || metric == PM_RadioButtonLabelSpacing) return kMarkSpacing;
     return QProxyStyle::pixelMetric(metric, option, widget);
   }
+  // A menu bar takes the arrow it shows when its menus do not fit as soon as it is made, and reading that
+  // picture loads every image plugin Qt has. The fixed-size main window's menus always fit: no arrow.
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
+    if (icon == SP_ToolBarHorizontalExtensionButton) return {};
+    return QProxyStyle::standardIcon(icon, option, widget);
+  }
 };
 
 }  // namespace

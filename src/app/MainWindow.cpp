@@ -10,6 +10,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
 
 #include "app/AboutWidget.h"
 #include "app/ControlWidgets.h"
@@ -23,6 +25,8 @@ constexpr const char* kMessageTitle = "Kelvane";
 constexpr const char* kYes = "Evet";
 constexpr const char* kNo = "Hayır";
 constexpr const char* kOpenProject = "Projeyi aç";
+// The keys that press the solve button, from either window.
+constexpr QKeyCombination kSolveKeys[] = {Qt::Key_F5, Qt::CTRL | Qt::Key_Return, Qt::CTRL | Qt::Key_Enter};
 
 }  // namespace
 
@@ -36,12 +40,20 @@ MainWindow::MainWindow(ui::Form_Wing& form) : form_(form) {
 
   BuildControls(client);
   BuildMenu();
+  for (const QKeyCombination keys : kSolveKeys)
+    new QShortcut(
+        keys, this, [this] { static_cast<QPushButton*>(WidgetOf(form_.PLL))->click(); }, Qt::ApplicationShortcut);
   form_.SetChangeHook([this](ui::Control& control) { Mirror(control); });
   form_.SetMessageHook([this](const std::string& text) { ShowMessage(text); });
   form_.SetQuestionHook([this](const std::string& text) { return AskYesNo(text); });
   form_.SetAboutHook([this](ui::AboutWindow& about) { ShowAbout(about); });
   form_.SetPathHook([this](ui::PathRequest request) { return AskProjectPath(request); });
   form_.Form_Results.SetOpenHook([this] { ShowResults(); });
+  // The results window's messages are the form's too; their boxes are centred on the window they come from.
+  form_.Form_Results.SetMessageHook([this](const std::string& text) {
+    const QScopedValueRollback parent(messageParent_, results_ ? static_cast<QWidget*>(results_) : this);
+    form_.MsgBox(text);
+  });
 }
 
 MainWindow::~MainWindow() {
@@ -52,6 +64,8 @@ MainWindow::~MainWindow() {
   form_.SetAboutHook({});
   form_.SetPathHook({});
   form_.Form_Results.SetOpenHook({});
+  // Its results window's messages go to the form alone again, as the form sends them.
+  form_.Form_Results.SetMessageHook([&form = form_](const std::string& text) { form.MsgBox(text); });
 }
 
 QWidget* MainWindow::WidgetOf(const ui::Control& control) const {
@@ -106,7 +120,7 @@ void MainWindow::Mirror(const ui::Control& control) {
 }
 
 void MainWindow::ShowMessage(const std::string& text) {
-  QMessageBox box(QMessageBox::NoIcon, kMessageTitle, QString::fromStdString(text), QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::NoIcon, kMessageTitle, QString::fromStdString(text), QMessageBox::Ok, messageParent_);
   box.exec();
 }
 

@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow {
   std::unordered_map<const ui::Control*, QWidget*> widgets_;
   AboutWidget* about_ = nullptr;
   ResultsWidget* results_ = nullptr;
+  QWidget* messageParent_ = this;  // the window a message box is centred on
 };
 
 }  // namespace kelvane::app

@@ -46,6 +46,9 @@ constexpr const char* kExport = "Dışa aktar…";
 constexpr const char* kCopy = "Kopyala";
 constexpr const char* kCopyHint = "Ctrl+C seçili hücreleri (seçim yoksa bütün tabloyu) sekmeyle ayrılmış kopyalar.";
 constexpr const char* kNotAnExport = "adı .png, .svg ya da .csv ile bitmeli";
+// The lines above the tabs: the summary or the note that there is no solution, then the inputs-changed
+// note, which may take two.
+constexpr int kHeaderLines = 3;
 
 // Names without Turkish letters travel safely to any file system and program.
 const char* SuggestedName(ResultsTab tab) {
@@ -77,9 +80,9 @@ ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner) : QWidget
   setWindowTitle(ui::kResultsCaption);
   resize(kStartWidth, kStartHeight);
   for (ui::Control* control : results_.AllControls()) widgets_[control] = CreateControlWidget(*control, this);
-  for (const ui::Label* note :
-       {&results_.Label_NoSolution, &results_.Label_Stall, &results_.Label_Polar, &results_.Label_Loads,
-        &results_.Label_Polars, &results_.Label_Xfoil, &results_.Label_Flaps, &results_.Label_Pins})
+  for (const ui::Label* note : {&results_.Label_NoSolution, &results_.Label_InputsChanged, &results_.Label_Stall,
+                                &results_.Label_Polar, &results_.Label_Loads, &results_.Label_Polars,
+                                &results_.Label_Xfoil, &results_.Label_Flaps, &results_.Label_Pins})
     static_cast<QLabel*>(WidgetOf(*note))->setWordWrap(true);
 
   tabs_ = new QTabWidget(this);
@@ -100,7 +103,7 @@ ResultsWidget::ResultsWidget(ui::ResultsForm& results, QWidget* owner) : QWidget
   tabs_->addTab(TableTab(), ui::ResultsTabCaption(ResultsTab::Table));
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(WidgetOf(results_.Label_NoSolution));
+  layout->addWidget(Header());
   auto* body = new QHBoxLayout;
   body->addWidget(SidePanel());
   body->addWidget(tabs_, 1);
@@ -125,6 +128,19 @@ ResultsWidget::~ResultsWidget() {
 void ResultsWidget::Mirror(ui::Control& control) {
   MirrorControl(control, *WidgetOf(control));
   xfoilProgress_->setVisible(results_.XfoilRunning());
+}
+
+// The header keeps its room whether its lines say anything or not: the tabs below stay where they are.
+QWidget* ResultsWidget::Header() {
+  auto* header = new QWidget;
+  auto* lines = new QVBoxLayout(header);
+  lines->setContentsMargins(0, 0, 0, 0);
+  for (const ui::Label* line : {&results_.Label_NoSolution, &results_.Label_Summary, &results_.Label_InputsChanged})
+    lines->addWidget(WidgetOf(*line));
+  lines->addStretch();
+  header->setMinimumHeight(kHeaderLines * fontMetrics().lineSpacing() + (kHeaderLines - 1) * lines->spacing());
+  static_cast<QLabel*>(WidgetOf(results_.Label_Summary))->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return header;
 }
 
 QWidget* ResultsWidget::SidePanel() {
@@ -258,6 +274,8 @@ QWidget* ResultsWidget::TableTab() {
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->verticalHeader()->hide();
+  // Each column as wide as its widest cell of six significant digits: all fit at the window's start size.
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->installEventFilter(this);
   layout->addWidget(table_, 1);
 
@@ -283,8 +301,7 @@ void ResultsWidget::ShowViews() {
   for (std::size_t row = 0; row < rows.size(); ++row)
     for (std::size_t column = 0; column < rows[row].size(); ++column)
       table_->setItem(static_cast<int>(row), static_cast<int>(column),
-                      new QTableWidgetItem(ToQString(rows[row][column])));
-  table_->resizeColumnsToContents();
+                      new QTableWidgetItem(ToQString(ui::TableCellText(rows[row][column]))));
 
   for (const auto& [tab, button] : exportButtons_)
     button->setEnabled(tab == ResultsTab::Table ? !rows.empty() : !results_.Charts(tab).empty());

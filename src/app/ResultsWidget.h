@@ -47,6 +47,8 @@ class ResultsWidget : public QWidget {
  private:
   QWidget* ChartTab(ui::ResultsTab tab, const std::vector<const ui::Control*>& controlRow, const ui::Label* note);
   QWidget* TableTab();
+  // The summary and the notes above the tabs.
+  QWidget* Header();
   QWidget* SidePanel();
   // The two pin buttons and how many are pinned.
   QGroupBox* PinsGroup();

@@ -3,8 +3,10 @@
 
 #include <cmath>
 
+#include <algorithm>
 #include <memory>
 
+#include "model/Counts.h"
 #include "solver/SolveLiftingLine.h"
 
 namespace kelvane {
@@ -39,6 +41,21 @@ Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mo
     polar.points.push_back({.AlfaK = copy->AlfaK, .CL = copy->CL, .CDi = copy->CDi});
   }
   return polar;
+}
+
+bool SameWingInputs(const Module_ortak& first, const Module_ortak& second) {
+  const auto same = [&first, &second](double Module_ortak::*number) { return first.*number == second.*number; };
+  for (const auto number :
+       {&Module_ortak::Pi, &Module_ortak::PiHalf, &Module_ortak::Voo, &Module_ortak::S, &Module_ortak::AR,
+        &Module_ortak::b, &Module_ortak::cOrt, &Module_ortak::N, &Module_ortak::SemiSpan, &Module_ortak::AszK,
+        &Module_ortak::Alfa0K, &Module_ortak::AszU, &Module_ortak::Alfa0U, &Module_ortak::dAlfa})
+    if (!same(number)) return false;
+  // The stations from the tip (0) to the root (N); entries past N are left from older wings.
+  const std::size_t entries = static_cast<std::size_t>(StationCount(first).value_or(0)) + 1;
+  const auto sameStations = [&first, &second, entries](StationTable Module_ortak::*table) {
+    return std::equal((first.*table).begin(), (first.*table).begin() + entries, (second.*table).begin());
+  };
+  return sameStations(&Module_ortak::theta) && sameStations(&Module_ortak::y) && sameStations(&Module_ortak::c);
 }
 
 }  // namespace kelvane

@@ -43,4 +43,8 @@ struct Polar {
 Polar SolvePolar(const Module_ortak& record, SystemCache& cache, SolutionMode mode, std::span<const double> values,
                  std::span<const Flap> flaps = {});
 
+// Whether two records hold the same wing: every input a solution reads, all but its operating point (AlfaK
+// or CL), is equal. A polar of the one is then the polar of the other.
+bool SameWingInputs(const Module_ortak& first, const Module_ortak& second);
+
 }  // namespace kelvane

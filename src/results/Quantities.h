@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "results/LiftSlope.h"
 #include "results/OperatingPoint.h"
 #include "results/SpanLoads.h"
 #include "results/SpanwiseResults.h"
@@ -37,6 +38,12 @@ inline constexpr std::array<Quantity<OperatingPoint>, 7> kPointQuantities{{
 }};
 // Where the elliptic wing's quantities start.
 inline constexpr std::size_t kFirstEllipticQuantity = 4;
+
+// Two more of the wing's values, which the results window's summary shows beside CL and CDi.
+inline constexpr Quantity<SpanEfficiency> kSpanEfficiencyQuantity{"e", "e", "açıklık verimi", "", &SpanEfficiency::e,
+                                                                  4};
+inline constexpr Quantity<LiftSlope> kLiftSlopeQuantity{
+    "dCLdAlfa", "dCL/dα", "kanadın kaldırma eğrisi eğimi", "1/°", &LiftSlope::dCLdAlfa, 5};
 
 // A station's values, in the order tables give them after the station's index; clmax, when there, last.
 inline constexpr std::array<Quantity<StationValues>, 7> kStationQuantities{{

@@ -26,8 +26,8 @@ std::optional<std::string> ValueFault(const Flap& f) {
   if (f.y1 >= f.y2) return "y1 değeri y2 den küçük olmalıdır (" + Shown("y1", f.y1) + ", " + Shown("y2", f.y2) + ")";
   if (!(f.E > 0 && f.E < 1)) return "veter oranı E 0 ile 1 arasında olmalıdır (" + Shown("E", f.E) + ")";
   if (std::abs(f.delta) > kMaxFlapDeflection)
-    return "flap açısı δ -" + PlainNumberText(kMaxFlapDeflection) + " ile " + PlainNumberText(kMaxFlapDeflection) +
-           " derece arasında olmalıdır (" + Shown("δ", f.delta) + ")";
+    return "flap açısı δ -" + PlainNumberText(kMaxFlapDeflection) + "° ile " + PlainNumberText(kMaxFlapDeflection) +
+           "° arasında olmalıdır (" + Shown("δ", f.delta) + ")";
   return std::nullopt;
 }
 

@@ -156,7 +156,7 @@ PolarSolve PolarLiftingLine::Result(const PolarState& x, int spent) const {
     if (!polars.Covers(lookup))
       return Refusal("Kök açısı " + PolarMessageNumber(alfaK) + "° için " + std::to_string(i) +
                      ". istasyonun (y = " + PolarMessageNumber(w.y[i]) + " m) açısı " + PolarMessageNumber(lookup) +
-                     "°, kesit polarlarının açı aralığının dışında (polar range: " +
+                     "°, kesit polarlarının açı aralığının dışında (polarların aralığı: " +
                      PolarMessageNumber(polars.FirstAlpha()) + "° … " + PolarMessageNumber(polars.LastAlpha()) + "°)");
   }
 

@@ -57,8 +57,8 @@ class PolarLiftingLine {
   // The solution at root angle alfaK, degrees (its AlfaK is alfaK itself), continued from the last converged
   // solution. Past CLmax, where the equations may have more than one solution, the one found depends on
   // where the continuation came from: from below on a fresh object. Refused when it does not converge within the
-  // iteration budget, and when a station's angle lies outside its polars ("... polar range"), naming the station and
-  // the angle.
+  // iteration budget, and when a station's angle lies outside its polars ("... polarların aralığı"), naming the station
+  // and the angle.
   PolarSolve SolveAtAngle(double alfaK);
 
   // The root angle whose CL, An(1)·(AR·Pi), is the given one: Newton steps from the last converged

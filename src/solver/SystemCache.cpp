@@ -28,12 +28,21 @@ bool KeptElimination::StartedFrom(const Matrix& a, int count) const {
   return valid && n == count && SameBlock(before, a, count, count);
 }
 
-SystemCache::SystemCache()
-    : system_(std::make_unique<KeptSystem>()), elimination_(std::make_unique<KeptElimination>()) {}
+SystemCache::SystemCache() = default;
+
+KeptSystem& SystemCache::System() {
+  if (!system_) system_ = std::make_unique<KeptSystem>();
+  return *system_;
+}
+
+KeptElimination& SystemCache::Elimination() {
+  if (!elimination_) elimination_ = std::make_unique<KeptElimination>();
+  return *elimination_;
+}
 
 void SystemCache::Forget() {
-  system_->valid = false;
-  elimination_->valid = false;
+  if (system_) system_->valid = false;
+  if (elimination_) elimination_->valid = false;
 }
 
 void CopyBlock(const Matrix& from, Matrix& to, int rows, int columns) {

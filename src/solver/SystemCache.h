@@ -51,8 +51,10 @@ class SystemCache {
   SystemCache(SystemCache&&) noexcept = default;
   SystemCache& operator=(SystemCache&&) noexcept = default;
 
-  KeptSystem& System() { return *system_; }
-  KeptElimination& Elimination() { return *elimination_; }
+  // Made at the first solution: a cache that never serves one (the window's before the user solves)
+  // costs no memory.
+  KeptSystem& System();
+  KeptElimination& Elimination();
 
   // The next BuildSystem and Gauss compute afresh: for tests and benchmarks that compare with, or time,
   // a first solution.

@@ -10,14 +10,21 @@ namespace kelvane::ui {
 namespace {
 
 constexpr const char* kSavePattern = "*.cfg";
+constexpr const char* kConfigExtension = ".cfg";
 constexpr const char* kInvalidName = "Geçerli bir dosya adı yazınız";
 constexpr const char* kReplaceQuestion = " dosyası zaten var. Üzerine yazılsın mı?";
 constexpr const char* kBlanks = " \t";
 
-// The unchanged pattern, a name with wildcards or a blank name cannot take a file.
+// The unchanged pattern, a name with wildcards, a blank name or a folder's name ending in "/" cannot take
+// a file.
 bool IsSavableName(const std::string& name) {
-  if (name.find_first_not_of(kBlanks) == std::string::npos) return false;
+  if (name.find_first_not_of(kBlanks) == std::string::npos || name.back() == '/') return false;
   return name.find_first_of("*?") == std::string::npos;
+}
+
+// A name typed without an extension takes the configuration files' one: the file list shows no other.
+std::string WithConfigExtension(const std::string& path) {
+  return std::filesystem::path(path).extension().empty() ? path + kConfigExtension : path;
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -60,13 +67,15 @@ void Form_Wing::File1_Click() {
 }
 
 void Form_Wing::Command_Save_Click() {
-  const std::string& name = Text_OutFile.Text();
-  const std::string path = IsSavableName(name) ? PathInFolder(Dir1.Path(), name) : std::string();
+  const std::string& typed = Text_OutFile.Text();
+  std::string path = IsSavableName(typed) ? PathInFolder(Dir1.Path(), typed) : std::string();
   std::error_code error;
   if (path.empty() || std::filesystem::is_directory(path, error)) {
     MsgBox(kInvalidName);
     return;
   }
+  path = WithConfigExtension(path);
+  const std::string name = WithConfigExtension(typed);
   // The panel stays open after a no, for another name.
   if (std::filesystem::exists(path, error) && !AskYesNo(QuoteForMessage(name) + kReplaceQuestion)) return;
   ConfigFileName = path;

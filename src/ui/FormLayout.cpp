@@ -226,6 +226,11 @@ Form_Wing::Form_Wing()
   for (int row = 1; row <= kMaxPanels; ++row) Text_ks[row]->OnChange = Text_kc[row]->OnChange = planformInputChange;
   for (CheckBox* tick : {&Check_Area, &Check_AR, &Check_b, &Check_cOrt}) tick->OnChange = planformInputChange;
   for (OptionButton* type : {&Option_Eliptik, &Option_Trapez}) type->OnChange = planformInputChange;
+  // The inputs only the solve command reads.
+  const Reaction solvedInputChange = [this] { SolvedInput_Change(); };
+  for (TextBox* box : {&Text_dAlfa, &Text_AszK, &Text_Alfa0K, &Text_AszU, &Text_Alfa0U, &Text_AlfaK, &Text_CL})
+    box->OnChange = solvedInputChange;
+  for (OptionButton* mode : {&Option_CL, &Option_Alfa}) mode->OnChange = solvedInputChange;
 
   // The folder list starts in the working directory; setting it runs the chain that moves the file list.
   Dir1.SetPath(Dir1.Path());

@@ -76,12 +76,16 @@ void Form_Wing::Cmd_Planform_Click() { Planform(); }
 
 // A solution belongs to the planform it was computed on: once the planform inputs change, the solve
 // command waits for the planform command, which in turn takes the old results off the window.
-void Form_Wing::PlanformInput_Change() { ortak.PlanformDone = false; }
+void Form_Wing::PlanformInput_Change() {
+  ortak.PlanformDone = false;
+  SolvedInput_Change();
+}
 
 void Form_Wing::ClearResults() {
   for (TextBox* box : {&Text_CDi, &Text_E, &Text_AlfE, &Text_CDiE, &Text_EE}) box->SetText(box->DesignText());
   Picture2.Clear();
   Picture3.Clear();
+  solvedInputs_.clear();
   Form_Results.SolutionRemoved();
 }
 

@@ -191,6 +191,11 @@ class Form_Wing {
   void SetPanelRowVisible(int row, bool visible);
   // The change reaction of every planform input: the planform on view no longer matches the window.
   void PlanformInput_Change();
+  // The change reaction of every input a solution reads: the results window names those that differ from
+  // what the solution on view read (FormSolvedInputs.cpp).
+  void SolvedInput_Change();
+  // Remembers what each input held when the new solution read it.
+  void RememberSolvedInputs();
   // Puts the result boxes and pictures back as they were before any solution.
   void ClearResults();
   // Shows the message for the first box whose number a command must not read; true when there was one.
@@ -226,6 +231,13 @@ class Form_Wing {
   Module_ortak& ortak = *record_;
   // The system and elimination kept between the window's solutions.
   SystemCache systemCache_;
+  // The inputs the solution on view read: each control, the name the results window gives it, its state.
+  struct SolvedInput {
+    const Control* control;
+    std::string name;
+    std::string state;
+  };
+  std::vector<SolvedInput> solvedInputs_;
 };
 
 }  // namespace kelvane::ui

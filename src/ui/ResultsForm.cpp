@@ -29,6 +29,9 @@ constexpr const char* kLiftVariable = "CL";
 
 constexpr char kCellSeparator = '\t';
 
+// The inputs-changed note stands out in a dark orange.
+constexpr Color kWarningColor{0xA0, 0x30, 0x00};
+
 // The window is resizable and lays its controls out itself; these are their natural sizes. A note is
 // two lines high, so that a long one wraps.
 constexpr Geometry kCaptionSize{0, 0, 110, 19};
@@ -89,6 +92,8 @@ static_assert(kMaxFlaps == 4, "the flap table has a row for each flap");
 
 ResultsForm::ResultsForm()
     : Label_NoSolution("Label_NoSolution", nullptr, kNoteSize, kNoSolution),
+      Label_Summary("Label_Summary", nullptr, kNoteSize, ""),
+      Label_InputsChanged("Label_InputsChanged", nullptr, kNoteSize, ""),
       Label_clmaxK("Label_clmaxK", nullptr, kCaptionSize, "clmax kök ="),
       Label_clmaxU("Label_clmaxU", nullptr, kCaptionSize, "clmax uç ="),
       Text_clmaxK("Text_clmaxK", nullptr, kBoxSize),
@@ -152,6 +157,9 @@ ResultsForm::ResultsForm()
     for (TextBox* box : {&row.y1, &row.y2, &row.E, &row.delta}) Register(*box);
   Register(Cmd_Flaps);
   Register(Label_Flaps);
+  Register(Label_Summary);
+  Register(Label_InputsChanged);
+  Label_InputsChanged.Look().foreground = kWarningColor;
   ConnectPins();
   ShowPolarDefaults(SolutionMode::GivenAngle);
   Option_XfoilRoot.SetValue(true);
@@ -188,6 +196,9 @@ void ResultsForm::ShowPolarDefaults(SolutionMode mode) {
 }
 
 void ResultsForm::SolutionCompleted(const Module_ortak& record, SolutionMode mode, const std::string& wingName) {
+  // A polar runs over the operating points of one wing in one mode: a new point of it leaves the polar as it is.
+  if (!given_ || mode != mode_ || !SameWingInputs(*given_, record)) ForgetPolar();
+  InputsChanged({});
   if (!given_) given_ = std::make_unique<Module_ortak>();
   *given_ = record;
   mode_ = mode;
@@ -218,6 +229,8 @@ void ResultsForm::SolutionRemoved() {
   tableHeader_.clear();
   tableRows_.clear();
   Label_NoSolution.SetVisible(true);
+  Label_Summary.SetCaption("");
+  InputsChanged({});
   Label_Stall.SetCaption("");
   Label_Polar.SetCaption("");
   Label_Loads.SetCaption("");
@@ -232,12 +245,11 @@ void ResultsForm::Open() {
   if (openHook_) openHook_();
 }
 
-// A new solution: its polar is still to be asked for.
+// A new solution: the polar of the same wing stays (SolutionCompleted), another wing's is still to be asked for.
 void ResultsForm::Rebuild() {
   stale_ = false;
-  ForgetPolar();
-  Label_Polar.SetCaption(kPolarPrompt);
-  RebuildSolution();
+  if (sweep_.empty()) Label_Polar.SetCaption(kPolarPrompt);
+  RebuildSolutionViews();
   ShowViews();
 }
 
@@ -249,13 +261,18 @@ void ResultsForm::ForgetPolar() {
 }
 
 void ResultsForm::RebuildSolution() {
+  RebuildSolutionViews();
+  if (!sweep_.empty()) RebuildPolarTab();
+}
+
+void ResultsForm::RebuildSolutionViews() {
   spanwise_ = ReadSpanwiseResults(*record_);
   ChartsOf(ResultsTab::Circulation) = {charts::CirculationChart(*record_, spanwise_)};
   ChartsOf(ResultsTab::Angles) = {charts::AnglesChart(*record_, spanwise_)};
   RebuildSectionPolars();
   RebuildLocalLift();
   RebuildLoads();
-  if (!sweep_.empty()) RebuildPolarTab();
+  ShowSummary();
 }
 
 // The tab of the local lift and the table follow the clmax boxes.
@@ -366,6 +383,11 @@ std::string ResultsForm::Csv(ResultsTab tab) const {
       return tabCharts.empty() ? std::string() : charts::ChartsCsv(tabCharts, charts::CsvPreamble(SourceOf(tab)));
     }
   }
+}
+
+std::string TableCellText(const std::string& cell) {
+  const std::optional<double> number = StrictNumber(cell);
+  return number ? SignificantText(*number, kTableDigits) : cell;
 }
 
 std::string ResultsForm::TableText(std::span<const int> rows, std::span<const int> columns) const {

@@ -50,6 +50,11 @@ inline constexpr const char* kNoFlapsNote =
 // A polar this long keeps the window waiting for seconds; the batch tool takes longer ones.
 inline constexpr std::size_t kMaxWindowPolarPoints = 1000;
 
+// The significant digits of a number in the station table as the window shows it.
+inline constexpr int kTableDigits = 6;
+// A table cell as the window shows it: a number to kTableDigits significant digits, any other text as it is.
+std::string TableCellText(const std::string& cell);
+
 // Starts XFoil for the request; the front end reports back with XfoilProgress and XfoilFinished.
 using XfoilStarter = std::function<void(const xfoil::PolarRequest&)>;
 
@@ -84,6 +89,9 @@ class ResultsForm {
   void SolutionCompleted(const Module_ortak& record, SolutionMode mode, const std::string& wingName);
   // The solution on view was taken off the main window.
   void SolutionRemoved();
+  // The names of the main window's inputs that the solution on view read and that have changed since; none
+  // when they hold what it read again. Until the next solution, the window says its results are the last's.
+  void InputsChanged(const std::vector<std::string>& names);
   // The menu item: the window is created the first time, then shown and raised.
   void Open();
   // What the front end reports of the XFoil run it started: the rows of the polar so far, and its end.
@@ -118,7 +126,8 @@ class ResultsForm {
 
   // The station table, every number at full precision. With pinned solutions a column group follows the
   // stations' columns: "Çözüm", CL, CDi, e, and CD and L/D when any of them has section polars, one row a
-  // solution, the one on view first, then the pinned ones in their order; cells without a value are empty.
+  // solution, the one on view first, then the pinned ones in their order; cells without a value are empty. Copies and
+  // CSV take the cells as they are; the window shows them with TableCellText.
   const std::vector<std::string>& TableHeader() const { return shownTableHeader_; }
   const std::vector<std::vector<std::string>>& TableRows() const { return shownTableRows_; }
   // The given rows and columns of the table, in their order, under the header of those columns:
@@ -127,6 +136,8 @@ class ResultsForm {
 
   // --- Controls ---------------------------------------------------------------------------------------
   Label Label_NoSolution;
+  Label Label_Summary;        // the wing's main values at a glance (ResultsFormSummary.cpp)
+  Label Label_InputsChanged;  // which inputs changed since the solution on view
   Label Label_clmaxK, Label_clmaxU;
   TextBox Text_clmaxK, Text_clmaxU;
   Label Label_Stall;          // the stall onset, or why there is none
@@ -210,6 +221,9 @@ class ResultsForm {
   void ForgetPolar();
   // Every view that follows from the solution on view, the polar sweep too if there is one.
   void RebuildSolution();
+  // The views of the solution on view but the polar's.
+  void RebuildSolutionViews();
+  void ShowSummary();
   void RebuildLocalLift();
   void ShowViews();
   // The pins' controls wired (ResultsFormPins.cpp).

@@ -82,6 +82,7 @@ void Form_Wing::PLL_Click() {
   ShowRounded(Text_CDi, ortak.CDi);
   ShowRounded(Text_E, ortak.E);
 
+  RememberSolvedInputs();
   Form_Results.SolutionCompleted(ortak, mode, wingName_);
 
   AppendReport(solved->report);

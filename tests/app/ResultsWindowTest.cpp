@@ -10,10 +10,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSvgRenderer>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "WindowFixture.h"
 #include "app/PictureWidget.h"
@@ -75,7 +77,53 @@ TEST_F(ResultsWindowTest, FollowsEveryNewSolution) {
 
   Type(form_->Text_AlfaK, "5");
   Click(form_->PLL);
-  EXPECT_EQ(table->item(14, 3)->text().toDouble(), firstRoot.toDouble() / 2);
+  EXPECT_NEAR(table->item(14, 3)->text().toDouble(), firstRoot.toDouble() / 2, 1e-5 * firstRoot.toDouble());
+}
+
+// The lines above the tabs come and go without moving them.
+TEST_F(ResultsWindowTest, TabsStayPutAsTheLinesAboveThemChange) {
+  ChooseMenu(form_->Mn_Charts);
+  const auto tabsTop = [this] {
+    QApplication::processEvents();  // the layout follows the labels' new texts
+    return Results()->Tabs()->mapTo(Results(), QPoint(0, 0)).y();
+  };
+  const int top = tabsTop();
+  for (const ui::Control* button : {&form_->PLL, &form_->Cmd_Planform}) {
+    Click(*button);  // the summary, then the note that there is no solution
+    EXPECT_EQ(tabsTop(), top);
+  }
+  Click(form_->PLL);
+  Type(form_->Text_AszK, "6");  // the inputs-changed note too
+  EXPECT_EQ(tabsTop(), top);
+}
+
+// F5, Ctrl+Return and Ctrl+Enter on the keypad solve, from a box of the main window or the results window.
+TEST_F(ResultsWindowTest, F5AndCtrlEnterSolve) {
+  ChooseMenu(form_->Mn_Charts);
+  int solutions = 0;
+  for (QWidget* target : {Widget(form_->Text_AlfaK), static_cast<QWidget*>(Results())}) {
+    target->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(target->window()));
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::KeyboardModifiers()},
+                                         {Qt::Key_Return, Qt::ControlModifier},
+                                         {Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier}}) {
+      QTest::keyClick(target, key, modifiers);
+      EXPECT_EQ(form_->Form_Results.SolutionNumber(), ++solutions) << key;
+    }
+  }
+}
+
+// A message of the results window is centred on it, and still kept by the form.
+TEST_F(ResultsWindowTest, MessageBoxesAreCentredOnTheirWindow) {
+  QWidget* parent = nullptr;
+  QTimer::singleShot(0, [&parent] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      parent = box->parentWidget(), box->button(QMessageBox::Ok)->click();
+  });
+  ChooseMenu(form_->Mn_Charts);
+  qobject_cast<QPushButton*>(ResultsWidgetOf(form_->Form_Results.Cmd_Polar))->click();  // no solution yet
+  EXPECT_EQ(parent, Results());
+  EXPECT_EQ(form_->Messages().size(), 1u);
 }
 
 // The polar button computes on the solution on view: the main window's boxes and files stay.
@@ -107,7 +155,11 @@ TEST_F(ResultsWindowTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText) {
   table->setFocus();
   table->setRangeSelected(QTableWidgetSelectionRange(13, 0, 14, 1), true);
   QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
-  const QString expected = "i\ty (m)\n14\t" + table->item(13, 1)->text() + "\n15\t0\n";
+  // The table shows six significant digits, which need no sideways scrolling; the copy has every digit.
+  EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+  const std::string y14 = form_->Form_Results.TableRows()[13][1];
+  EXPECT_EQ(table->item(13, 1)->text().toStdString(), ui::TableCellText(y14));
+  const QString expected = "i\ty (m)\n14\t" + QString::fromStdString(y14) + "\n15\t0\n";
   EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
 
   table->clearSelection();

@@ -195,7 +195,7 @@ TEST(SolveTool, PolarPlotFollowsTheSweepAndAnUnwritablePlotFails) {
   ASSERT_EQ(polar.status, 0) << polar.err;
   const std::string svg = ReadFile(workDir.Path() / "polar.svg");
   EXPECT_NE(svg.find("Kaldırma eğrisi"), std::string::npos);
-  EXPECT_NE(svg.find("İndüklenmiş sürükleme polari"), std::string::npos);
+  EXPECT_NE(svg.find("İndüklenmiş sürükleme poları"), std::string::npos);
 
   std::filesystem::create_directory(workDir.Path() / "c.png");
   const ProcessResult blocked = RunSolve({"--plot", "circulation:c.png", kDefaultWing}, workDir.Path());

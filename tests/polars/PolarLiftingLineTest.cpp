@@ -101,7 +101,7 @@ TEST(PolarLiftingLine, RefusesOutsideThePolarsAndAboveCLmax) {
   EXPECT_TRUE(sweep[0] && sweep[2]);
   EXPECT_NE(sweep[1].Message().find("Kök açısı 15° için 1. istasyonun (y = 4.924 m) açısı"), std::string::npos)
       << sweep[1].Message();
-  EXPECT_NE(sweep[1].Message().find("polar range: -5° … 5°"), std::string::npos) << sweep[1].Message();
+  EXPECT_NE(sweep[1].Message().find("polarların aralığı: -5° … 5°"), std::string::npos) << sweep[1].Message();
 
   PolarLiftingLine real(*wing, BothSections(ShippedPolar("naca2412-re1e6.txt")));
   const PolarSolve top = FindWingCLmax(real);

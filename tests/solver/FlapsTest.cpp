@@ -24,7 +24,7 @@ TEST(Flaps, RefusalsNameTheFlapAndItsValues) {
       {{{0, 1, 0.2, 5}, {-1, 3, 0.2, 5}}, "Flap 2: y1 0 dan küçük olamaz (y1 = -1)"},
       {{{2, 2, 0.2, 5}}, "Flap 1: y1 değeri y2 den küçük olmalıdır (y1 = 2, y2 = 2)"},
       {{{0, 1, 1, 5}}, "Flap 1: veter oranı E 0 ile 1 arasında olmalıdır (E = 1)"},
-      {{{0, 1, 0.2, -45.5}}, "Flap 1: flap açısı δ -45 ile 45 derece arasında olmalıdır (δ = -45.5)"},
+      {{{0, 1, 0.2, -45.5}}, "Flap 1: flap açısı δ -45° ile 45° arasında olmalıdır (δ = -45.5)"},
       {{{1, 5.5, 0.2, 5}}, "Flap 1: y2 yarı-açıklıktan büyük olamaz (y2 = 5.5, yarı-açıklık = 5)"},
       {{{0, 1, 0.2, 5}, {3, 4, 0.2, 5}, {1, 2, 0.2, 5}}, "Flap 1 ile Flap 3 örtüşüyor"},  // they touch
   };

@@ -39,7 +39,7 @@ TEST_F(FilePanel, SaveModeOffersThePatternEachTime) {
 
 TEST_F(FilePanel, RefusesNamesThatCannotTakeAFile) {
   fs::create_directory("folder");
-  for (const char* name : {"*.cfg", "", "   ", "wing?.cfg", "folder"}) {
+  for (const char* name : {"*.cfg", "", "   ", "wing?.cfg", "folder", "folder/", "new/"}) {
     SCOPED_TRACE(name);
     const auto shown = form.Messages().size();
     form.Mn_Save.Click();
@@ -71,6 +71,21 @@ TEST_F(FilePanel, BareNameIsSavedInTheFolderThePanelShowsAndListed) {
   form.Command_Save.Click();
   EXPECT_TRUE(fs::exists(workDir.Path() / "full.cfg"));
   EXPECT_TRUE(form.Questions().empty());
+}
+
+// A name without an extension is saved with the configuration files' one, so that the file list shows it.
+TEST_F(FilePanel, NameWithoutExtensionIsSavedAsAConfigurationFile) {
+  fs::create_directory("sub");
+  for (const auto& [typed, saved] : std::vector<std::pair<std::string, std::string>>{
+           {"wing", "wing.cfg"}, {"notes.txt", "notes.txt"}, {"sub/inner", "sub/inner.cfg"}, {"wing", "wing.cfg"}}) {
+    form.Mn_Save.Click();
+    form.Text_OutFile.SetText(typed);
+    form.Command_Save.Click();
+    EXPECT_TRUE(fs::exists(saved)) << typed;
+  }
+  EXPECT_EQ(form.Questions(), std::vector<std::string>{"wing.cfg dosyası zaten var. Üzerine yazılsın mı?"});
+  form.Mn_Open.Click();
+  EXPECT_EQ(form.File1.Items(), std::vector<std::string>{"wing.cfg"});
 }
 
 TEST_F(FilePanel, SavingOverAFileAsksFirst) {

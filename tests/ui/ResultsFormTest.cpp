@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "StartedForm.h"
@@ -84,6 +86,8 @@ TEST_F(ResultsWithPolars, DriveCurvesBesideTheLinearOnesThroughStall) {
   EXPECT_NEAR(solution->CL, expected->CL, 1e-12 * expected->CL);
   EXPECT_NEAR(solution->CD, expected->CD, 1e-12 * expected->CD);
   EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "L/D = ")) << results.Label_Polars.Caption();
+  const std::string summary = results.Label_Summary.Caption();
+  EXPECT_TRUE(summary.ends_with("; kesit polarlarıyla L/D = " + PlainNumberText(RoundTo(solution->LD, 3)))) << summary;
 
   const auto& span = results.Charts(ResultsTab::LocalLift);
   ASSERT_EQ(span.size(), 2u);  // cl, then cd along the span
@@ -121,7 +125,7 @@ TEST_F(ResultsWithPolars, TellWhyThereIsNoSolutionWithThem) {
   form.Text_AlfaK.SetText("40");
   form.PLL.Click();
   EXPECT_FALSE(results.SectionPolarSolution());
-  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "polar range")) << results.Label_Polars.Caption();
+  EXPECT_TRUE(Contains(results.Label_Polars.Caption(), "polarların aralığı")) << results.Label_Polars.Caption();
   EXPECT_EQ(results.Charts(ResultsTab::LocalLift).size(), 1u);
   EXPECT_EQ(results.Charts(ResultsTab::Loads)[0].series.size(), 1u);
   EXPECT_TRUE(form.Messages().empty());
@@ -314,6 +318,72 @@ TEST_F(ResultsWindow, TableHoldsEveryStationAtFullPrecision) {
             "i\tΓ/V∞ (m)\n15\t" + root[3] + "\n1\t" + results.TableRows()[0][3] + "\n");
   const std::string csv = TableOf(results.Csv(ResultsTab::Table));
   EXPECT_EQ(csv.substr(0, csv.find('\n')), "i,y (m),c (m),Γ/V∞ (m),cl,αe (°),αi (°),w/V∞");
+}
+
+// The elliptic start-up wing: e = 1 and dCL/dα = 2π / 1.2 per radian. None without a solution.
+TEST_F(ResultsWindow, SummaryGivesTheWingsMainValues) {
+  form.Mn_Charts.Click();
+  form.PLL.Click();
+  EXPECT_EQ(results.Label_Summary.Caption(), "CL = 0.91385, CDi = 0.026583, e = 1, dCL/dα = 0.09139 1/°");
+  form.Cmd_Planform.Click();
+  EXPECT_EQ(results.Label_Summary.Caption(), "");
+}
+
+TEST(TableCellText, ShowsNumbersToSixDigitsAndOtherTextAsItIs) {
+  for (const auto& [cell, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"15", "15"}, {"0.12345678901234566", "0.123457"}, {"-1.2345678e-05", "-1.23457e-05"}, {"clmax", "clmax"}})
+    EXPECT_EQ(TableCellText(cell), shown);
+}
+
+// The note names the inputs the solution read that differ now, not those it did not read; it goes when they
+// are put back, or at the next solution.
+TEST_F(ResultsWindow, SaysWhenTheInputsOfItsSolutionChanged) {
+  const std::string& note = results.Label_InputsChanged.Caption();
+  form.Mn_Charts.Click();
+  form.PLL.Click();
+  const std::string slope = form.Text_AszU.Text();
+  form.Text_Voo.SetText("2");
+  form.Text_CL.SetText("0.5");
+  form.Text_ks[2]->SetText("0.7");
+  EXPECT_EQ(note, "");
+  form.Text_AlfaK.SetText("4");
+  form.Option_CL.Click();
+  form.Text_AszU.SetText("6");
+  form.Text_N.SetText("21");
+  EXPECT_EQ(note,
+            "Girdiler değişti: N, a∞ uç, hesap seçeneği, αkök. Gösterilen sonuçlar son çözümün girdilerine "
+            "aittir; yenilemek için yeniden hesaplayınız.");
+  form.Text_AlfaK.SetText("10");
+  form.Option_Alfa.Click();
+  form.Text_AszU.SetText(slope);
+  form.Text_N.SetText("15");
+  EXPECT_EQ(note, "");
+  form.Text_AszK.SetText("6");
+  form.Cmd_Planform.Click();
+  form.PLL.Click();
+  EXPECT_EQ(note, "");
+  EXPECT_TRUE(form.Messages().empty());
+}
+
+// A new operating point of the same wing in the same mode keeps the polar; any other change drops it.
+TEST_F(ResultsWindow, KeepsThePolarWhileOnlyTheOperatingPointChanges) {
+  const std::pair<std::function<void()>, bool> changes[] = {
+      {[this] { form.Text_AlfaK.SetText("5"); }, true},
+      {[this] { form.Text_dAlfa.SetText("-2"); }, false},
+      {[this] { form.Option_CL.Click(); }, false},
+      {[this] { form.Text_AR.SetText("8"), form.Cmd_Planform.Click(); }, false}};
+  form.Mn_Charts.Click();
+  for (const auto& [change, kept] : changes) {
+    form.Option_Alfa.Click();
+    form.PLL.Click();
+    results.Cmd_Polar.Click();
+    const auto points = results.Charts(ResultsTab::Polar).at(0).series[0].points;
+    change();
+    form.PLL.Click();
+    EXPECT_EQ(results.Charts(ResultsTab::Polar).empty(), !kept);
+    if (kept) EXPECT_EQ(results.Charts(ResultsTab::Polar).at(0).series[0].points, points);
+  }
+  EXPECT_TRUE(form.Messages().empty());
 }
 
 TEST_F(ResultsWindow, MaximumLiftBoxesMarkTheStallOnset) {

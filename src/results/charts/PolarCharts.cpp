@@ -75,11 +75,11 @@ Chart DragPolarChart(std::span<const PolarPoint> polar, const SectionPolarSweep&
   Chart chart;
   chart.series.push_back(Dotted(kWingName, PointsOf(polar, InducedDragOf<PolarPoint>, LiftOf<PolarPoint>), kWingColor));
   if (sectionPolars.points.empty()) {
-    chart.title = "İndüklenmiş sürükleme polari";
+    chart.title = "İndüklenmiş sürükleme poları";
     return Fitted(std::move(chart), "CDi", kLiftTitle);
   }
   const std::span<const PolarSolution> points = sectionPolars.points;
-  chart.title = "Sürükleme polari";
+  chart.title = "Sürükleme poları";
   chart.series.push_back(Dotted(WithSectionPolars("CDi"),
                                 PointsOf(points, InducedDragOf<PolarSolution>, LiftOf<PolarSolution>), kSecondColor,
                                 Dash::Dashed));

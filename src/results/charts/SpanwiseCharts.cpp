@@ -134,7 +134,7 @@ Chart PlanformChart(const Module_ortak& m, PlanformType type) {
   std::vector<std::pair<double, double>> stations;
   for (int i = 0; i <= static_cast<int>(m.N); ++i) stations.emplace_back(m.y[i], m.c[i]);
 
-  Chart chart = SpanwiseChart(m, "Kanat üstgörünümü");
+  Chart chart = SpanwiseChart(m, "Kanat üst görünümü");
   chart.equalScales = true;
   Series chords = NamedSeries("İstasyonlar", {}, kStationColor);
   for (const auto& [y, c] : stations) {
