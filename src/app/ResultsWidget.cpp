@@ -276,6 +276,8 @@ QWidget* ResultsWidget::TableTab() {
   table_->verticalHeader()->hide();
   // Each column as wide as its widest cell of six significant digits: all fit at the window's start size.
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // A pinned solution's wording takes a line a part.
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->installEventFilter(this);
   layout->addWidget(table_, 1);
 

@@ -31,22 +31,27 @@ void Choose(MainWindow& window, const MenuItem& item) {
   window.findChild<QAction*>(QString::fromStdString(item.Name()))->trigger();
 }
 
-// A single tapered panel, so that the wing's curves and the elliptic wing's part.
+// A single tapered panel, so that the wing's curves and the elliptic wing's part; it is pinned, and a
+// less tapered one solved beside it.
 constexpr const char* kTipChordRatio = "0.4";
+constexpr const char* kPinnedTipChordRatio = "0.7";
 constexpr const char* kRootMaxLift = "1.4";
 constexpr const char* kTipMaxLift = "1.2";
 
 bool SaveResults(Form_Wing& form, MainWindow& window, const QDir& folder) {
   form.Command_Cancel.Click();
   form.Option_Trapez.Click();
-  form.Text_kc[1]->SetText(kTipChordRatio);
-  form.Cmd_Planform.Click();
-  form.PLL.Click();
-  Choose(window, form.Mn_Charts);
   kelvane::ui::ResultsForm& results = form.Form_Results;
-  results.Text_clmaxK.SetText(kRootMaxLift);
-  results.Text_clmaxU.SetText(kTipMaxLift);
-  results.Cmd_Polar.Click();
+  for (const char* tipChordRatio : {kPinnedTipChordRatio, kTipChordRatio}) {
+    form.Text_kc[1]->SetText(tipChordRatio);
+    form.Cmd_Planform.Click();
+    form.PLL.Click();
+    Choose(window, form.Mn_Charts);
+    results.Text_clmaxK.SetText(kRootMaxLift);
+    results.Text_clmaxU.SetText(kTipMaxLift);
+    results.Cmd_Polar.Click();
+    if (tipChordRatio == kPinnedTipChordRatio) results.Cmd_Pin.Click();
+  }
   QTabWidget& tabs = *window.Results()->Tabs();
   for (int tab = 0; tab < tabs.count(); ++tab) {
     tabs.setCurrentIndex(tab);

@@ -1,6 +1,7 @@
 // The results window's solution on view, its charts and table, and the linear polar.
 #include "ui/ResultsForm.h"
 
+#include <string_view>
 #include <utility>
 
 #include "model/MessageText.h"
@@ -8,6 +9,7 @@
 #include "model/RoundTripNumber.h"
 #include "results/Quantities.h"
 #include "results/StallOnset.h"
+#include "results/charts/ChartSource.h"
 #include "results/charts/PolarCharts.h"
 #include "results/charts/SpanwiseCharts.h"
 #include "ui/ResultsFormBoxes.h"
@@ -387,7 +389,12 @@ std::string ResultsForm::Csv(ResultsTab tab) const {
 
 std::string TableCellText(const std::string& cell) {
   const std::optional<double> number = StrictNumber(cell);
-  return number ? SignificantText(*number, kTableDigits) : cell;
+  if (number) return SignificantText(*number, kTableDigits);
+  std::string shown = cell;
+  const std::string_view separator = charts::kSourceSeparator;
+  for (auto at = shown.find(separator); at != std::string::npos; at = shown.find(separator, at + 1))
+    shown.replace(at, separator.size(), "\n");
+  return shown;
 }
 
 std::string ResultsForm::TableText(std::span<const int> rows, std::span<const int> columns) const {

@@ -52,7 +52,8 @@ inline constexpr std::size_t kMaxWindowPolarPoints = 1000;
 
 // The significant digits of a number in the station table as the window shows it.
 inline constexpr int kTableDigits = 6;
-// A table cell as the window shows it: a number to kTableDigits significant digits, any other text as it is.
+// A table cell as the window shows it: a number to kTableDigits significant digits, any other text with a
+// line for each part of a solution's wording, so that the table keeps its width.
 std::string TableCellText(const std::string& cell);
 
 // Starts XFoil for the request; the front end reports back with XfoilProgress and XfoilFinished.
@@ -126,8 +127,8 @@ class ResultsForm {
 
   // The station table, every number at full precision. With pinned solutions a column group follows the
   // stations' columns: "Çözüm", CL, CDi, e, and CD and L/D when any of them has section polars, one row a
-  // solution, the one on view first, then the pinned ones in their order; cells without a value are empty. Copies and
-  // CSV take the cells as they are; the window shows them with TableCellText.
+  // solution, the one on view first, then the pinned ones in their order; cells without a value are empty.
+  // Copies and CSV take the cells as they are; the window shows them with TableCellText.
   const std::vector<std::string>& TableHeader() const { return shownTableHeader_; }
   const std::vector<std::vector<std::string>>& TableRows() const { return shownTableRows_; }
   // The given rows and columns of the table, in their order, under the header of those columns:

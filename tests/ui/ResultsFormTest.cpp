@@ -329,9 +329,13 @@ TEST_F(ResultsWindow, SummaryGivesTheWingsMainValues) {
   EXPECT_EQ(results.Label_Summary.Caption(), "");
 }
 
-TEST(TableCellText, ShowsNumbersToSixDigitsAndOtherTextAsItIs) {
-  for (const auto& [cell, shown] : std::vector<std::pair<std::string, std::string>>{
-           {"15", "15"}, {"0.12345678901234566", "0.123457"}, {"-1.2345678e-05", "-1.23457e-05"}, {"clmax", "clmax"}})
+TEST(TableCellText, ShowsNumbersToSixDigitsAndASolutionsWordingALineAPart) {
+  for (const auto& [cell, shown] :
+       std::vector<std::pair<std::string, std::string>>{{"15", "15"},
+                                                        {"0.12345678901234566", "0.123457"},
+                                                        {"-1.2345678e-05", "-1.23457e-05"},
+                                                        {"clmax", "clmax"},
+                                                        {"a.cfg · αkök = 5° · N = 21", "a.cfg\nαkök = 5°\nN = 21"}})
     EXPECT_EQ(TableCellText(cell), shown);
 }
 

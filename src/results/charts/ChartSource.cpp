@@ -12,8 +12,6 @@
 namespace kelvane::charts {
 namespace {
 
-constexpr const char* kSeparator = " · ";
-
 // "αkök = 5°", "CL = 0.4123": the quantity's symbol and its value as its result box rounds it.
 std::string Rounded(const Quantity<OperatingPoint>& quantity, double value) {
   return PlainNumberText(RoundTo(value, quantity.boxDecimals)) + quantity.unit;
@@ -27,7 +25,7 @@ const Quantity<OperatingPoint>& PointQuantity(std::string_view name) {
 const Quantity<OperatingPoint>& Angle() { return PointQuantity("AlfaK"); }
 const Quantity<OperatingPoint>& Lift() { return PointQuantity("CL"); }
 
-std::string Stations(double N) { return std::string(kSeparator) + "N = " + PlainNumberText(N); }
+std::string Stations(double N) { return std::string(kSourceSeparator) + "N = " + PlainNumberText(N); }
 
 }  // namespace
 
@@ -37,8 +35,9 @@ ChartSource SolutionSource(std::string wing, const Module_ortak& m, SolutionMode
   const std::string angle = std::string(Angle().symbol) + " = " + Rounded(Angle(), m.AlfaK);
   const std::string lift = std::string(Lift().symbol) + " = " + Rounded(Lift(), m.CL);
   const bool givenAngle = mode == SolutionMode::GivenAngle;
-  return {.wing = std::move(wing),
-          .operatingPoint = (givenAngle ? angle : lift) + kSeparator + (givenAngle ? lift : angle) + Stations(m.N)};
+  return {
+      .wing = std::move(wing),
+      .operatingPoint = (givenAngle ? angle : lift) + kSourceSeparator + (givenAngle ? lift : angle) + Stations(m.N)};
 }
 
 ChartSource SweepSource(std::string wing, SolutionMode mode, std::span<const double> values, double N) {
@@ -49,7 +48,7 @@ ChartSource SweepSource(std::string wing, SolutionMode mode, std::span<const dou
   return {.wing = std::move(wing), .operatingPoint = range + Stations(N)};
 }
 
-std::string Subtitle(const ChartSource& source) { return source.wing + kSeparator + source.operatingPoint; }
+std::string Subtitle(const ChartSource& source) { return source.wing + kSourceSeparator + source.operatingPoint; }
 
 std::string CsvPreamble(const ChartSource& source) {
   return "# Kanat: " + source.wing + "\n# Çalışma noktası: " + source.operatingPoint + "\n# Kelvane " + kVersion + "\n";

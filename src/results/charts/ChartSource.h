@@ -10,6 +10,9 @@
 
 namespace kelvane::charts {
 
+// Between the parts of a source's wording.
+inline constexpr const char* kSourceSeparator = " · ";
+
 struct ChartSource {
   std::string wing;            // the name the wing goes by
   std::string operatingPoint;  // "αkök = 5° · CL = 0.4123 · N = 21"
