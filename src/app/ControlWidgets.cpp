@@ -68,7 +68,6 @@ void FitCaption(QWidget& widget) {
     constexpr int kWidest = QFont::Unstretched - 1;
     int stretch = std::clamp(static_cast<int>(QFont::Unstretched * room / widthAt(QFont::Unstretched)),
                              kNarrowestStretch, kWidest);
-    while (stretch < kWidest && widthAt(stretch + 1) <= room) ++stretch;
     while (stretch > kNarrowestStretch && widthAt(stretch) > room) --stretch;
     font.setStretch(stretch);
   }
