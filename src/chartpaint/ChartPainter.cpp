@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "results/charts/ChartSource.h"
 #include "results/charts/NiceScale.h"
 
 namespace kelvane::chartpaint {
@@ -67,11 +68,34 @@ Fonts FontsFor(const QRectF& area) {
   return fonts;
 }
 
+// A wording of parts ("wing · αkök = 5° · N = 21") wider than `width` goes on as many lines as it needs,
+// each breaking between two parts, never inside one.
+QString BrokenAtParts(const std::string& text, const QFontMetricsF& metrics, double width) {
+  const QString separator = ToQString(charts::kSourceSeparator);
+  QString broken, line;
+  for (const QString& part : ToQString(text).split(separator)) {
+    if (line.isEmpty()) {
+      line = part;
+    } else if (metrics.horizontalAdvance(line + separator + part) <= width) {
+      line += separator + part;
+    } else {
+      broken += line + '\n';
+      line = part;
+    }
+  }
+  return broken + line;
+}
+
+double LinesHigh(const QString& text, const QFontMetricsF& metrics) {
+  return static_cast<double>(text.count('\n') + 1) * metrics.height();
+}
+
 // One legend entry placed in its row.
 struct LegendItem {
   charts::LegendEntry entry;
-  QRectF sample;  // where the line sample goes
-  QRectF text;
+  QString text;   // broken into lines where it is wider than the legend
+  QRectF sample;  // where the line sample goes, beside the first line
+  QRectF textRect;
 };
 
 // Entries flow left to right in rows as wide as `width`, starting at `topLeft`.
@@ -81,23 +105,29 @@ std::vector<LegendItem> LayOutLegend(const Chart& chart, const Fonts& fonts, QPo
   const double gap = fonts.size / 2;
   const double rowHeight = metrics.height();
   std::vector<LegendItem> items;
-  double x = topLeft.x(), y = topLeft.y();
+  double x = topLeft.x(), y = topLeft.y(), rowBottom = y + rowHeight;
   for (const charts::LegendEntry& entry : charts::Legend(chart)) {
-    const double textWidth = metrics.horizontalAdvance(ToQString(entry.text));
+    const QString text = BrokenAtParts(entry.text, metrics, width - sampleWidth - gap);
+    double textWidth = 0;
+    for (const QString& line : text.split('\n')) textWidth = std::max(textWidth, metrics.horizontalAdvance(line));
     const double itemWidth = sampleWidth + gap + textWidth;
     if (x > topLeft.x() && x + itemWidth > topLeft.x() + width) {
       x = topLeft.x();
-      y += rowHeight;
+      y = rowBottom;
     }
+    const double height = LinesHigh(text, metrics);
+    rowBottom = std::max(rowBottom, y + height);
     items.push_back(
-        {entry, QRectF(x, y, sampleWidth, rowHeight), QRectF(x + sampleWidth + gap, y, textWidth, rowHeight)});
+        {entry, text, QRectF(x, y, sampleWidth, rowHeight), QRectF(x + sampleWidth + gap, y, textWidth, height)});
     x += itemWidth + 2 * gap;
   }
   return items;
 }
 
 double LegendBottom(const std::vector<LegendItem>& items, double top) {
-  return items.empty() ? top : items.back().text.bottom();
+  double bottom = top;
+  for (const LegendItem& item : items) bottom = std::max(bottom, item.textRect.bottom());
+  return bottom;
 }
 
 double WidestTickLabel(const Axis& axis, const QFontMetricsF& metrics) {
@@ -111,7 +141,8 @@ double WidestTickLabel(const Axis& axis, const QFontMetricsF& metrics) {
 struct Layout {
   Chart chart;  // with equal scales, its ranges fitted to the plot
   QRectF title;
-  QRectF subtitle;  // empty when the chart has none
+  QRectF subtitle;       // empty when the chart has none
+  QString subtitleText;  // broken into lines where it is wider than the area
   std::vector<LegendItem> legend;
   QRectF plot;
 };
@@ -119,11 +150,12 @@ struct Layout {
 Layout LayOut(const Chart& original, const QRectF& area, const Fonts& fonts) {
   const QFontMetricsF metrics(fonts.text);
   const double pad = fonts.size;
-  Layout layout{.chart = original, .title = {}, .subtitle = {}, .legend = {}, .plot = {}};
+  Layout layout{.chart = original, .title = {}, .subtitle = {}, .subtitleText = {}, .legend = {}, .plot = {}};
   layout.title =
       QRectF(area.left() + pad, area.top() + pad / 2, area.width() - 2 * pad, QFontMetricsF(fonts.title).height());
+  layout.subtitleText = BrokenAtParts(original.subtitle, metrics, layout.title.width());
   layout.subtitle = QRectF(layout.title.left(), layout.title.bottom(), layout.title.width(),
-                           original.subtitle.empty() ? 0 : metrics.height());
+                           original.subtitle.empty() ? 0 : LinesHigh(layout.subtitleText, metrics));
   layout.legend = LayOutLegend(original, fonts, QPointF(area.left() + pad, layout.subtitle.bottom() + pad / 2),
                                area.width() - 2 * pad);
   const double top = LegendBottom(layout.legend, layout.subtitle.bottom()) + pad;
@@ -256,7 +288,7 @@ void PaintLegend(QPainter& painter, const std::vector<LegendItem>& legend, const
       painter.setBrush(Qt::NoBrush);
     }
     painter.setPen(kText);
-    painter.drawText(item.text, Qt::AlignLeft | Qt::AlignVCenter, ToQString(item.entry.text));
+    painter.drawText(item.textRect, Qt::AlignLeft | Qt::AlignTop, item.text);
   }
 }
 
@@ -275,7 +307,7 @@ void PaintChartWith(QPainter& painter, const QRectF& area, const Chart& chart, c
   painter.setPen(kText);
   painter.drawText(layout.title, Qt::AlignCenter, ToQString(chart.title));
   painter.setFont(fonts.text);
-  painter.drawText(layout.subtitle, Qt::AlignCenter, ToQString(chart.subtitle));
+  painter.drawText(layout.subtitle, Qt::AlignCenter, layout.subtitleText);
   PaintGrid(painter, layout, map, area, fonts);
   PaintAxisTitles(painter, layout, area, fonts);
   PaintSeries(painter, layout, map, lineWidth);
