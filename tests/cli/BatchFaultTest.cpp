@@ -240,17 +240,25 @@ TEST(ConcurrentRuns, KeepEachRunsReportBlocksTogether) {
     alone.insert({ReadFile(kReport), ReadFile(ui::kLastConfigFileName)});
   }
 
+  // Every wing file is written before the first run starts: a file written again while a run reads it
+  // would be the test's fault, not the runs'.
+  std::vector<std::string> names;
+  for (std::size_t i = 0; i < areas.size(); ++i) {
+    names.push_back("wing" + std::to_string(i) + ".cfg");
+    WriteFile(shared.Path() / names.back(), WingFile(areas[i]));
+  }
   std::vector<std::unique_ptr<SolveProcess>> runs;
   for (int round = 0; round < kRounds; ++round) {
-    for (std::size_t i = 0; i < areas.size(); ++i) {
-      const std::string name = "wing" + std::to_string(i) + ".cfg";
-      WriteFile(shared.Path() / name, WingFile(areas[i]));
+    for (const std::string& name : names) {
       std::vector<std::string> args = options;
       args.push_back(name);
       runs.push_back(std::make_unique<SolveProcess>(args, shared.Path()));
     }
   }
-  for (const auto& run : runs) EXPECT_EQ(run->Wait().status, 0);
+  for (const auto& run : runs) {
+    const ProcessResult result = run->Wait();
+    EXPECT_EQ(result.status, 0) << result.err;
+  }
 
   const std::pair<std::string, std::string> together{ReadFile(shared.Path() / kReport),
                                                      ReadFile(shared.Path() / ui::kLastConfigFileName)};
