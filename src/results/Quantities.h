@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -98,6 +99,15 @@ constexpr int BoxDecimals(std::string_view name) {
   for (const auto& quantity : kPointQuantities)
     if (name == quantity.name) return quantity.boxDecimals;
   return 0;
+}
+
+// The named quantity's row of the table. The names are the program's own constants: one that is not in the
+// table is a mistake in the program, which a constant evaluation refuses to compile.
+template <typename Of, std::size_t size>
+constexpr const Quantity<Of>& QuantityNamed(const std::array<Quantity<Of>, size>& table, std::string_view name) {
+  for (const auto& quantity : table)
+    if (name == quantity.name) return quantity;
+  std::abort();
 }
 
 // A column's heading: the symbol, with the unit in parentheses when there is one.

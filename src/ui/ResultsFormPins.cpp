@@ -29,11 +29,9 @@ std::string TooManyPins() {
 
 std::string NumberCell(const std::optional<double>& value) { return value ? ShortestNumberText(*value) : ""; }
 
-// The column title of the quantity of that name in the table, which has it.
 template <typename Of, std::size_t size>
 std::string TitleOf(const std::array<Quantity<Of>, size>& table, std::string_view name) {
-  return ColumnTitle(
-      *std::find_if(table.begin(), table.end(), [name](const auto& quantity) { return name == quantity.name; }));
+  return ColumnTitle(QuantityNamed(table, name));
 }
 
 }  // namespace

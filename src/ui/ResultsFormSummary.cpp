@@ -1,7 +1,6 @@
 // The results window's lines above its tabs: the summary of the solution on view, and the note that says
 // when the main window's inputs changed since that solution.
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/Numbers.h"
@@ -18,13 +17,6 @@ constexpr const char* kInputsChanged = "Girdiler değişti: ";
 constexpr const char* kResultsOfLastSolution =
     ". Gösterilen sonuçlar son çözümün girdilerine aittir; yenilemek için yeniden hesaplayınız.";
 
-template <typename Of, std::size_t size>
-const Quantity<Of>& Named(const std::array<Quantity<Of>, size>& table, std::string_view name) {
-  for (const Quantity<Of>& quantity : table)
-    if (name == quantity.name) return quantity;
-  return table.front();
-}
-
 // "CL = 0.76159", "dCL/dα = 0.09139 1/°": the value rounded to the quantity's decimals, then its unit.
 template <typename Of>
 std::string Figure(const Quantity<Of>& quantity, double value) {
@@ -38,14 +30,15 @@ std::string Figure(const Quantity<Of>& quantity, double value) {
 // The linear solution's CL, CDi, e (none at zero lift) and lift-curve slope; with section polars, their L/D
 // at the same root angle.
 void ResultsForm::ShowSummary() {
-  std::vector<std::string> figures{Figure(Named(kPointQuantities, "CL"), record_->CL),
-                                   Figure(Named(kPointQuantities, "CDi"), record_->CDi)};
+  std::vector<std::string> figures{Figure(QuantityNamed(kPointQuantities, "CL"), record_->CL),
+                                   Figure(QuantityNamed(kPointQuantities, "CDi"), record_->CDi)};
   if (spanwise_.spanEfficiency) figures.push_back(Figure(kSpanEfficiencyQuantity, spanwise_.spanEfficiency->e));
   if (const auto slope = LiftCurveSlope(*record_, systemCache_, AppliedFlaps()))
     figures.push_back(Figure(kLiftSlopeQuantity, slope->dCLdAlfa));
   std::string summary;
   for (const std::string& figure : figures) summary += (summary.empty() ? "" : kSeparator) + figure;
-  if (sectionSolution_) summary += kWithSectionPolars + Figure(Named(kPolarQuantities, "LD"), sectionSolution_->LD);
+  if (sectionSolution_)
+    summary += kWithSectionPolars + Figure(QuantityNamed(kPolarQuantities, "LD"), sectionSolution_->LD);
   Label_Summary.SetCaption(summary);
 }
 

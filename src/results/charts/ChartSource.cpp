@@ -2,7 +2,6 @@
 #include "results/charts/ChartSource.h"
 
 #include <filesystem>
-#include <string_view>
 #include <utility>
 
 #include "model/Numbers.h"
@@ -17,13 +16,8 @@ std::string Rounded(const Quantity<OperatingPoint>& quantity, double value) {
   return PlainNumberText(RoundTo(value, quantity.boxDecimals)) + quantity.unit;
 }
 
-const Quantity<OperatingPoint>& PointQuantity(std::string_view name) {
-  for (const auto& quantity : kPointQuantities)
-    if (name == quantity.name) return quantity;
-  return kPointQuantities.front();
-}
-const Quantity<OperatingPoint>& Angle() { return PointQuantity("AlfaK"); }
-const Quantity<OperatingPoint>& Lift() { return PointQuantity("CL"); }
+const Quantity<OperatingPoint>& Angle() { return QuantityNamed(kPointQuantities, "AlfaK"); }
+const Quantity<OperatingPoint>& Lift() { return QuantityNamed(kPointQuantities, "CL"); }
 
 std::string Stations(double N) { return std::string(kSourceSeparator) + "N = " + PlainNumberText(N); }
 
